@@ -1,0 +1,64 @@
+#pragma once
+// The platform services the engine asks of whoever hosts it: the Qt main window, the batch
+// program or a test double. Everything the user must see or answer goes through here.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vormak {
+
+enum class Answer { kOk, kCancel, kYes, kNo };
+
+// One file dialog: caption, starting folder, filter in the "Text (*.ext)|*.ext|..." form the
+// dialogs are described with, default extension and proposed file name.
+struct FileDialogRequest {
+  std::string caption;
+  std::string initial_dir;
+  std::string filter;
+  std::string default_ext;
+  std::string file_name;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Warning icon with OK and Cancel; answers kOk or kCancel.
+  virtual Answer Warning(const std::string& text, const std::string& caption) = 0;
+  // Information box with OK only.
+  virtual void Information(const std::string& text, const std::string& caption) = 0;
+  // Question with Yes, No and Cancel (cancel_button false: Yes and No only).
+  virtual Answer Question(const std::string& text, const std::string& caption,
+                          bool cancel_button) = 0;
+
+  // Empty when the user cancels.
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
+
+  // The Command and Prompt status panels (text shown as given).
+  virtual void SetCommandPanel(const std::string& text) = 0;
+  virtual void SetPromptPanel(const std::string& text) = 0;
+
+  virtual void Beep() = 0;
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
+
+  // Polled between lines of long loops; must be cheap. EscapePending consumes the press;
+  // RightButtonPending only looks.
+  virtual bool EscapePending() = 0;
+  virtual bool RightButtonPending() = 0;
+
+  // The clock, for date stamps and time reports: "MM/DD/YY"-style texts are made by callers.
+  virtual std::string DateText() = 0;
+  virtual std::string TimeText() = 0;
+  // Milliseconds from an arbitrary start, for timing loops.
+  virtual long long TickMilliseconds() = 0;
+
+  // Starts an external program (custom menu entries); false when it could not be started.
+  virtual bool StartProgram(const std::string& command_line) = 0;
+  // Opens a help file at a topic.
+  virtual void OpenHelp(const std::string& help_file, const std::string& topic) = 0;
+};
+
+}  // namespace vormak

@@ -1,0 +1,24 @@
+#pragma once
+// Numbers as they appear in settings files, messages and drawing files.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vormak {
+
+// A number written with at most four decimals, trailing zeros and a leading zero removed:
+// 12 -> "12.0", 0.5 -> ".5", -0.25 -> "-.25", 0 -> ".0".
+std::string PlainNumberText(double value);
+
+// Decimal digits with a leading "-" for negatives.
+std::string WholeNumberText(long long value);
+
+// The system's number reader for settings values: blanks are removed, then the whole rest
+// must be a decimal number (C-locale rules). Empty when it is not.
+std::optional<double> ReadNumber(std::string_view text);
+
+// A whole number in decimal (blanks removed); empty when the text is not one.
+std::optional<long long> ReadWholeNumber(std::string_view text);
+
+}  // namespace vormak
