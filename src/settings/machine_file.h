@@ -1,0 +1,55 @@
+#pragma once
+// Reading and writing vormak.ini and the machine files.
+
+#include <string>
+#include <vector>
+
+namespace vormak {
+
+class Workbench;
+struct Locations;
+
+// Messages the user sees.
+inline constexpr const char* kCantOpenIni = "Can't Open ini File: ";
+inline constexpr const char* kBadSettingsNumber = "Bad Format Settings Number";
+
+// Finds the shipped data folder (VORMAK_HOME, ../share/vormak beside the program, or the source
+// tree's data/) and the settings folder ($XDG_CONFIG_HOME/vormak or ~/.config/vormak).
+Locations FindLocations(const std::string& program_path);
+
+// Creates the settings folder and, when vormak.ini does not exist, writes one whose machines
+// list points at copies of the shipped machine files. Existing files are never touched.
+void EnsureMainSettings(const Locations& locations);
+
+// Fills the ten machine slots from vormak.ini.
+void LoadMachineList(Workbench& bench);
+
+// Reads slot `machine`'s file into bench.settings and applies the effects that belong to the
+// engine (line-break style and syntax of the panes ...). False, with the message shown, when
+// the file cannot be read or the number is not 1..10; the settings are then unchanged.
+bool LoadMachineSettings(Workbench& bench, int machine);
+
+// Writes the current settings into the current machine's file, key by key.
+bool SaveMachineSettings(Workbench& bench);
+
+// Writes FontName, FontSize, FontStyle and FontColor.
+bool SaveEditorFont(Workbench& bench);
+
+// Writes CADFile, NCFile and the window placement from bench.settings.
+bool SaveSessionSettings(Workbench& bench);
+
+// The window placement to restore, given the screen size.
+struct WindowPlacement {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool full_screen = false;  // placed at 0,0 with the screen's size
+};
+WindowPlacement RestoreWindowPlacement(Workbench& bench, int machine, int screen_width,
+                                       int screen_height, bool maximized);
+
+// The Machines dialog's OK: writes the ten MachineINI keys from `paths` and reloads the list.
+void WriteMachineList(Workbench& bench, const std::vector<std::string>& paths);
+
+}  // namespace vormak
