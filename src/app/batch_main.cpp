@@ -1,23 +1,34 @@
 // vormak-batch: the engine's commands without a window.
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "app/batch_commands.h"
+
+namespace vormak::batch {
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: vormak-batch SUBCOMMAND [options] FILE\n");
-  return 2;
+// One line a subcommand; keep them in alphabetical order.
+const Subcommand kSubcommands[] = {
+    {"settings", "settings MACHINE_FILE", RunSettings},
+};
+
+int Usage(FILE* out) {
+  std::fprintf(out, "usage: vormak-batch SUBCOMMAND [options] FILE\n\nsubcommands:\n");
+  for (const auto& s : kSubcommands) std::fprintf(out, "  %s\n", s.usage);
+  return out == stdout ? 0 : 2;
 }
 
 }  // namespace
+}  // namespace vormak::batch
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
-  const std::string command = argv[1];
-  if (command == "--version") {
-    std::printf("vormak-batch 0.1\n");
-    return 0;
+  using namespace vormak::batch;
+  if (argc < 2) return Usage(stderr);
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h") return Usage(stdout);
+  for (const auto& s : kSubcommands) {
+    if (name == s.name) return s.run(Args(argv + 2, argv + argc));
   }
-  return Usage();
+  std::fprintf(stderr, "vormak-batch: unknown subcommand '%s'\n", name.c_str());
+  return Usage(stderr);
 }

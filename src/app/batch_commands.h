@@ -1,0 +1,21 @@
+#pragma once
+// The subcommands of vormak-batch. Each takes the arguments after its name and returns the
+// process exit code (0 done, 1 failed, 2 bad usage).
+
+#include <string>
+#include <vector>
+
+namespace vormak::batch {
+
+using Args = std::vector<std::string>;
+
+struct Subcommand {
+  const char* name;
+  const char* usage;  // one line, shown by `vormak-batch --help`
+  int (*run)(const Args& args);
+};
+
+// Add new subcommands here, one line each, and list them in batch_main.cpp's table.
+int RunSettings(const Args& args);
+
+}  // namespace vormak::batch
