@@ -1,0 +1,73 @@
+#pragma once
+// The Host of the desktop program: Qt message boxes and file dialogs, the Command and Prompt
+// panels of the main window, the clipboard as Latin-1 bytes, and cheap polling of Escape and
+// right-button releases for long loops.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "nctext/host.h"
+
+class QLabel;
+class QWidget;
+
+namespace vormak {
+
+// "NC Files (*.nc)|*.nc|All files (*.*)|*.*" -> "NC Files (*.nc *.NC);;All files (*)".
+// Patterns also match in the other letter case: files written on Windows are named either way.
+QString QtFileFilter(const std::string& filter);
+
+class QtHost : public QObject, public Host {
+  Q_OBJECT
+ public:
+  explicit QtHost(QObject* parent = nullptr);
+  ~QtHost() override;
+
+  // Dialogs are centred on this window; right-button releases count only over it.
+  void SetMainWindow(QWidget* window);
+  void SetPanels(QLabel* command, QLabel* prompt);
+  // The shipped data folder: help pages live in its help/ folder.
+  void SetInstallDir(const std::string& dir) { install_dir_ = dir; }
+
+  Answer Warning(const std::string& text, const std::string& caption) override;
+  void Information(const std::string& text, const std::string& caption) override;
+  Answer Question(const std::string& text, const std::string& caption, bool cancel_button) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
+  void SetCommandPanel(const std::string& text) override;
+  void SetPromptPanel(const std::string& text) override;
+  void Beep() override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
+  bool EscapePending() override;
+  bool RightButtonPending() override;
+  std::string DateText() override;
+  std::string TimeText() override;
+  long long TickMilliseconds() override;
+  bool StartProgram(const std::string& command_line) override;
+  void OpenHelp(const std::string& help_file, const std::string& topic) override;
+
+  // The help page a topic opens: <install>/help/<topic>.html when present, else the index
+  // page at the topic's anchor.
+  QString HelpUrl(const std::string& help_file, const std::string& topic) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void PollEvents();
+  std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);
+
+  QPointer<QWidget> window_;
+  QPointer<QLabel> command_;
+  QPointer<QLabel> prompt_;
+  std::string install_dir_;
+  QElapsedTimer clock_;
+  QElapsedTimer last_poll_;
+  bool escape_ = false;
+  bool right_button_ = false;
+};
+
+}  // namespace vormak
