@@ -1,0 +1,108 @@
+#include "nctext/text_file_io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace vormak {
+
+namespace fs = std::filesystem;
+
+std::string ReadFileBytes(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) throw EditError(kEditFileError);
+  std::string bytes;
+  std::error_code ec;
+  const auto expected = fs::file_size(path, ec);
+  if (!ec) bytes.reserve(static_cast<std::size_t>(expected));
+  char chunk[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) throw EditError(kEditFileError);
+  return bytes;
+}
+
+const char* LineBreakText(LineBreakStyle style) {
+  switch (style) {
+    case LineBreakStyle::kCr:
+      return "\r";
+    case LineBreakStyle::kLf:
+      return "\n";
+    case LineBreakStyle::kCrLf:
+      break;
+  }
+  return "\r\n";
+}
+
+ReplacingFileWriter::ReplacingFileWriter(const std::string& path) : target_(path) {
+  std::error_code ec;
+  // Saving through a link rewrites the file it points at, not the link.
+  if (fs::is_symlink(target_, ec)) {
+    const fs::path resolved = fs::canonical(target_, ec);
+    if (!ec) target_ = resolved.string();
+  }
+  if (target_.empty() || fs::is_directory(target_, ec)) throw EditError(kEditFileError);
+  for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
+    scratch_ = target_ + ".~" + std::to_string(attempt) + ".tmp";
+    file_ = std::fopen(scratch_.c_str(), "wbx");
+    if (file_ == nullptr && errno != EEXIST) break;
+  }
+  if (file_ == nullptr) throw EditError(kEditFileError);
+  static_cast<void>(std::setvbuf(file_, nullptr, _IOFBF, 1 << 18));
+}
+
+ReplacingFileWriter::~ReplacingFileWriter() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
+    std::remove(scratch_.c_str());
+  }
+}
+
+void ReplacingFileWriter::Fail() {
+  failed_ = true;
+  throw EditError(kEditFileError);
+}
+
+void ReplacingFileWriter::Write(const char* data, std::size_t size) {
+  if (file_ == nullptr || failed_) Fail();
+  if (size > 0 && std::fwrite(data, 1, size, file_) != size) Fail();
+}
+
+void ReplacingFileWriter::WriteConvertingBreaks(const char* data, std::size_t size,
+                                                LineBreakStyle style) {
+  const char* brk = LineBreakText(style);
+  const std::size_t brk_size = std::strlen(brk);
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = data[i];
+    if (c != '\r' && c != '\n') continue;
+    Write(data + start, i - start);
+    Write(brk, brk_size);
+    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  Write(data + start, size - start);
+}
+
+void ReplacingFileWriter::Commit() {
+  if (file_ == nullptr || failed_) Fail();
+  std::FILE* file = file_;
+  file_ = nullptr;
+  const bool flushed = std::fflush(file) == 0 && std::ferror(file) == 0;
+  const bool closed = std::fclose(file) == 0;
+  std::error_code ec;
+  if (flushed && closed) {
+    // Keep the permissions of the file being replaced.
+    const auto status = fs::status(target_, ec);
+    if (!ec && fs::exists(status)) fs::permissions(scratch_, status.permissions(), ec);
+    if (std::rename(scratch_.c_str(), target_.c_str()) == 0) return;
+  }
+  std::remove(scratch_.c_str());
+  failed_ = true;
+  throw EditError(kEditFileError);
+}
+
+}  // namespace vormak
