@@ -6,6 +6,7 @@
 
 namespace vormak {
 
+class Host;
 class Workbench;
 struct Locations;
 
@@ -29,6 +30,18 @@ void LoadMachineList(Workbench& bench);
 // the file cannot be read or the number is not 1..10; the settings are then unchanged.
 bool LoadMachineSettings(Workbench& bench, int machine);
 
+// The engine's share of a load, also wanted after the Configuration dialog's Temporary: the
+// line-break style of panes 1 and 2, and pane 1 made current and writable without twin turrets.
+void ApplyMachineSettings(Workbench& bench);
+
+// The files to reload at start when RecallFiles is 1: each only when no file of its kind is
+// named yet (for instance on the command line); empty when there is nothing to reload.
+struct RecalledFiles {
+  std::string nc_file;
+  std::string cad_file;
+};
+RecalledFiles FilesToRecall(const Workbench& bench);
+
 // Writes the current settings into the current machine's file, key by key.
 bool SaveMachineSettings(Workbench& bench);
 
@@ -44,10 +57,15 @@ struct WindowPlacement {
   int top = 0;
   int width = 0;
   int height = 0;
-  bool full_screen = false;  // placed at 0,0 with the screen's size
+  bool full_screen = false;     // placed at 0,0 with the screen's size
+  bool keep_maximized = false;  // the window is maximized: leave it as it is
 };
 WindowPlacement RestoreWindowPlacement(Workbench& bench, int machine, int screen_width,
                                        int screen_height, bool maximized);
+
+// The Machines dialog's "Add...": appends `path` unless the list is full ("Maximum 10 Machines"
+// shown, false).
+bool AddMachineEntry(Host& host, std::vector<std::string>& entries, const std::string& path);
 
 // The Machines dialog's OK: writes the ten MachineINI keys from `paths` and reloads the list.
 void WriteMachineList(Workbench& bench, const std::vector<std::string>& paths);

@@ -115,7 +115,8 @@ struct MachineSettings {
   int comm_stop_bits = 1;
   int punch_wait = 0;
   int inches_leader = 20;
-  int comm_handshake = 0;  // 0 none, 1 hardware, 2 XON/XOFF
+  int comm_handshake = 0;   // 0 none, 1 hardware, 2 XON/XOFF
+  std::string comm_device;  // serial device path chosen on the Punch page; empty: from CommPort
   double plot_speed_factor = 5;
   double clip_tool_margin = 0.75;
   double corner_radius = 0.003;
@@ -179,7 +180,7 @@ struct MachineSettings {
   std::string font_name = "system";
   int font_size = 8;
   std::array<bool, 4> font_style{};  // bold, italic, underline, strike-out
-  long long font_color = 16711680;    // Windows colour value 0x00BBGGRR (FF0000: blue)
+  long long font_color = 16711680;   // Windows colour value 0x00BBGGRR (FF0000: blue)
   // Shown by the Configuration dialog but never written: last until the next load.
   std::string tool_library_file;
 };

@@ -1,0 +1,174 @@
+#include "settings/ini_file.h"
+
+#include <cctype>
+
+#include "settings/file_access.h"
+
+namespace vormak {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+bool IsComment(std::string_view trimmed) {
+  return !trimmed.empty() && (trimmed[0] == ';' || trimmed[0] == '#');
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string_view text) {
+  size_t pos = 0;
+  bool ending_known = false;
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) {
+      lines_.push_back({std::string(text.substr(pos)), ""});
+      break;
+    }
+    size_t width = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+    Line line{std::string(text.substr(pos, end - pos)), std::string(text.substr(end, width))};
+    if (!ending_known) {
+      ending_ = line.ending;
+      ending_known = true;
+    }
+    lines_.push_back(std::move(line));
+    pos = end + width;
+  }
+}
+
+bool IniFile::Load(const std::string& path) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    *this = IniFile();
+    return false;
+  }
+  *this = IniFile(bytes);
+  return true;
+}
+
+bool IniFile::Save(const std::string& path, std::string& error) const {
+  return WriteFileAtomically(path, Text(), error);
+}
+
+std::string IniFile::Text() const {
+  std::string out;
+  for (const auto& line : lines_) {
+    out += line.text;
+    out += line.ending;
+  }
+  return out;
+}
+
+std::string_view IniFile::LineText(size_t index) const {
+  std::string_view text = lines_[index].text;
+  if (index == 0 && text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    text.remove_prefix(kByteOrderMark.size());
+  return text;
+}
+
+std::optional<std::string_view> IniFile::SectionName(std::string_view line) {
+  const std::string_view trimmed = Trim(line);
+  if (trimmed.empty() || trimmed[0] != '[') return std::nullopt;
+  const size_t close = trimmed.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(trimmed.substr(1, close - 1));
+}
+
+std::optional<IniFile::KeyLine> IniFile::ParseKeyLine(std::string_view line) {
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  const std::string_view key = Trim(line.substr(0, equals));
+  if (key.empty() || IsComment(key) || key[0] == '[') return std::nullopt;
+  size_t value_start = equals + 1;
+  while (value_start < line.size() && IsBlank(line[value_start])) ++value_start;
+  return KeyLine{key, value_start};
+}
+
+std::optional<std::pair<size_t, size_t>> IniFile::SectionRange(std::string_view section) const {
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const auto name = SectionName(LineText(i));
+    if (!name || !SameName(*name, section)) continue;
+    size_t end = i + 1;
+    while (end < lines_.size() && !SectionName(LineText(end))) ++end;
+    return std::make_pair(i + 1, end);
+  }
+  return std::nullopt;
+}
+
+std::optional<size_t> IniFile::KeyIndex(std::pair<size_t, size_t> range,
+                                        std::string_view key) const {
+  for (size_t i = range.first; i < range.second; ++i) {
+    const auto parsed = ParseKeyLine(LineText(i));
+    if (parsed && SameName(parsed->key, key)) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
+  const auto range = SectionRange(section);
+  if (!range) return std::nullopt;
+  const auto index = KeyIndex(*range, key);
+  if (!index) return std::nullopt;
+  const std::string_view line = LineText(*index);
+  return std::string(Trim(line.substr(ParseKeyLine(line)->value_start)));
+}
+
+std::string IniFile::Get(std::string_view section, std::string_view key,
+                         std::string_view fallback) const {
+  auto value = Find(section, key);
+  return value ? *value : std::string(fallback);
+}
+
+void IniFile::InsertLine(size_t at, std::string text) {
+  // The line before the new one may be a last line without a break.
+  if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = ending_;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), ending_});
+}
+
+void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  const auto range = SectionRange(section);
+  if (!range) {
+    if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
+    InsertLine(lines_.size(), "[" + std::string(section) + "]");
+    InsertLine(lines_.size(), std::string(key) + "=" + std::string(value));
+    return;
+  }
+  if (const auto index = KeyIndex(*range, key)) {
+    std::string& text = lines_[*index].text;
+    const size_t bom = LineText(*index).data() - text.data();
+    const size_t start = bom + ParseKeyLine(LineText(*index))->value_start;
+    if (Trim(std::string_view(text).substr(start)) == value) return;  // nothing to change
+    text = text.substr(0, start) + std::string(value);
+    return;
+  }
+  // After the section's last key or other content, before blank lines and comments that
+  // lead into the next section.
+  size_t at = range->first;
+  for (size_t i = range->first; i < range->second; ++i) {
+    const std::string_view trimmed = Trim(LineText(i));
+    if (!trimmed.empty() && !IsComment(trimmed)) at = i + 1;
+  }
+  InsertLine(at, std::string(key) + "=" + std::string(value));
+}
+
+}  // namespace vormak
