@@ -4,6 +4,10 @@
 #include <array>
 #include <string>
 
+// Qt defines `slots` as a macro; keep this header usable from window code.
+#pragma push_macro("slots")
+#undef slots
+
 namespace vormak {
 
 inline constexpr int kMachineSlots = 10;
@@ -27,3 +31,5 @@ struct MachineList {
 };
 
 }  // namespace vormak
+
+#pragma pop_macro("slots")
