@@ -54,8 +54,9 @@ void TMachines::showEvent(QShowEvent* event) {
 
 void TMachines::Fill() {
   list_->clear();
-  for (const auto& slot : bench_.machines.slots) {
-    if (!slot.path.empty()) list_->addItem(Latin1(slot.path));
+  for (int machine = 1; machine <= kMachineSlots; ++machine) {
+    const auto& path = bench_.machines.Slot(machine).path;
+    if (!path.empty()) list_->addItem(Latin1(path));
   }
 }
 
