@@ -2,47 +2,44 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cstring>
 
 #include "nctext/host.h"
+#include "nctext/text_file_io.h"
 
 namespace vormak {
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string current;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current.push_back(c);
-    }
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (true) {
+    const char* brk = p;
+    while (brk != end && *brk != '\r' && *brk != '\n') ++brk;
+    lines.emplace_back(p, brk);
+    if (brk == end) break;
+    p = brk + 1;
+    if (*brk == '\r' && p != end && *p == '\n') ++p;
   }
-  lines.push_back(std::move(current));
   return lines;
 }
 
-TextBuffer::TextBuffer(Host* host) : host_(host) {}
+TextBuffer::TextBuffer(Host* host) : host_(host) {
+  lines_.Assign({std::string()});
+}
 
-int TextBuffer::LineCount() const { return static_cast<int>(lines_.size()); }
+int TextBuffer::LineCount() const {
+  return static_cast<int>(lines_.size());
+}
 
 std::string TextBuffer::GetLine(int line) const {
   if (line < 1 || line > LineCount()) return {};
-  return lines_[static_cast<size_t>(line - 1)];
+  return Line(line);
 }
 
 int TextBuffer::LineLength(int line) const {
   if (line < 1 || line > LineCount()) return 0;
-  return static_cast<int>(lines_[static_cast<size_t>(line - 1)].size());
-}
-
-void TextBuffer::CheckWritable() const {
-  // A read-only pane ignores edits silently, as the window's editor does.
+  return static_cast<int>(Line(line).size());
 }
 
 TextPosition TextBuffer::Clamp(TextPosition p) const {
@@ -51,40 +48,53 @@ TextPosition TextBuffer::Clamp(TextPosition p) const {
   return p;
 }
 
+// ---- edits and undo ------------------------------------------------------------------
+
 void TextBuffer::ApplySplice(int first, int remove_count, std::vector<std::string> lines) {
-  Splice splice;
-  splice.first = first;
-  const auto begin = lines_.begin() + first;
-  splice.removed.assign(std::make_move_iterator(begin),
-                        std::make_move_iterator(begin + remove_count));
-  const int inserted = static_cast<int>(lines.size());
-  if (inserted == remove_count) {
-    std::copy(lines.begin(), lines.end(), begin);
+  // A pane always holds at least one (possibly empty) line.
+  if (lines.empty() && remove_count == LineCount()) lines.emplace_back();
+  if (pending_.splices.empty()) pending_.selection_before = selection_;
+  redo_.clear();
+  std::vector<std::string>& pool = pending_.removed_lines;
+  const size_t at = pool.size();
+  pool.resize(at + static_cast<size_t>(remove_count));
+  lines_.Splice(static_cast<size_t>(first), static_cast<size_t>(remove_count), lines.data(),
+                lines.size(), pool.data() + at);
+  const Splice splice{first, remove_count, static_cast<int>(lines.size())};
+  ShiftMarks(splice);
+  // A utility rewriting line after line makes one splice of the whole run, not one per line.
+  if (!pending_.splices.empty() &&
+      pending_.splices.back().first + pending_.splices.back().inserted == first) {
+    pending_.splices.back().removed += splice.removed;
+    pending_.splices.back().inserted += splice.inserted;
   } else {
-    lines_.erase(begin, begin + remove_count);
-    lines_.insert(lines_.begin() + first, lines.begin(), lines.end());
+    pending_.splices.push_back(splice);
   }
-  if (lines_.empty()) lines_.emplace_back();
-  // Bookmarks travel with their lines; a bookmark on a removed line moves to the first
-  // line of what replaced it.
-  const int delta = inserted - remove_count;
-  for (int& mark : bookmarks_) {
-    if (mark == 0) continue;
-    if (mark - 1 >= first + remove_count) {
-      mark += delta;
-    } else if (mark - 1 >= first) {
-      mark = std::min(first + 1, LineCount());
-    }
-  }
-  splice.inserted = std::move(lines);
-  Record(std::move(splice));
   modified_ = true;
 }
 
-void TextBuffer::Record(Splice splice) {
-  if (pending_.splices.empty()) pending_.selection_before = selection_;
-  pending_.splices.push_back(std::move(splice));
-  if (group_depth_ == 0) FinishStep();
+void TextBuffer::ShiftMarks(const Splice& splice) {
+  // Bookmarks and the selection travel with their lines; one on a replaced line moves to
+  // the start of what replaced it.
+  const int end = splice.first + splice.removed;  // 0-based, exclusive
+  const int delta = splice.inserted - splice.removed;
+  const int last = LineCount();
+  for (int& mark : bookmarks_) {
+    if (mark == 0) continue;
+    if (mark - 1 >= end) {
+      mark += delta;
+    } else if (mark - 1 >= splice.first) {
+      mark = std::min(splice.first + 1, last);
+    }
+  }
+  for (TextPosition* p : {&selection_.start, &selection_.end}) {
+    if (p->line - 1 >= end) {
+      p->line += delta;
+    } else if (p->line - 1 >= splice.first) {
+      *p = {std::min(splice.first + 1, last), 0};
+    }
+    *p = Clamp(*p);
+  }
 }
 
 void TextBuffer::FinishStep() {
@@ -92,15 +102,21 @@ void TextBuffer::FinishStep() {
   pending_.selection_after = selection_;
   undo_.push_back(std::move(pending_));
   pending_ = UndoStep{};
-  if (static_cast<int>(undo_.size()) > kUndoDepth) undo_.erase(undo_.begin());
-  redo_.clear();
+  while (static_cast<int>(undo_.size()) > kUndoDepth) undo_.pop_front();
 }
 
-void TextBuffer::BeginUndoGroup() { ++group_depth_; }
+void TextBuffer::EndEdit() {
+  if (group_depth_ == 0) FinishStep();
+}
+
+void TextBuffer::BeginUndoGroup() {
+  ++group_depth_;
+}
 
 void TextBuffer::EndUndoGroup() {
   if (group_depth_ == 0) return;
-  if (--group_depth_ == 0) FinishStep();
+  --group_depth_;
+  EndEdit();
 }
 
 void TextBuffer::EmptyUndoBuffer() {
@@ -109,40 +125,65 @@ void TextBuffer::EmptyUndoBuffer() {
   pending_ = UndoStep{};
 }
 
-bool TextBuffer::CanUndo() const { return !undo_.empty() || !pending_.splices.empty(); }
-bool TextBuffer::CanRedo() const { return !redo_.empty(); }
+bool TextBuffer::CanUndo() const {
+  return !undo_.empty() || !pending_.splices.empty();
+}
+bool TextBuffer::CanRedo() const {
+  return !redo_.empty();
+}
 
 void TextBuffer::Undo() {
   if (read_only_) return;
-  if (!pending_.splices.empty()) FinishStep();
+  FinishStep();
   if (undo_.empty()) return;
   UndoStep step = std::move(undo_.back());
   undo_.pop_back();
+  size_t inserted_total = 0;
+  for (const Splice& s : step.splices) inserted_total += static_cast<size_t>(s.inserted);
+  step.inserted_lines.resize(inserted_total);
+  size_t removed_end = step.removed_lines.size();
+  size_t inserted_end = inserted_total;
   for (auto it = step.splices.rbegin(); it != step.splices.rend(); ++it) {
-    const auto begin = lines_.begin() + it->first;
-    lines_.erase(begin, begin + static_cast<long>(it->inserted.size()));
-    lines_.insert(lines_.begin() + it->first, it->removed.begin(), it->removed.end());
-    if (lines_.empty()) lines_.emplace_back();
+    removed_end -= static_cast<size_t>(it->removed);
+    inserted_end -= static_cast<size_t>(it->inserted);
+    lines_.Splice(static_cast<size_t>(it->first), static_cast<size_t>(it->inserted),
+                  step.removed_lines.data() + removed_end, static_cast<size_t>(it->removed),
+                  step.inserted_lines.data() + inserted_end);
+    ShiftMarks({it->first, it->inserted, it->removed});
   }
+  std::vector<std::string>().swap(step.removed_lines);
   selection_ = {Clamp(step.selection_before.start), Clamp(step.selection_before.end)};
+  ScrollCaretIntoView();
   redo_.push_back(std::move(step));
   modified_ = true;
 }
 
 void TextBuffer::Redo() {
   if (read_only_ || redo_.empty()) return;
+  FinishStep();
   UndoStep step = std::move(redo_.back());
   redo_.pop_back();
+  size_t removed_total = 0;
+  for (const Splice& s : step.splices) removed_total += static_cast<size_t>(s.removed);
+  step.removed_lines.resize(removed_total);
+  size_t removed_at = 0;
+  size_t inserted_at = 0;
   for (const Splice& s : step.splices) {
-    const auto begin = lines_.begin() + s.first;
-    lines_.erase(begin, begin + static_cast<long>(s.removed.size()));
-    lines_.insert(lines_.begin() + s.first, s.inserted.begin(), s.inserted.end());
-    if (lines_.empty()) lines_.emplace_back();
+    lines_.Splice(static_cast<size_t>(s.first), static_cast<size_t>(s.removed),
+                  step.inserted_lines.data() + inserted_at, static_cast<size_t>(s.inserted),
+                  step.removed_lines.data() + removed_at);
+    ShiftMarks(s);
+    removed_at += static_cast<size_t>(s.removed);
+    inserted_at += static_cast<size_t>(s.inserted);
   }
+  std::vector<std::string>().swap(step.inserted_lines);
   selection_ = {Clamp(step.selection_after.start), Clamp(step.selection_after.end)};
+  ScrollCaretIntoView();
   undo_.push_back(std::move(step));
   modified_ = true;
 }
+
+// ---- lines ---------------------------------------------------------------------------
 
 void TextBuffer::InsertLine(int after, const std::string& text) {
   if (read_only_) return;
@@ -150,37 +191,41 @@ void TextBuffer::InsertLine(int after, const std::string& text) {
     AppendLine(text);
     return;
   }
-  after = std::max(after, 0);
-  std::vector<std::string> lines = SplitLines(text);
-  ApplySplice(after, 0, std::move(lines));
+  ApplySplice(std::max(after, 0), 0, SplitLines(text));
+  EndEdit();
 }
 
 void TextBuffer::AppendLine(const std::string& text) {
   if (read_only_) return;
   std::vector<std::string> lines = SplitLines(text);
-  const int last = LineCount() - 1;
-  if (lines_.back().empty()) {
+  const int last = LineCount();
+  if (Line(last).empty()) {
     // The text ends with a line break: the new line goes before the empty last line.
     lines.emplace_back();
-    ApplySplice(last, 1, std::move(lines));
+    ApplySplice(last - 1, 1, std::move(lines));
   } else {
-    ApplySplice(LineCount(), 0, std::move(lines));
+    ApplySplice(last, 0, std::move(lines));
   }
+  EndEdit();
 }
 
 void TextBuffer::ReplaceLine(int line, const std::string& text) {
   if (read_only_ || line < 1 || line > LineCount()) return;
   ApplySplice(line - 1, 1, SplitLines(text));
-  selection_ = {Clamp(selection_.start), Clamp(selection_.end)};
+  EndEdit();
 }
 
 void TextBuffer::DeleteLine(int line) {
   if (read_only_ || line < 1 || line > LineCount()) return;
   ApplySplice(line - 1, 1, {});
-  selection_ = {Clamp(selection_.start), Clamp(selection_.end)};
+  EndEdit();
 }
 
-TextSelection TextBuffer::GetSelection() const { return selection_; }
+// ---- selection -----------------------------------------------------------------------
+
+TextSelection TextBuffer::GetSelection() const {
+  return selection_;
+}
 
 void TextBuffer::SetSelection(const TextSelection& selection) {
   selection_ = {Clamp(selection.start), Clamp(selection.end)};
@@ -200,22 +245,21 @@ void TextBuffer::ReplaceRange(TextPosition from, TextPosition to, const std::str
   from = Clamp(from);
   to = Clamp(to);
   if (to.line < from.line || (to.line == from.line && to.column < from.column)) std::swap(from, to);
-  const std::string& first = lines_[static_cast<size_t>(from.line - 1)];
-  const std::string& last = lines_[static_cast<size_t>(to.line - 1)];
+  if (from == to && text.empty()) return;
+  const std::string& first = Line(from.line);
+  const std::string& last = Line(to.line);
   const std::string joined = first.substr(0, static_cast<size_t>(from.column)) + text +
                              last.substr(static_cast<size_t>(to.column));
-  std::vector<std::string> lines = SplitLines(joined);
   // The caret goes to the end of the inserted text.
   const std::vector<std::string> inserted = SplitLines(text);
   TextPosition caret;
   caret.line = from.line + static_cast<int>(inserted.size()) - 1;
   caret.column = inserted.size() == 1 ? from.column + static_cast<int>(inserted[0].size())
                                       : static_cast<int>(inserted.back().size());
-  const bool unchanged = from == to && text.empty();
-  if (!unchanged) ApplySplice(from.line - 1, to.line - from.line + 1, std::move(lines));
+  ApplySplice(from.line - 1, to.line - from.line + 1, SplitLines(joined));
   selection_ = {caret, caret};
-  if (!unchanged && group_depth_ == 0 && !undo_.empty()) undo_.back().selection_after = selection_;
   ScrollCaretIntoView();
+  EndEdit();
 }
 
 void TextBuffer::ReplaceSelection(const std::string& text) {
@@ -228,18 +272,16 @@ std::string TextBuffer::SelectedText() const {
   TextPosition to = selection_.end;
   if (to.line < from.line || (to.line == from.line && to.column < from.column)) std::swap(from, to);
   if (from.line == to.line) {
-    const std::string& line = lines_[static_cast<size_t>(from.line - 1)];
-    return line.substr(static_cast<size_t>(from.column),
-                       static_cast<size_t>(to.column - from.column));
+    return Line(from.line).substr(static_cast<size_t>(from.column),
+                                  static_cast<size_t>(to.column - from.column));
   }
-  std::string out = lines_[static_cast<size_t>(from.line - 1)].substr(
-      static_cast<size_t>(from.column));
+  std::string out = Line(from.line).substr(static_cast<size_t>(from.column));
   for (int l = from.line + 1; l < to.line; ++l) {
     out += "\r\n";
-    out += lines_[static_cast<size_t>(l - 1)];
+    out += Line(l);
   }
   out += "\r\n";
-  out += lines_[static_cast<size_t>(to.line - 1)].substr(0, static_cast<size_t>(to.column));
+  out += Line(to.line).substr(0, static_cast<size_t>(to.column));
   return out;
 }
 
@@ -250,9 +292,10 @@ void TextBuffer::DeleteSelection() {
 
 void TextBuffer::ClearAll() {
   if (read_only_) return;
-  ApplySplice(0, LineCount(), {std::string()});
+  if (LineCount() > 1 || !Line(1).empty()) ApplySplice(0, LineCount(), {std::string()});
   selection_ = {};
   top_line_ = 1;
+  EndEdit();
 }
 
 void TextBuffer::SelectAll() {
@@ -281,6 +324,8 @@ void TextBuffer::Paste() {
   ReplaceSelection(host_ != nullptr ? host_->ClipboardText() : own_clipboard_);
 }
 
+// ---- whole text and files ------------------------------------------------------------
+
 std::string TextBuffer::GetText() const {
   std::string out;
   out.reserve(static_cast<size_t>(TextSize()));
@@ -296,20 +341,17 @@ void TextBuffer::SetText(const std::string& text) {
   ApplySplice(0, LineCount(), SplitLines(text));
   selection_ = {};
   top_line_ = 1;
+  EndEdit();
 }
 
 long long TextBuffer::TextSize() const {
   long long size = 0;
-  for (const auto& line : lines_) size += static_cast<long long>(line.size()) + 2;
+  for (size_t i = 0; i < lines_.size(); ++i) size += static_cast<long long>(lines_[i].size()) + 2;
   return size - 2;
 }
 
 void TextBuffer::LoadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EditError(kEditFileError);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw EditError(kEditFileError);
-  lines_ = SplitLines(bytes);
+  lines_.Assign(SplitLines(ReadFileBytes(path)));
   selection_ = {};
   top_line_ = 1;
   bookmarks_.fill(0);
@@ -318,19 +360,18 @@ void TextBuffer::LoadFile(const std::string& path) {
 }
 
 void TextBuffer::SaveFile(const std::string& path) {
-  const char* brk = line_break_ == LineBreakStyle::kCrLf ? "\r\n"
-                    : line_break_ == LineBreakStyle::kCr ? "\r"
-                                                          : "\n";
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw EditError(kEditFileError);
+  const char* brk = LineBreakText(line_break_);
+  const size_t brk_size = std::strlen(brk);
+  ReplacingFileWriter out(path);
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (i > 0) out << brk;
-    out.write(lines_[i].data(), static_cast<std::streamsize>(lines_[i].size()));
+    if (i > 0) out.Write(brk, brk_size);
+    out.Write(lines_[i]);
   }
-  out.flush();
-  if (!out) throw EditError(kEditFileError);
+  out.Commit();
   modified_ = false;
 }
+
+// ---- find and view -------------------------------------------------------------------
 
 namespace {
 
@@ -339,7 +380,10 @@ bool SameChar(char a, char b, bool match_case) {
   return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
 }
 
-bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsWordChar(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u < 128 && (std::isalnum(u) || c == '_');
+}
 
 // Position of `needle` in `hay` at or after `from`, or npos.
 size_t FindIn(const std::string& hay, const std::string& needle, size_t from,
@@ -368,9 +412,8 @@ bool TextBuffer::FindText(const std::string& text, const FindOptions& options) {
   if (text.empty() || text.find_first_of("\r\n") != std::string::npos) return false;
   const TextPosition caret = selection_.end;
   for (int line = caret.line; line <= LineCount(); ++line) {
-    const std::string& hay = lines_[static_cast<size_t>(line - 1)];
     const size_t from = line == caret.line ? static_cast<size_t>(caret.column) : 0;
-    const size_t at = FindIn(hay, text, from, options);
+    const size_t at = FindIn(Line(line), text, from, options);
     if (at != std::string::npos) {
       SetSelection({{line, static_cast<int>(at)}, {line, static_cast<int>(at + text.size())}});
       return true;

@@ -3,10 +3,12 @@
 // batch program and in tests, and as the reference the window's editor is checked against.
 
 #include <array>
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "nctext/edit_control.h"
+#include "nctext/line_store.h"
 
 namespace vormak {
 
@@ -86,27 +88,33 @@ class TextBuffer : public EditControl {
   static constexpr int kUndoDepth = 1000;
 
  private:
-  // Every edit replaces lines [first, first + removed.size()) by `inserted` lines.
+  // Every edit replaces lines [first, first + removed) by `inserted` lines (0-based).
   struct Splice {
-    int first = 0;  // 0-based
-    std::vector<std::string> removed;
-    std::vector<std::string> inserted;
+    int first = 0;
+    int removed = 0;
+    int inserted = 0;
   };
+  // One undo step. While it can be undone it keeps the lines its splices removed, in splice
+  // order; while it can be redone, the lines they inserted. The other side is always in the
+  // text itself, so a step costs the memory of what it changed, once.
   struct UndoStep {
     std::vector<Splice> splices;
+    std::vector<std::string> removed_lines;
+    std::vector<std::string> inserted_lines;
     TextSelection selection_before;
     TextSelection selection_after;
   };
 
   void ApplySplice(int first, int remove_count, std::vector<std::string> lines);
-  void Record(Splice splice);
+  void ShiftMarks(const Splice& splice);
   void FinishStep();
+  void EndEdit();  // closes the undo step unless a group is open
   void ReplaceRange(TextPosition from, TextPosition to, const std::string& text);
   TextPosition Clamp(TextPosition p) const;
   void ScrollCaretIntoView();
-  void CheckWritable() const;
+  const std::string& Line(int line) const { return lines_[static_cast<size_t>(line - 1)]; }
 
-  std::vector<std::string> lines_{std::string()};
+  LineStore lines_;
   TextSelection selection_{};
   LineBreakStyle line_break_ = LineBreakStyle::kCrLf;
   bool modified_ = false;
@@ -120,7 +128,7 @@ class TextBuffer : public EditControl {
   bool highlight_ = false;
   std::array<int, kBookmarkCount> bookmarks_{};
 
-  std::vector<UndoStep> undo_;
+  std::deque<UndoStep> undo_;
   std::vector<UndoStep> redo_;
   UndoStep pending_;
   int group_depth_ = 0;
