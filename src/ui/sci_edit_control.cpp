@@ -123,8 +123,12 @@ std::string SciEditControl::Range(long from, long to) const {
 
 long SciEditControl::ReplaceRange(long from, long to, const std::string& text) {
   const std::string bytes = WithCrLf(text);
+  // Each call is an undo step of its own: the editor would otherwise merge edits that
+  // follow each other in the text, as it does for typing.
+  Send(SCI_BEGINUNDOACTION);
   Send(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
   SendBytes(SCI_REPLACETARGET, bytes.size(), bytes.data());
+  Send(SCI_ENDUNDOACTION);
   return Send(SCI_GETTARGETEND);
 }
 
