@@ -183,6 +183,8 @@ struct MachineSettings {
   long long font_color = 16711680;   // Windows colour value 0x00BBGGRR (FF0000: blue)
   // Shown by the Configuration dialog but never written: last until the next load.
   std::string tool_library_file;
+
+  friend bool operator==(const MachineSettings&, const MachineSettings&) = default;
 };
 
 }  // namespace vormak

@@ -1,0 +1,108 @@
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "temp_folder.h"
+
+namespace vormak {
+namespace {
+
+const char* kUserFile =
+    "; settings for the big Okuma\r\n"
+    "[vormak]\r\n"
+    "ncextension = min\r\n"
+    "; my own note\r\n"
+    "Unknown=keep me\r\n"
+    "RapidFeed=400.0\r\n"
+    "\r\n"
+    "[Toolbar]\r\n"
+    "Dock1=3,4\r\n";
+
+TEST(IniFile, UnchangedFileComesBackByteForByte) {
+  EXPECT_EQ(IniFile(kUserFile).Text(), kUserFile);
+  const std::string mixed = "[A]\nx=1\r\ny=2\r\n\n; end";  // no break after the last line
+  EXPECT_EQ(IniFile(mixed).Text(), mixed);
+}
+
+TEST(IniFile, SectionsAndKeysMatchWithoutCase) {
+  IniFile file(kUserFile);
+  EXPECT_EQ(file.Find("VORMAK", "NCExtension"), "min");
+  EXPECT_EQ(file.Find("toolbar", "DOCK1"), "3,4");
+  EXPECT_FALSE(file.Find("VORMAK", "Dock1"));  // another section's key
+  EXPECT_EQ(file.Get("VORMAK", "MachineName", "No Name"), "No Name");
+  EXPECT_FALSE(file.Find("VORMAK", "; my own note"));
+}
+
+TEST(IniFile, EmptyValueIsPresentAndBlanksAroundValuesGo) {
+  IniFile file("[S]\nEmpty=\nPadded =  a b  \nTwice=first\nTwice=second\n");
+  EXPECT_EQ(file.Find("S", "Empty"), "");
+  EXPECT_EQ(file.Get("S", "Empty", "fallback"), "");
+  EXPECT_EQ(file.Find("S", "Padded"), "a b");
+  EXPECT_EQ(file.Find("S", "Twice"), "first");
+}
+
+TEST(IniFile, SetRewritesOnlyThatLineInTheFilesSpelling) {
+  IniFile file(kUserFile);
+  file.Set("VORMAK", "NCExtension", "nc");
+  file.Set("VORMAK", "RapidFeed", "400.0");  // same value: line untouched
+  std::string expected = kUserFile;
+  expected.replace(expected.find("ncextension = min"), 17, "ncextension = nc");
+  EXPECT_EQ(file.Text(), expected);
+}
+
+TEST(IniFile, MissingKeyGoesToTheEndOfItsSection) {
+  IniFile file(kUserFile);
+  file.Set("VORMAK", "MachineName", "Okuma");
+  file.Set("VORMAK", "Stamp", "JB");
+  const std::string text = file.Text();
+  EXPECT_NE(text.find("RapidFeed=400.0\r\nMachineName=Okuma\r\nStamp=JB\r\n\r\n[Toolbar]"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(IniFile(text).Find("VORMAK", "Stamp"), "JB");
+}
+
+TEST(IniFile, MissingSectionGoesToTheEndOfTheFile) {
+  IniFile file("[MachineINI]\nMachine1=mill");
+  file.Set("Recent", "Recent1", "/nc/part1.nc");
+  EXPECT_EQ(file.Text(), "[MachineINI]\nMachine1=mill\n\n[Recent]\nRecent1=/nc/part1.nc\n");
+
+  IniFile empty;
+  empty.Set("VORMAK", "NCExtension", "nc");
+  EXPECT_EQ(empty.Find("vormak", "ncextension"), "nc");
+}
+
+TEST(IniFile, SaveReplacesTheFileWholeAndLeavesNoScratchBehind) {
+  test::TempFolder folder;
+  const std::string path = folder.Write("mill.ini", kUserFile);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  IniFile file;
+  ASSERT_TRUE(file.Load(path));
+  file.Set("VORMAK", "Unknown", "changed");
+  std::string error;
+  ASSERT_TRUE(file.Save(path, error)) << error;
+  EXPECT_NE(folder.Read("mill.ini").find("Unknown=changed\r\n"), std::string::npos);
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(IniFile, SaveIntoMissingFolderFailsWithTheReason) {
+  test::TempFolder folder;
+  std::string error;
+  EXPECT_FALSE(IniFile("[A]\n").Save(folder.File("no/such/folder/x.ini"), error));
+  EXPECT_FALSE(error.empty());
+  IniFile file;
+  EXPECT_FALSE(file.Load(folder.File("missing.ini")));
+  EXPECT_FALSE(file.Load(folder.path()));  // a folder is not a settings file
+}
+
+}  // namespace
+}  // namespace vormak
