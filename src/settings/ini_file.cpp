@@ -145,7 +145,13 @@ void IniFile::InsertLine(size_t at, std::string text) {
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), ending_});
 }
 
-void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+void IniFile::Set(std::string_view section, std::string_view key, std::string_view raw_value) {
+  // A line break inside a value would start a line of its own and could pose as another key.
+  std::string clean(raw_value);
+  for (char& c : clean) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  const std::string_view value = clean;
   const auto range = SectionRange(section);
   if (!range) {
     if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");

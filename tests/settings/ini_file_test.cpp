@@ -73,6 +73,13 @@ TEST(IniFile, MissingSectionGoesToTheEndOfTheFile) {
   EXPECT_EQ(empty.Find("vormak", "ncextension"), "nc");
 }
 
+TEST(IniFile, LineBreakInsideAValueCannotAddAKey) {
+  IniFile file("[VORMAK]\nStamp=JB\n");
+  file.Set("VORMAK", "Stamp", "JB\r\nSystemType=2");
+  EXPECT_EQ(file.Text(), "[VORMAK]\nStamp=JB  SystemType=2\n");
+  EXPECT_FALSE(file.Has("VORMAK", "SystemType"));
+}
+
 TEST(IniFile, SaveReplacesTheFileWholeAndLeavesNoScratchBehind) {
   test::TempFolder folder;
   const std::string path = folder.Write("mill.ini", kUserFile);
