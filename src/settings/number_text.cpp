@@ -1,5 +1,6 @@
 #include "settings/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -21,10 +22,13 @@ std::string WithoutBlanks(std::string_view text) {
 }  // namespace
 
 std::string PlainNumberText(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4f", value);
-  std::string text(buffer);
-  if (text.size() > 15) text.resize(15);
+  if (!std::isfinite(value)) value = 0;
+  const int size = std::snprintf(nullptr, 0, "%.4f", value);
+  std::string text(static_cast<size_t>(size) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%.4f", value);
+  text.resize(static_cast<size_t>(size));
+  // The 15-character field may shorten the decimals of a huge value, never its whole part.
+  text.resize(std::min(text.size(), std::max<size_t>(15, text.find('.') + 2)));
   if (text.find('.') != std::string::npos) {
     while (!text.empty() && text.back() == '0') text.pop_back();
     if (!text.empty() && text.back() == '.') text.push_back('0');
@@ -37,7 +41,9 @@ std::string PlainNumberText(double value) {
   return text;
 }
 
-std::string WholeNumberText(long long value) { return std::to_string(value); }
+std::string WholeNumberText(long long value) {
+  return std::to_string(value);
+}
 
 std::optional<double> ReadNumber(std::string_view text) {
   const std::string clean = WithoutBlanks(text);
@@ -47,6 +53,52 @@ std::optional<double> ReadNumber(std::string_view text) {
   if (*first == '+') ++first;  // from_chars takes no plus sign
   double value = 0;
   auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ReadNcNumber(std::string_view text) {
+  size_t i = 0;
+  std::string number;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') number.push_back('-');
+    ++i;
+  }
+  bool digits = false;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      digits = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    number.push_back(c);
+  }
+  if (!digits) return std::nullopt;
+  if (i < text.size() && text[i] == 'E') {
+    number.push_back('e');
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.push_back(text[i++]);
+    int exponent_digits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && exponent_digits < 3) {
+      number.push_back(text[i++]);
+      ++exponent_digits;
+    }
+    if (exponent_digits == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  double value = 0;
+  const char* first = number.data();
+  const char* last = first + number.size();
+  auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  if (error == std::errc::result_out_of_range) {
+    // Too small to hold is zero; too large to hold is no number.
+    if (number.find("e-") != std::string::npos) return 0.0;
+    return std::nullopt;
+  }
   if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
   return value;
 }

@@ -18,6 +18,11 @@ std::string WholeNumberText(long long value);
 // must be a decimal number (C-locale rules). Empty when it is not.
 std::optional<double> ReadNumber(std::string_view text);
 
+// A number as NC text writes it: an optional sign, digits with at most one ".", and an
+// optional exponent "E" with an optional sign and one to three digits. The whole text must be
+// the number (no blanks). A leading "." reads as "0.", a trailing "." is allowed.
+std::optional<double> ReadNcNumber(std::string_view text);
+
 // A whole number in decimal (blanks removed); empty when the text is not one.
 std::optional<long long> ReadWholeNumber(std::string_view text);
 

@@ -9,6 +9,9 @@
 
 #include "nctext/edit_control.h"
 #include "nctext/host.h"
+#include "nctext/status_services.h"
+#include "interp/macro_variables.h"
+#include "settings/word_format.h"
 #include "settings/machine_list.h"
 #include "settings/machine_settings.h"
 
@@ -47,6 +50,9 @@ class Workbench {
   Locations locations;
   MachineList machines;
   MachineSettings settings;
+  WordFormats word_formats;         // format set 1: current machine; set 2: Reformat target
+  MacroVariables macro_variables;   // #1..#33 per level, #100..#199, #500..#699
+  NcTextState nctext;               // current prompt, focus and run-reset hooks
 
   std::string nc_file_name;   // file in pane 1, empty for a new file
   std::string cad_file_name;  // loaded drawing

@@ -1,0 +1,29 @@
+#pragma once
+// The one evaluator every numeric value of NC text goes through: numbers, + - * / ^,
+// parentheses and ten functions (angles in degrees). Variables are substituted before.
+
+#include <string_view>
+
+namespace vormak {
+
+enum class EvalStatus {
+  kSucceeded,     // value holds the result
+  kNumericError,  // the text was a sound expression but its arithmetic was not: value 0
+  kFailed,        // syntax error: value 0
+};
+
+struct EvalResult {
+  double value = 0;
+  EvalStatus status = EvalStatus::kFailed;
+  bool failed() const { return status == EvalStatus::kFailed; }
+};
+
+// The longest text read and the deepest parse the evaluator takes.
+inline constexpr size_t kExpressionLength = 79;
+inline constexpr int kParseStackSize = 20;
+
+EvalResult Evaluate(std::string_view text);
+// Blanks removed first, then Evaluate.
+EvalResult EvaluateText(std::string_view text);
+
+}  // namespace vormak

@@ -1,0 +1,94 @@
+#include "interp/macro_variables.h"
+
+#include <cstdio>
+
+namespace vormak {
+
+namespace {
+
+constexpr size_t kVariableTextLength = 10;
+constexpr size_t kSubstitutionPiece = 80;
+// More digits than this cannot name a variable; reading stops so the number cannot overflow.
+constexpr int kMaxNumberDigits = 12;
+
+double* Slot(MacroVariables& vars, int level, long long n) {
+  if (n >= 1 && n <= kLocalCount) {
+    if (level < 0 || level >= kMacroLevels) return nullptr;
+    return &vars.locals[static_cast<size_t>(level)][static_cast<size_t>(n - 1)];
+  }
+  if (n >= kFirstCommon && n <= kLastCommon)
+    return &vars.commons[static_cast<size_t>(n - kFirstCommon)];
+  if (n >= kFirstPermanent && n <= kLastPermanent) {
+    return &vars.permanents[static_cast<size_t>(n - kFirstPermanent)];
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool IsVariableNumber(long long n) {
+  return (n >= 1 && n <= kLocalCount) || (n >= kFirstCommon && n <= kLastCommon) ||
+         (n >= kFirstPermanent && n <= kLastPermanent);
+}
+
+double GetVariable(const MacroVariables& vars, long long n) {
+  const double* slot = Slot(const_cast<MacroVariables&>(vars), vars.level, n);
+  return slot ? *slot : 0.0;
+}
+
+void SetVariable(MacroVariables& vars, int level, long long n, double value) {
+  if (double* slot = Slot(vars, level, n)) *slot = value;
+}
+
+void ClearLocals(MacroVariables& vars) {
+  for (auto& set : vars.locals) set.fill(0);
+  vars.level = 0;
+}
+
+long long ScriptVariableNumber(long long script_number) {
+  if (script_number >= 1 && script_number <= 99) return script_number + 99;
+  if (script_number >= 100 && script_number <= 199) return script_number + 500;
+  return 0;
+}
+
+std::string VariableText(const MacroVariables& vars, long long n) {
+  if (!IsVariableNumber(n)) return "0";
+  const double value = GetVariable(vars, n);
+  const int size = std::snprintf(nullptr, 0, "%.4f", value);
+  std::string text(static_cast<size_t>(size) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%.4f", value);
+  text.resize(static_cast<size_t>(size));
+  // The ten-character cut drops decimals of a large value; it must not drop whole digits,
+  // which would make #1 = 12345678901 read as 1234567890.
+  const size_t dot = text.find('.');
+  text.resize(std::min(text.size(), std::max(kVariableTextLength, dot)));
+  return text;
+}
+
+std::string SubstituteVariables(const MacroVariables& vars, char prefix, std::string_view text) {
+  std::string out(text);
+  size_t from = 0;
+  while (true) {
+    const size_t at = out.find(prefix, from);
+    if (at == std::string::npos) break;
+    size_t end = at + 1;
+    long long n = 0;
+    int digits = 0;
+    while (end < out.size() && out[end] >= '0' && out[end] <= '9') {
+      if (digits < kMaxNumberDigits) n = n * 10 + (out[end] - '0');
+      ++digits;
+      ++end;
+    }
+    if (digits > kMaxNumberDigits) n = 0;
+    const std::string value = VariableText(vars, n);
+    std::string before = out.substr(0, std::min(at, kSubstitutionPiece));
+    const std::string after = out.substr(end, kSubstitutionPiece);
+    // Scanning goes on after the inserted value, so a prefix that is itself a digit, a sign
+    // or a point cannot make the replacement feed on its own output.
+    from = before.size() + value.size();
+    out = std::move(before) + value + after;
+  }
+  return out;
+}
+
+}  // namespace vormak

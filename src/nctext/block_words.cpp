@@ -1,0 +1,212 @@
+#include "nctext/block_words.h"
+
+#include <array>
+#include <vector>
+
+#include "interp/expression.h"
+#include "nctext/pane_services.h"
+#include "nctext/status_services.h"
+#include "nctext/text_functions.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsValueRunChar(char c) {
+  return IsDigit(c) || c == '*' || c == '+' || c == '-' || c == '.' || c == '/';
+}
+
+std::string BracketsToParentheses(std::string text) {
+  for (char& c : text) {
+    if (c == '[') c = '(';
+    if (c == ']') c = ')';
+  }
+  return text;
+}
+
+// The bracket text at the start of `after` (its first or second character is "["): through
+// the "]" that closes that first "[", or all of it when none does.
+std::string BracketValue(std::string_view after) {
+  const size_t open = after.find('[');
+  int depth = 0;
+  size_t end = after.size();
+  for (size_t i = open; i < after.size(); ++i) {
+    if (after[i] == '[') ++depth;
+    if (after[i] == ']' && --depth == 0) {
+      end = i + 1;
+      break;
+    }
+  }
+  std::string text = BracketsToParentheses(std::string(after.substr(0, end)));
+  const size_t last = text.rfind(')');
+  if (last != std::string::npos && last > 1) text.resize(last + 1);
+  return text;
+}
+
+// Letters whose values a machine may write in ten-thousandths without a point.
+bool TakesImpliedDecimal(char letter) {
+  return std::string_view("CFIJKUVWXYZ").find(letter) != std::string_view::npos;
+}
+
+double BadValue(Workbench& bench, std::string_view block) {
+  if (bench.settings.use[kUseCheckSyntax]) {
+    const std::string kept(block.substr(0, std::min(block.size(), kMessageBlockLength)));
+    Warn(bench, kBadCharacterInValue + kept);
+    FocusPane(bench, bench.active_pane);
+  }
+  return 0;
+}
+
+}  // namespace
+
+CommentChars CommentCharsOf(const MachineSettings& settings) {
+  CommentChars chars;
+  chars.begin = settings.comment_char.empty() ? '(' : settings.comment_char.front();
+  chars.end = settings.end_comment_char.empty() ? 0 : settings.end_comment_char.front();
+  if (chars.end == 0 && chars.begin == '(') chars.end = ')';
+  return chars;
+}
+
+std::string AddressValueText(std::string_view address, std::string_view block) {
+  if (address.empty()) return {};
+  const size_t at = block.find(address);
+  if (at == std::string_view::npos) return {};
+  const std::string_view after = block.substr(at + address.size());
+  if (address == "=" && after.find('[') != std::string_view::npos) {
+    return BracketsToParentheses(std::string(after));
+  }
+  if ((!after.empty() && after[0] == '[') || (after.size() > 1 && after[1] == '[')) {
+    return BracketValue(after);
+  }
+  size_t n = 0;
+  while (n < after.size() && IsValueRunChar(after[n])) ++n;
+  return std::string(after.substr(0, n));
+}
+
+double AddressValue(Workbench& bench, std::string_view address, std::string_view block,
+                    bool implied) {
+  const std::string clean = StripBlanks(block);
+  if (address.empty() || clean.find(address) == std::string::npos) return 0;
+  const std::string text = AddressValueText(address, clean);
+  if (text.empty()) return BadValue(bench, block);
+  const bool check_syntax = bench.settings.use[kUseCheckSyntax];
+  if (check_syntax && text.find('(') != std::string::npos &&
+      CountChar('(', text) != CountChar(')', text)) {
+    bench.host().Information(kMismatchedBrackets, kWarningCaption);
+  }
+  const EvalResult result = Evaluate(text);
+  if (result.failed()) return BadValue(bench, block);
+  const char letter = address.front();
+  if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string::npos) {
+    const LetterFormat& f = bench.word_formats.Get(1, letter);
+    const bool whole_units = f.decimal_digits == 0 && f.decimal_point && f.integer_digits > 0;
+    if (!whole_units) return result.value / 10000;
+  }
+  return result.value;
+}
+
+SplitWord SplitAtAddress(char letter, std::string_view block) {
+  SplitWord split;
+  const size_t at = block.find(letter);
+  if (at == std::string_view::npos) {
+    split.before = std::string(block);
+    return split;
+  }
+  split.found = true;
+  split.before = std::string(block.substr(0, at));
+  size_t end = at + 1;
+  while (end < block.size() && (IsValueRunChar(block[end]) || block[end] == '\t')) ++end;
+  split.value = std::string(block.substr(at + 1, end - at - 1));
+  split.rest = std::string(block.substr(end));
+  return split;
+}
+
+std::string RemoveAddress(std::string_view block, char letter) {
+  const size_t at = block.find(letter);
+  if (at == std::string_view::npos) return std::string(block);
+  size_t end = at + 1;
+  while (end < block.size() &&
+         (block[end] == ' ' || block[end] == '-' || block[end] == '.' || IsDigit(block[end]))) {
+    ++end;
+  }
+  std::string out(block.substr(0, at));
+  out += block.substr(end);
+  return out;
+}
+
+namespace {
+
+// [first, last) of the comment, or first == npos.
+std::pair<size_t, size_t> CommentSpan(std::string_view block, const CommentChars& chars) {
+  const size_t first = block.find(chars.begin);
+  if (first == std::string_view::npos) return {first, first};
+  size_t last = chars.end == 0 ? std::string_view::npos : block.find(chars.end, first + 1);
+  last = last == std::string_view::npos ? block.size() : last + 1;
+  return {first, last};
+}
+
+}  // namespace
+
+std::string StripComment(std::string_view block, const CommentChars& chars) {
+  const auto [first, last] = CommentSpan(block, chars);
+  if (first == std::string_view::npos) return std::string(block);
+  std::string out(block.substr(0, first));
+  out += block.substr(last);
+  return out;
+}
+
+std::string CommentOf(std::string_view block, const CommentChars& chars) {
+  const auto [first, last] = CommentSpan(block, chars);
+  if (first == std::string_view::npos) return std::string(block);
+  return std::string(block.substr(first, last - first));
+}
+
+std::string OrderWords(std::string_view block, std::string_view order, const CommentChars& chars) {
+  const bool has_comment = block.find(chars.begin) != std::string_view::npos;
+  const std::string comment = has_comment ? CommentOf(block, chars) : std::string();
+  const std::string words_text = has_comment ? StripComment(block, chars) : std::string(block);
+  if (words_text.empty() || !IsAddressLetter(words_text.front()) ||
+      words_text.find('%') != std::string::npos) {
+    return std::string(block);
+  }
+  // Every word of every letter is kept, in its order of appearance: a block may hold several
+  // M or G words, and an expression value must survive whole.
+  std::array<std::vector<std::string>, kLetterCount> words;
+  bool blanks = false;
+  for (size_t i = 0; i < words_text.size();) {
+    size_t end = i + 1;
+    while (end < words_text.size() && !IsAddressLetter(words_text[end])) ++end;
+    std::string word = words_text.substr(i, end - i);
+    while (!word.empty() && word.back() == ' ') {
+      word.pop_back();
+      blanks = true;
+    }
+    words[static_cast<size_t>(words_text[i] - 'A')].push_back(std::move(word));
+    i = end;
+  }
+  std::string out;
+  const auto write = [&](char letter) {
+    auto& list = words[static_cast<size_t>(letter - 'A')];
+    for (const auto& w : list) {
+      if (!out.empty() && blanks) out += ' ';
+      out += w;
+    }
+    list.clear();
+  };
+  for (char c : order) {
+    if (IsAddressLetter(c)) write(c);
+  }
+  for (char c = 'A'; c <= 'Z'; ++c) write(c);
+  if (!comment.empty()) {
+    if (!out.empty() && blanks) out += ' ';
+    out += comment;
+  }
+  return out;
+}
+
+}  // namespace vormak

@@ -1,0 +1,90 @@
+#include "nctext/order_blocks.h"
+
+#include <array>
+#include <string>
+
+#include "interp/expression.h"
+#include "nctext/block_words.h"
+#include "nctext/pane_services.h"
+#include "nctext/status_services.h"
+#include "nctext/text_functions.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+bool IsOrderValueChar(char c) {
+  return (c >= '0' && c <= '9') || std::string_view(" #*+,-./[]").find(c) != std::string_view::npos;
+}
+
+// The value text after the first `letter` of `words`, an outer "[ ]" taken off.
+std::string OrderValueText(const std::string& words, char letter) {
+  const size_t at = words.find(letter);
+  size_t end = at + 1;
+  while (end < words.size() && IsOrderValueChar(words[end])) ++end;
+  std::string text = StripBlanks(words.substr(at + 1, end - at - 1));
+  if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+    text = text.substr(1, text.size() - 2);
+  }
+  for (char& c : text) {
+    if (c == '[') c = '(';
+    if (c == ']') c = ')';
+  }
+  return text;
+}
+
+// Modes 2 and 3 on one block; false when the user cancelled a warning.
+bool StripRepeats(Workbench& bench, std::string& line, std::string_view letters,
+                  std::array<double, kLetterCount>& current,
+                  const std::array<double, kLetterCount>& previous, const CommentChars& chars) {
+  // The comment is set aside so its text is not read as words.
+  const bool has_comment = line.find(chars.begin) != std::string::npos;
+  const std::string comment = has_comment ? CommentOf(line, chars) : std::string();
+  std::string words = has_comment ? StripComment(line, chars) : line;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (words.find(letter) == std::string::npos) continue;
+    const EvalResult r = Evaluate(OrderValueText(words, letter));
+    if (r.failed()) {
+      if (Warn(bench, kBadCharacterInValue + line) == Answer::kCancel) return false;
+      continue;
+    }
+    const size_t i = static_cast<size_t>(letter - 'A');
+    current[i] = r.value;
+    if (letters.find(letter) != std::string_view::npos && r.value == previous[i]) {
+      words = RemoveAddress(words, letter);
+    }
+  }
+  line = words + comment;
+  return true;
+}
+
+}  // namespace
+
+void OrderBlocks(Workbench& bench, int pane, std::string_view order, std::string_view letters,
+                 int mode) {
+  EditControl* control = bench.Pane(pane);
+  if (!control || pane == 3) return;
+  const LineRange range = SelectedLineRange(bench, pane);
+  const CommentChars chars = CommentCharsOf(bench.settings);
+  std::array<double, kLetterCount> current{};
+  std::array<double, kLetterCount> previous{};
+  bench.stop_requested = false;
+  control->BeginUndoGroup();
+  for (int n = range.first; n <= range.last; ++n) {
+    if (EscapePending(bench) || bench.stop_requested) break;
+    previous = current;
+    std::string line = PaneLine(bench, pane, n);
+    if (mode == kOrderSortAddresses || mode == kOrderBoth) {
+      line = OrderWords(line, order, chars);
+    }
+    if (mode == kOrderStripUnneeded || mode == kOrderBoth) {
+      if (!StripRepeats(bench, line, letters, current, previous, chars)) break;
+    }
+    ReplacePaneLine(bench, pane, n, line);
+  }
+  control->EndUndoGroup();
+  SelectLines(bench, pane, range.first, range.last);
+}
+
+}  // namespace vormak

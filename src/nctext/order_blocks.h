@@ -1,0 +1,22 @@
+#pragma once
+// "Order NC": sorts the words of each block of the selected lines into the machine's address
+// order, and strips words that only repeat the value the letter already holds.
+
+#include <string_view>
+
+namespace vormak {
+
+class Workbench;
+
+enum OrderMode : int {
+  kOrderSortAddresses = 1,  // "Sort Addresses"
+  kOrderStripUnneeded = 2,  // "Strip Unneeded Addresses"
+  kOrderBoth = 3,
+};
+
+// Works on SelectedLineRange of `pane`, stops on Escape or a stop; `letters` are the letters
+// whose repeated values are removed. The processed lines are selected at the end.
+void OrderBlocks(Workbench& bench, int pane, std::string_view order, std::string_view letters,
+                 int mode);
+
+}  // namespace vormak

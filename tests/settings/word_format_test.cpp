@@ -1,0 +1,223 @@
+#include "settings/word_format.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/number_text.h"
+
+namespace vormak {
+namespace {
+
+WordFormats WithFormat(char letter, const char* stored, int set = 1) {
+  WordFormats formats;
+  formats.Get(set, letter) = ReadLetterFormat(letter, stored);
+  return formats;
+}
+
+TEST(LetterFormatStoredForm, ReadsEveryQuirkOfTheFieldRules) {
+  const LetterFormat full = ReadLetterFormat('X', "000.0000,1,0,0");
+  EXPECT_EQ(full.integer_digits, 3);
+  EXPECT_EQ(full.decimal_digits, 4);
+  EXPECT_TRUE(full.decimal_point);
+  EXPECT_FALSE(full.leading_zeros);
+  EXPECT_FALSE(full.trailing_zeros);
+
+  // Without a comma the flags come from the pattern's own first character, and the last
+  // flag takes the whole text.
+  const LetterFormat bare = ReadLetterFormat('X', "000.0000");
+  EXPECT_EQ(bare.integer_digits, 3);
+  EXPECT_EQ(bare.decimal_digits, 4);
+  EXPECT_FALSE(bare.decimal_point);
+  EXPECT_FALSE(bare.leading_zeros);
+  EXPECT_FALSE(bare.trailing_zeros);
+
+  const LetterFormat one = ReadLetterFormat('X', "000.0000,1");
+  EXPECT_TRUE(one.decimal_point);
+  EXPECT_TRUE(one.leading_zeros);
+  EXPECT_TRUE(one.trailing_zeros);
+
+  const LetterFormat g = ReadLetterFormat('G', "00,0,1,0");
+  EXPECT_EQ(g.integer_digits, 2);
+  EXPECT_EQ(g.decimal_digits, 0);
+  EXPECT_FALSE(g.decimal_point);
+  EXPECT_TRUE(g.leading_zeros);
+  EXPECT_FALSE(g.trailing_zeros);
+}
+
+TEST(LetterFormatStoredForm, EmptyPatternAndLongFields) {
+  const LetterFormat empty = ReadLetterFormat('X', "");
+  EXPECT_EQ(empty.integer_digits, 3);
+  EXPECT_EQ(empty.decimal_digits, 4);
+  EXPECT_TRUE(empty.decimal_point);
+  const LetterFormat dot = ReadLetterFormat('X', ".,1,0,0");
+  EXPECT_EQ(dot.integer_digits, 3);
+  EXPECT_EQ(dot.decimal_digits, 4);
+  // Only the counts matter; the pattern field is cut to 20 characters.
+  const LetterFormat any = ReadLetterFormat('X', "ab.c,1,0,0");
+  EXPECT_EQ(any.integer_digits, 2);
+  EXPECT_EQ(any.decimal_digits, 1);
+  const LetterFormat cut = ReadLetterFormat('X', std::string(22, '0') + ".00,1,0,0");
+  EXPECT_EQ(cut.integer_digits, 20);
+  EXPECT_EQ(cut.decimal_digits, 0);
+  // The last flag is the whole rest, so "1,junk" is not "1".
+  EXPECT_FALSE(ReadLetterFormat('X', "000.0000,1,0,1,junk").trailing_zeros);
+}
+
+TEST(LetterFormatStoredForm, WritesPatternAndFlags) {
+  EXPECT_EQ(StoredLetterFormat(ReadLetterFormat('X', "000.0000,1,0,0")), "000.0000,1,0,0");
+  EXPECT_EQ(StoredLetterFormat(ReadLetterFormat('G', "00,0,1,0")), "00,0,1,0");
+  // No decimals but the point: the pattern keeps its ".".
+  EXPECT_EQ(StoredLetterFormat(ReadLetterFormat('N', "0000.,1,0,0")), "0000.,1,0,0");
+  LetterFormat edited = ReadLetterFormat('X', "000.0000,1,0,0");
+  SetDigitsFromPattern(edited, "");
+  EXPECT_EQ(edited.integer_digits, 0);  // the dialog has no 3/4 default
+  EXPECT_EQ(edited.decimal_digits, 0);
+}
+
+TEST(LetterFormatStoredForm, SettingsRoundTrip) {
+  MachineSettings settings;
+  settings.letter_formats[static_cast<size_t>('Y' - 'A')] = "0000.000,0,1,1";
+  WordFormats formats;
+  FillFormatSet1(formats, settings);
+  EXPECT_EQ(formats.Get(1, 'Y').decimal_digits, 3);
+  EXPECT_TRUE(formats.Get(1, 'Y').leading_zeros);
+  EXPECT_EQ(formats.Get(2, 'Y').decimal_digits, 4);  // set 2 untouched
+  MachineSettings saved;
+  StoreFormatSet1(formats, saved);
+  EXPECT_EQ(saved.letter_formats[static_cast<size_t>('Y' - 'A')], "0000.000,0,1,1");
+  EXPECT_EQ(saved.letter_formats[0], "000.0000,1,0,0");
+}
+
+struct FormatRow {
+  const char* stored;
+  double value;
+  const char* text;
+};
+
+// The worked examples with 3 integer and 4 decimal digits, one row of flags each.
+TEST(FormatAddressValue, WorkedExamples) {
+  const FormatRow rows[] = {
+      {"000.0000,1,0,0", 1.5, "1.5"},        {"000.0000,1,0,0", 12, "12."},
+      {"000.0000,1,0,0", -0.25, "-.25"},     {"000.0000,1,0,0", 0.123456, ".1235"},
+      {"000.0000,1,0,1", 1.5, "1.5000"},     {"000.0000,1,0,1", 12, "12.0000"},
+      {"000.0000,1,0,1", -0.25, "-.2500"},   {"000.0000,1,0,1", 0.123456, ".1235"},
+      {"000.0000,0,0,1", 1.5, "15000"},      {"000.0000,0,0,1", 12, "120000"},
+      {"000.0000,0,0,1", -0.25, "-2500"},    {"000.0000,0,0,1", 0.123456, "1235"},
+      {"000.0000,0,1,0", 1.5, "0015000"},    {"000.0000,0,1,0", 12, "0120000"},
+      {"000.0000,0,1,0", -0.25, "-0002500"}, {"000.0000,0,1,0", 0.123456, "0001235"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FormatAddressValue(WithFormat('X', row.stored), 'X', 1, row.value), row.text)
+        << row.stored << " " << row.value;
+  }
+}
+
+TEST(FormatAddressValue, ZeroAndCodes) {
+  const WordFormats defaults;
+  EXPECT_EQ(FormatAddressValue(defaults, 'G', 1, 1), "1.");
+  EXPECT_EQ(FormatAddressValue(defaults, 'G', 1, 0), "0.");
+  EXPECT_EQ(FormatAddressValue(defaults, 'M', 1, 30), "30.");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000.0000,0,1,1"), 'X', 1, 0), "0");
+  EXPECT_EQ(FormatAddressValue(WithFormat('G', "00,0,1,0"), 'G', 1, 0), "00");
+  EXPECT_EQ(FormatAddressValue(WithFormat('G', "00,0,0,0"), 'G', 1, 0), "0");
+  EXPECT_EQ(FormatAddressValue(WithFormat('G', "00,0,1,0"), 'G', 1, 1), "01");
+}
+
+TEST(FormatAddressValue, RoundingAtTheHalf) {
+  const WordFormats defaults;
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, -1.23441), "-1.2344");
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, -1.23447), "-1.2345");
+  // Exactly half a unit of the last kept decimal is not more than half: it stays.
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 1.23445), "1.2344");
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 1.234451), "1.2345");
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 0.99996), "1.");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000.0000,0,1,0"), 'X', 1, 0.99996), "0010000");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000.,1,0,0"), 'X', 1, 2.6), "3.");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000.00,1,0,1"), 'X', 1, 0.004), ".00");
+}
+
+TEST(FormatAddressValue, LongValuesAreNeverCut) {
+  const WordFormats defaults;
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 123456.5), "123456.5");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "00.0,0,1,1"), 'X', 1, 12345.26), "123453");
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 1e20), "100000000000000000000.");
+  EXPECT_EQ(FormatAddressValue(defaults, '#', 1, 0.5), ".5");  // not a letter: plain text
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "0.0,1,0,0", 2), 'X', 2, 1.25), "1.2");
+}
+
+TEST(ReadAddressValue, ImpliedDecimalPoint) {
+  const WordFormats defaults;
+  EXPECT_DOUBLE_EQ(ReadAddressValue(defaults, 'X', "15000", 1), 1.5);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(defaults, 'X', "5", 1), 0.0005);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(defaults, 'X', "-15", 1), -0.0015);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(defaults, 'X', "1.5", 1), 1.5);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(WithFormat('X', "000.0000,0,1,0"), 'X', "1.5", 1), 1.5);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(WithFormat('X', "000.0000,0,1,0"), 'X', "0015", 1), 1.5);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(WithFormat('X', "000.0000,0,1,0"), 'X', "00", 1), 0);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(WithFormat('X', "000.0000,0,1,1"), 'X', "0015", 1), 0.0015);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(defaults, 'X', " 1 5 0 0 0 ", 1), 1.5);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(defaults, 'X', "abc", 1), 0);
+  EXPECT_DOUBLE_EQ(ReadAddressValue(WithFormat('N', "0000,0,0,0"), 'N', "120", 1), 120);
+}
+
+TEST(PlainNumberText, Examples) {
+  EXPECT_EQ(PlainNumberText(12), "12.0");
+  EXPECT_EQ(PlainNumberText(0.5), ".5");
+  EXPECT_EQ(PlainNumberText(-0.25), "-.25");
+  EXPECT_EQ(PlainNumberText(1.23456), "1.2346");
+  EXPECT_EQ(PlainNumberText(0), ".0");
+  EXPECT_EQ(PlainNumberText(-3), "-3.0");
+  EXPECT_EQ(PlainNumberText(1e15), "1000000000000000.0");
+}
+
+MachineSettings CommentSettings(const char* c, const char* e, char pair7) {
+  MachineSettings s;
+  s.comment_char = c;
+  s.end_comment_char = e;
+  s.highlight[6] = {pair7, 3};
+  return s;
+}
+
+TEST(SyntaxDescriptor, EveryCommentForm) {
+  const std::string words = "3A3B3C3D3E3F3G3H3I3J3K3L3M3N3O3P3Q3R3S3T3U3V3W3X3Y3Z3#1";
+  EXPECT_EQ(BuildSyntaxDescriptor(CommentSettings("(", ")", '(')), "1(1)000" + words);
+  EXPECT_EQ(BuildSyntaxDescriptor(CommentSettings(";", "", '(')), "1;0000" + words);
+  EXPECT_EQ(BuildSyntaxDescriptor(CommentSettings("", "", '(')), "00000" + words);
+  EXPECT_EQ(BuildSyntaxDescriptor(CommentSettings("(", ")", 0)), "0001(1)" + words);
+  EXPECT_EQ(BuildSyntaxDescriptor(CommentSettings(";", "", 0)), "001;00" + words);
+  EXPECT_EQ(BuildSyntaxDescriptor(CommentSettings("", "", 0)), "00000" + words);
+}
+
+TEST(SyntaxDescriptor, ParsedBackForTheLexer) {
+  const SyntaxRules coloured =
+      ParseSyntaxDescriptor(BuildSyntaxDescriptor(CommentSettings("(", ")", '(')));
+  EXPECT_EQ(coloured.comment_char, '(');
+  EXPECT_EQ(coloured.end_comment_char, ')');
+  EXPECT_TRUE(coloured.colour_comments);
+  EXPECT_EQ(coloured.word_starts, "ABCDEFGHIJKLMNOPQRSTUVWXYZ#");
+  const SyntaxRules plain =
+      ParseSyntaxDescriptor(BuildSyntaxDescriptor(CommentSettings(";", "", 0)));
+  EXPECT_EQ(plain.comment_char, ';');
+  EXPECT_EQ(plain.end_comment_char, 0);
+  EXPECT_FALSE(plain.colour_comments);
+  const SyntaxRules open =
+      ParseSyntaxDescriptor(BuildSyntaxDescriptor(CommentSettings(";", "", '(')));
+  EXPECT_EQ(open.comment_char, ';');
+  EXPECT_EQ(open.end_comment_char, 0);
+  EXPECT_TRUE(open.colour_comments);
+}
+
+TEST(HighlightColour, FirstMatchingPairWins) {
+  std::array<HighlightPair, 7> pairs{};
+  pairs[1] = {'X', 1};
+  pairs[2] = {'X', 2};
+  pairs[3] = {'G', 9};
+  EXPECT_EQ(HighlightColour(pairs, PieceKind::kWord, "X1.5"), 0xFF0000u);
+  EXPECT_EQ(HighlightColour(pairs, PieceKind::kWord, "G01"), 0x000000u);  // other number: black
+  EXPECT_FALSE(HighlightColour(pairs, PieceKind::kWord, "Y2").has_value());
+  EXPECT_FALSE(HighlightColour(pairs, PieceKind::kComment, "(X)").has_value());
+  pairs[6] = {'(', 5};
+  EXPECT_EQ(HighlightColour(pairs, PieceKind::kComment, "(X)"), 0xFF8000u);
+}
+
+}  // namespace
+}  // namespace vormak
