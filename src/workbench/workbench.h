@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "cad/cad_state.h"
 #include "nctext/edit_control.h"
 #include "nctext/host.h"
 #include "nctext/status_services.h"
@@ -53,6 +54,7 @@ class Workbench {
   WordFormats word_formats;         // format set 1: current machine; set 2: Reformat target
   MacroVariables macro_variables;   // #1..#33 per level, #100..#199, #500..#699
   NcTextState nctext;               // current prompt, focus and run-reset hooks
+  CadState cad;                     // element table, pick mode, running CAD command
 
   std::string nc_file_name;   // file in pane 1, empty for a new file
   std::string cad_file_name;  // loaded drawing

@@ -1,0 +1,17 @@
+#pragma once
+// The drawing module's state owned by the workbench: the element table, the Pick toolbar's
+// mode and the command waiting for picks in the plot window.
+
+#include "cad/element_pick.h"
+#include "cad/element_table.h"
+#include "cad/pick_command.h"
+
+namespace vormak {
+
+struct CadState {
+  ElementTable table;
+  PickMode pick_mode = PickMode::kCursor;
+  CommandRunner commands;
+};
+
+}  // namespace vormak
