@@ -41,12 +41,12 @@ ElementTable::ElementTable() {
 
 CadElement* ElementTable::At(int slot) {
   if (slot < 1 || slot > kTableSlots) return nullptr;
-  return slots[static_cast<size_t>(slot - 1)].get();
+  return elements[static_cast<size_t>(slot - 1)].get();
 }
 
 const CadElement* ElementTable::At(int slot) const {
   if (slot < 1 || slot > kTableSlots) return nullptr;
-  return slots[static_cast<size_t>(slot - 1)].get();
+  return elements[static_cast<size_t>(slot - 1)].get();
 }
 
 int NextFreeSlot(ElementTable& table) {
@@ -97,7 +97,7 @@ CadElement* MakeElement(ElementTable& table, Host& host, int slot, ElementKind k
   element->state = state;
   element->view = view;
   CadElement* made = element.get();
-  table.slots[static_cast<size_t>(slot - 1)] = std::move(element);
+  table.elements[static_cast<size_t>(slot - 1)] = std::move(element);
   table.high_water = std::max(table.high_water, slot);
   ExtendExtents(table, *made);
   return made;
@@ -105,11 +105,11 @@ CadElement* MakeElement(ElementTable& table, Host& host, int slot, ElementKind k
 
 void DiscardElement(ElementTable& table, int slot) {
   if (slot < 1 || slot > kTableSlots) return;
-  table.slots[static_cast<size_t>(slot - 1)].reset();
+  table.elements[static_cast<size_t>(slot - 1)].reset();
 }
 
 void ClearDrawing(ElementTable& table) {
-  for (auto& slot : table.slots) slot.reset();
+  for (auto& slot : table.elements) slot.reset();
   table.high_water = 0;
   table.full = false;
   table.extents = DrawingExtents{};

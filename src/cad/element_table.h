@@ -41,7 +41,7 @@ struct ElementTable {
     if (layer >= 1 && layer <= kLayerCount) layer_visible[static_cast<size_t>(layer)] = visible;
   }
 
-  std::array<std::unique_ptr<CadElement>, kTableSlots> slots;  // slot n at index n - 1
+  std::array<std::unique_ptr<CadElement>, kTableSlots> elements;  // slot n at index n - 1
   int high_water = 0;                 // highest slot handed out since the table was last cleared
   bool full = false;                  // once set, nothing is created until the drawing is cleared
   std::int32_t deletion_counter = 0;  // never reset
