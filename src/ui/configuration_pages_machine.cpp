@@ -1,7 +1,6 @@
 // Machine, Screen, Editor, Punch and Syntax pages.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,16 +41,6 @@ int ComboColour(const QComboBox* combo) {
 }
 
 }  // namespace
-
-QStringList SerialDevicePaths() {
-  const QDir dev("/dev");
-  QStringList paths;
-  for (const QString& name :
-       dev.entryList({"ttyS*", "ttyUSB*", "ttyACM*"}, QDir::System | QDir::Files, QDir::Name)) {
-    paths << dev.filePath(name);
-  }
-  return paths;
-}
 
 MachinePage::MachinePage(QWidget* parent) : ConfigPage(parent) {
   auto* grid = new QGridLayout(this);

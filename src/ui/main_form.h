@@ -1,12 +1,108 @@
 #pragma once
+// The main window: the two editor panes, the plot window, the status panels and the menus
+// through which every command is reached.
+
 #include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "ui/qt_host.h"
+#include "workbench/workbench.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplitter;
 
 namespace vormak {
+
+class PlotArea;
+class SciEditControl;
+class TConfiguration;
+class TFindReplace;
+class TMachines;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
   explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The start-up: settings folders, machines list, the machine and files named by the
+  // command-line argument, the window placement. False when a file named on the command line
+  // could not be loaded.
+  bool Start(const std::string& program_path, const std::string& argument);
+
+  Workbench& bench() { return *bench_; }
+  QtHost& host() { return host_; }
+  SciEditControl* LEdit1() const { return ledit1_; }
+  SciEditControl* LEdit2() const { return ledit2_; }
+  PlotArea* PaintBox1() const { return paint_box_; }
+  TConfiguration* Configuration() const { return configuration_; }
+  TMachines* Machines() const { return machines_dialog_; }
+  QLabel* Panel(const char* name) const;
+  QMenu* MachinesMenuOwner() const { return file_menu_; }
+  QAction* MachineAction(int machine) const;
+
+  // Commands of the menus, named after their items.
+  bool LoadNc1Click();
+  bool LoadNcFile(const std::string& path);
+  bool SaveNc1Click();
+  bool SaveAs1Click();
+  void Configuration1Click();
+  void Formats1Click();
+  void SelectMachine(int machine);
+  void Font1Click();
+  void New1Click();
+  void BookmarkOnClick();
+  void BookmarkOffClick();
+  void BookmarkRemoveAllClick();
+  void UndoAllClick();
+
+  // Shows the settings in the window: fonts and colours of the panes, pane 2, the system
+  // type and machine panels, icon, plot background, menu captions.
+  void ApplySettingsToWindow();
+  void BuildMachinesMenu();
+  void UpdateCaption();
+  void UpdateModifiedPanel();
+  EditControl* ActivePane();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildPanes();
+  void BuildStatusBar();
+  void BuildMenus();
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void BuildViewMenu();
+  void BuildCamMenu();
+  void BuildCadMenu();
+  void BuildUtilityMenus();
+  void BuildHelpMenu();
+  void ApplyPlacement(int machine);
+  // The Quit dialog for a modified pane: true when the close (or New) may go ahead.
+  bool ConfirmDiscard();
+  void StoreSessionSettings();
+  std::string NcFilter() const;
+
+  QtHost host_;
+  std::unique_ptr<Workbench> bench_;
+  SciEditControl* ledit1_ = nullptr;
+  SciEditControl* ledit2_ = nullptr;
+  QWidget* editors_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  PlotArea* paint_box_ = nullptr;
+  TConfiguration* configuration_ = nullptr;
+  TMachines* machines_dialog_ = nullptr;
+  TFindReplace* find_replace_ = nullptr;
+  QMenu* file_menu_ = nullptr;
+  QAction* formats_action_ = nullptr;
+  QActionGroup* machine_group_ = nullptr;
+  std::array<QAction*, kCustomPrograms> custom_actions_{};
 };
 
 }  // namespace vormak

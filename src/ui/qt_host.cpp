@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
+#include <cstdio>
 
 namespace vormak {
 namespace {
@@ -87,12 +88,20 @@ void QtHost::SetPanels(QLabel* command, QLabel* prompt) {
 }
 
 Answer QtHost::Warning(const std::string& text, const std::string& caption) {
+  if (non_interactive_) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return Answer::kOk;
+  }
   const auto button = QMessageBox::warning(window_, Latin1(caption), Latin1(text),
                                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
   return button == QMessageBox::Ok ? Answer::kOk : Answer::kCancel;
 }
 
 void QtHost::Information(const std::string& text, const std::string& caption) {
+  if (non_interactive_) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return;
+  }
   QMessageBox::information(window_, Latin1(caption), Latin1(text));
 }
 
@@ -107,6 +116,7 @@ Answer QtHost::Question(const std::string& text, const std::string& caption, boo
 }
 
 std::optional<std::string> QtHost::RunFileDialog(const FileDialogRequest& request, bool save) {
+  if (non_interactive_) return std::nullopt;
   QFileDialog dialog(window_, Latin1(request.caption), Latin1(request.initial_dir),
                      QtFileFilter(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -30,6 +30,9 @@ class QtHost : public QObject, public Host {
   void SetPanels(QLabel* command, QLabel* prompt);
   // The shipped data folder: help pages live in its help/ folder.
   void SetInstallDir(const std::string& dir) { install_dir_ = dir; }
+  // Without a user to answer (start-up checks): messages go to standard error, warnings answer
+  // OK, questions No, file dialogs are cancelled.
+  void SetNonInteractive(bool on) { non_interactive_ = on; }
 
   Answer Warning(const std::string& text, const std::string& caption) override;
   void Information(const std::string& text, const std::string& caption) override;
@@ -66,6 +69,7 @@ class QtHost : public QObject, public Host {
   std::string install_dir_;
   QElapsedTimer clock_;
   QElapsedTimer last_poll_;
+  bool non_interactive_ = false;
   bool escape_ = false;
   bool right_button_ = false;
 };

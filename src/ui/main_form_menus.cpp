@@ -1,0 +1,218 @@
+// The main window's menus. Items whose commands are not in this window yet stand disabled
+// with their captions and shortcuts, so the menu reads as it will.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+
+#include "ui/configuration_widgets.h"
+#include "ui/find_replace_dialog.h"
+#include "ui/main_form.h"
+#include "ui/plot_area.h"
+#include "ui/sci_edit_control.h"
+
+namespace vormak {
+namespace {
+
+QAction* Item(QMenu* menu, const char* caption, const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  action->setEnabled(false);
+  return action;
+}
+
+template <typename Handler>
+QAction* Item(QMenu* menu, const char* caption, const QKeySequence& shortcut, QObject* receiver,
+              Handler handler) {
+  QAction* action = Item(menu, caption, shortcut);
+  action->setEnabled(true);
+  QObject::connect(action, &QAction::triggered, receiver, handler);
+  return action;
+}
+
+void Items(QMenu* menu, std::initializer_list<const char*> captions) {
+  for (const char* caption : captions) Item(menu, caption);
+}
+
+}  // namespace
+
+void TMainForm::BuildMenus() {
+  BuildFileMenu();
+  BuildEditMenu();
+  BuildViewMenu();
+  BuildCamMenu();
+  BuildCadMenu();
+  BuildUtilityMenus();
+  BuildHelpMenu();
+}
+
+void TMainForm::BuildFileMenu() {
+  file_menu_ = menuBar()->addMenu("&File");
+  QMenu* plot = file_menu_->addMenu("&Plot Window");
+  Item(plot, "&Load CAD", Qt::Key_F7);
+  Item(plot, "&Save CAD", Qt::ALT | Qt::Key_F7);
+  Items(plot, {"Save &As..", "&Merge...", "&Print CAD", "Print &Bitmap"});
+  Items(plot->addMenu("To &Clipboard"), {"Wmf-&All", "Wmf-&Group", "&Bitmap"});
+  Items(plot, {"Save Bitmap", "&New", "&Get Tool...", "Save &Tool", "Save Tool As..."});
+
+  QMenu* edit = file_menu_->addMenu("&Edit Window");
+  Item(edit, "&Load NC...", Qt::Key_F6, this, [this] { LoadNc1Click(); });
+  Item(edit, "&Save NC", Qt::CTRL | Qt::Key_F6, this, [this] { SaveNc1Click(); });
+  Item(edit, "Save &As...", Qt::ALT | Qt::Key_A, this, [this] { SaveAs1Click(); });
+  Item(edit, "Save Selec&t...");
+  Item(edit, "&Merge...", Qt::ALT | Qt::Key_F8);
+  Item(edit, "&Print NC", Qt::ALT | Qt::Key_F10);
+  Item(edit, "Print &W/Tools", Qt::CTRL | Qt::Key_F10);
+  Item(edit, "Print &Editor");
+  Items(edit->addMenu("Macro &Out"), {"&Absolute", "&Incremental"});
+
+  Items(file_menu_, {"Se&t Printer...", "&Script..."});
+  QMenu* keys = file_menu_->addMenu("&Keyboard Macro");
+  Item(keys, "&Start Recording");
+  Item(keys, "&End Recording", Qt::CTRL | Qt::Key_F4);
+  Item(keys, "&Play", Qt::Key_F4);
+  Items(keys, {"&Until Breakpoint", "S&ave...", "&Load...", "Play Demo"});
+  file_menu_->addMenu("&Recent Files")->setEnabled(false);
+  Item(file_menu_, "Con&figuration...", {}, this, [this] { Configuration1Click(); });
+  Item(file_menu_, "E&xit", Qt::ALT | Qt::Key_F4, this, [this] { close(); });
+  formats_action_ = Item(file_menu_, "&Formats...", {}, this, [this] { Formats1Click(); });
+  machine_group_ = new QActionGroup(this);
+  machine_group_->setExclusive(true);
+}
+
+void TMainForm::BuildEditMenu() {
+  QMenu* menu = menuBar()->addMenu("&Edit");
+  Item(menu, "&Undo", Qt::CTRL | Qt::Key_Z, this, [this] { ActivePane()->Undo(); });
+  Item(menu, "&Redo", {}, this, [this] { ActivePane()->Redo(); });
+  Item(menu, "C&ut", Qt::CTRL | Qt::Key_X, this, [this] { ActivePane()->Cut(); });
+  Item(menu, "&Copy", Qt::CTRL | Qt::Key_C, this, [this] { ActivePane()->Copy(); });
+  Item(menu, "&Paste", Qt::CTRL | Qt::Key_V, this, [this] { ActivePane()->Paste(); });
+  Item(menu, "&Select All", Qt::CTRL | Qt::Key_A, this, [this] { ActivePane()->SelectAll(); });
+  Item(menu, "&Delete", {}, this, [this] { ActivePane()->DeleteSelection(); });
+  Item(menu, "F&ont...", {}, this, [this] { Font1Click(); });
+  Item(menu, "&New", {}, this, [this] { New1Click(); });
+  QMenu* bookmarks = menu->addMenu("Bookmarks");
+  Item(bookmarks, "On", {}, this, [this] { BookmarkOnClick(); });
+  Item(bookmarks, "Off", {}, this, [this] { BookmarkOffClick(); });
+  Item(bookmarks, "Remove All", {}, this, [this] { BookmarkRemoveAllClick(); });
+  Item(menu, "Undo All", {}, this, [this] { UndoAllClick(); });
+  Item(menu, "&Find/Replace", Qt::Key_F5, this, [this] {
+    find_replace_->show();
+    find_replace_->raise();
+  });
+  Item(menu, "Find &Again", Qt::ALT | Qt::Key_F5, this, [this] {
+    // The window keeps the keyboard: searching again from the pane goes on from its caret.
+    find_replace_->FindAgain();
+  });
+  // The panes' own keys (Ctrl+Z, Ctrl+X ...) stay with the pane that has the focus.
+  for (QAction* action : menu->actions()) action->setShortcutContext(Qt::WindowShortcut);
+}
+
+void TMainForm::BuildViewMenu() {
+  QMenu* menu = menuBar()->addMenu("&View");
+  QMenu* zoom = menu->addMenu("Zoom");
+  Item(zoom, "&Zoom Window", Qt::Key_F1);
+  Item(zoom, "Zoom &All", Qt::ALT | Qt::Key_F1);
+  Item(zoom, "&Last", Qt::Key_F2);
+  Item(zoom, "&Half", Qt::ALT | Qt::Key_F2);
+  Item(menu, "&Layers...");
+  Item(menu, "&Solid", Qt::ALT | Qt::Key_F3);
+  Item(menu, "&Redraw", Qt::Key_F3, this, [this] { paint_box_->update(); });
+  Item(menu, "Re&set");
+  Item(menu, "A&xis", Qt::Key_F9);
+  Item(menu, "&Animation", Qt::Key_F8);
+  menu->addMenu("&Toolbars")->setEnabled(false);
+}
+
+void TMainForm::BuildCamMenu() {
+  QMenu* menu = menuBar()->addMenu("CA&M");
+  Item(menu, "&Point", Qt::ALT | Qt::Key_P);
+  Item(menu, "&Tangent", Qt::ALT | Qt::Key_T);
+  Item(menu, "&Arc");  // Alt+A belongs to Save As
+  Item(menu, "Arc Intersect");
+  Item(menu, "&Intersection", Qt::CTRL | Qt::Key_I);
+  Item(menu, "Corne&r", Qt::ALT | Qt::Key_R);
+  Item(menu, "Tan&gent-Point", Qt::ALT | Qt::Key_G);
+  Item(menu, "Tangent-&Drag", Qt::ALT | Qt::Key_D);
+  Item(menu, "Contour...", Qt::ALT | Qt::Key_C);
+  Item(menu, "&Offset...", Qt::ALT | Qt::Key_O);
+  Items(menu, {"Corn&er Radius...", "&Load Tool...", "Plot &Status...", "Calc&ulator..."});
+  menu->addSeparator();
+  for (auto& action : custom_actions_) {
+    action = Item(menu, "---");
+    connect(action, &QAction::triggered, this,
+            [this, action] { host_.StartProgram(Bytes(action->data().toString())); });
+  }
+}
+
+void TMainForm::BuildCadMenu() {
+  QMenu* menu = menuBar()->addMenu("&CAD");
+  menu->addMenu("&Points")->setEnabled(false);
+  menu->addMenu("&Lines")->setEnabled(false);
+  menu->addMenu("&Circles")->setEnabled(false);
+  Items(menu, {"&Text...", "&Arrowhead"});
+  Items(menu->addMenu("Tr&im"),
+        {"&1 Object", "&2 Object", "&To Point", "&Break", "&Fillet", "&Chamfer"});
+  Items(menu->addMenu("&Xform"), {"&Rotate", "&Move", "&Copy", "Mirro&r", "&Scale"});
+  QMenu* analyse = menu->addMenu("&Analyse");
+  Item(analyse, "&Element", Qt::Key_F12);
+  Item(analyse, "&Distance", Qt::ALT | Qt::Key_F12);
+  Items(analyse, {"&Angle", "&Point"});
+  Item(menu, "&Delete");
+  Items(menu->addMenu("&Undelete"), {"Last", "All"});
+  Items(menu->addMenu("C&hange"), {"&Color", "&Layer"});
+  Item(menu, "&Group");
+}
+
+void TMainForm::BuildUtilityMenus() {
+  Items(menuBar()->addMenu("Utilities&1"),
+        {"&Change Value...", "Shift &NC...", "&Print Columns...", "P&unch/Read", "R&eformat...",
+         "Re&move Address...", "Re&number...", "&Rotate NC...", "&Scale NC...", "S&witch X Y Z...",
+         "Switch A&ddress...", "Ord&er NC...", "Comp NC...", "Print Tool List..."});
+  Items(menuBar()->addMenu("Utilities&2"),
+        {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment", "Remove &Blanks",
+         "&Print To Scale...", "Re&verse Lines", "Remove &Spaces", "Check Synta&x", "&Break Arcs",
+         "APT Output", "Line up P#", "Macro Out...", "Bolt Circle.."});
+}
+
+void TMainForm::BuildHelpMenu() {
+  QMenu* menu = menuBar()->addMenu("&Help");
+  auto help = [this](const char* file, const char* topic) {
+    return [this, file, topic] { host_.OpenHelp(file, topic); };
+  };
+  Item(menu, "&Index", Qt::ALT | Qt::Key_H, this, help("vormak2.hlp", "IDH_CONTENTS"));
+  Item(menu, "&Shortcuts", {}, this, help("vormak2.hlp", "IDH_Accelerators"));
+  Item(menu, "&Utilities", {}, this, help("vormak2.hlp", "IDH_Utilities"));
+  Item(menu, "Comment Codes", {}, this, help("vormak2.hlp", "IDH_Comment_Code"));
+  Item(menu, "&Tutorial", {}, this, help("vortutor.hlp", "IDH_LOAD_CAD_FILE"));
+  Item(menu, "&About");
+}
+
+void TMainForm::BuildMachinesMenu() {
+  for (QAction* action : machine_group_->actions()) {
+    file_menu_->removeAction(action);
+    delete action;
+  }
+  const auto menu_actions = file_menu_->actions();
+  const qsizetype formats_at = menu_actions.indexOf(formats_action_);
+  QAction* before = formats_at + 1 < menu_actions.size() ? menu_actions[formats_at + 1] : nullptr;
+  for (int machine = 1; machine <= kMachineSlots; ++machine) {
+    const auto& slot = bench_->machines.Slot(machine);
+    if (slot.path.empty()) continue;
+    auto* action = new QAction(QString("&%1. %2").arg(machine).arg(Latin1(slot.name)), this);
+    action->setCheckable(true);
+    action->setChecked(machine == bench_->machines.current);
+    action->setData(machine);
+    machine_group_->addAction(action);
+    file_menu_->insertAction(before, action);
+    connect(action, &QAction::triggered, this, [this, machine] { SelectMachine(machine); });
+  }
+}
+
+QAction* TMainForm::MachineAction(int machine) const {
+  for (QAction* action : machine_group_->actions()) {
+    if (action->data().toInt() == machine) return action;
+  }
+  return nullptr;
+}
+
+}  // namespace vormak
