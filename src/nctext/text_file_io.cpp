@@ -15,10 +15,15 @@ std::string ReadFileBytes(const std::string& path) {
   std::string bytes;
   std::error_code ec;
   const auto expected = fs::file_size(path, ec);
-  if (!ec) bytes.reserve(static_cast<std::size_t>(expected));
-  char chunk[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  // Read straight into the text; a file still growing is read on to its end.
+  std::size_t size = ec ? 0 : static_cast<std::size_t>(expected);
+  bytes.resize(size + 1);
+  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+  while (got == bytes.size()) {
+    bytes.resize(bytes.size() * 2 + 4096);
+    got += std::fread(bytes.data() + got, 1, bytes.size() - got, file);
+  }
+  bytes.resize(got);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) throw EditError(kEditFileError);

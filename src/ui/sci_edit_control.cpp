@@ -30,6 +30,21 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
+// True when every line break already is CR-LF, so a loaded file can go in unchanged.
+bool HasOnlyCrLf(const std::string& text) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  for (; p != end; ++p) {
+    if (*p == '\r') {
+      if (p + 1 == end || p[1] != '\n') return false;
+      ++p;
+    } else if (*p == '\n') {
+      return false;
+    }
+  }
+  return true;
+}
+
 QColor FromRgb(unsigned rgb) {
   return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                 static_cast<int>(rgb & 0xFF));
@@ -316,22 +331,28 @@ long long SciEditControl::TextSize() const {
   return Send(SCI_GETLENGTH);
 }
 
-void SciEditControl::LoadBytes(const std::string& bytes) {
-  const std::string text = WithCrLf(bytes);
+void SciEditControl::LoadBytes(std::string bytes) {
+  if (!HasOnlyCrLf(bytes)) bytes = WithCrLf(bytes);
   const bool read_only = ReadOnly();
   Send(SCI_SETREADONLY, 0);
   Send(SCI_SETUNDOCOLLECTION, 0);
+  // No change notices while the text goes in: the editor would otherwise hand the whole
+  // program, as wide text, to every listener, which costs more than the load itself.
+  const long event_mask = Send(SCI_GETMODEVENTMASK);
+  Send(SCI_SETMODEVENTMASK, 0);
   Send(SCI_CLEARALL);
   Send(SCI_MARKERDELETEALL, static_cast<unsigned long>(-1));
-  Send(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1024));
+  Send(SCI_ALLOCATE, static_cast<unsigned long>(bytes.size() + 1024));
   // One hand-over of the whole text: a large program must not go in line by line.
-  SendBytes(SCI_APPENDTEXT, text.size(), text.data());
+  SendBytes(SCI_APPENDTEXT, bytes.size(), bytes.data());
+  Send(SCI_SETMODEVENTMASK, static_cast<unsigned long>(event_mask));
   Send(SCI_SETUNDOCOLLECTION, 1);
   EmptyUndoBuffer();
   Send(SCI_SETSAVEPOINT);
   Send(SCI_SETREADONLY, read_only ? 1 : 0);
   Send(SCI_GOTOPOS, 0);
   UpdateLineNumberWidth();
+  emit Changed();
 }
 
 void SciEditControl::LoadFile(const std::string& path) {

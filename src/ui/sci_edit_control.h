@@ -119,7 +119,7 @@ class SciEditControl : public QsciScintilla, public EditControl {
   // Replaces the bytes [from, to) by `text` (its line breaks made CR-LF); answers the
   // position after the new text.
   long ReplaceRange(long from, long to, const std::string& text);
-  void LoadBytes(const std::string& bytes);
+  void LoadBytes(std::string bytes);
   void ApplyNcColouring();
   void OnModification(int type, int lines_added);
   void OnUpdateUi(int updated);

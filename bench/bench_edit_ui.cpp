@@ -1,0 +1,53 @@
+// The window's editor pane on a 1,000,000-block (about 30 MB) program: load and save.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <string>
+
+#include "nc_workload.h"
+#include "ui/sci_edit_control.h"
+
+namespace vormak::bench {
+namespace {
+
+void BM_SciEditControlLoad(benchmark::State& state) {
+  const NcProgramFile file(kMillionBlocks, "vormak_bench_edit_ui_load.nc");
+  SciEditControl pane;
+  for (auto _ : state) {
+    pane.LoadFile(file.path());
+    benchmark::DoNotOptimize(pane.LineCount());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes()));
+}
+BENCHMARK(BM_SciEditControlLoad)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+void BM_SciEditControlSave(benchmark::State& state) {
+  const NcProgramFile file(kMillionBlocks, "vormak_bench_edit_ui_save_in.nc");
+  const std::string out = file.path() + ".out";
+  SciEditControl pane;
+  pane.LoadFile(file.path());
+  pane.SetLineBreakStyle(static_cast<LineBreakStyle>(state.range(0)));
+  for (auto _ : state) pane.SaveFile(out);
+  std::remove(out.c_str());
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes()));
+}
+BENCHMARK(BM_SciEditControlSave)
+    ->Arg(static_cast<int>(LineBreakStyle::kCrLf))
+    ->Arg(static_cast<int>(LineBreakStyle::kLf))
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+
+}  // namespace
+}  // namespace vormak::bench
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
