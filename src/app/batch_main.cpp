@@ -9,7 +9,12 @@ namespace {
 
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
+    {"eval", "eval EXPR...", RunEval},
+    {"format", "format [--machine F] LETTER VALUE...", RunFormat},
+    {"plain", "plain VALUE...", RunPlain},
+    {"read", "read [--machine F] LETTER TEXT...", RunRead},
     {"settings", "settings MACHINE_FILE", RunSettings},
+    {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };
 
 int Usage(FILE* out) {
