@@ -17,7 +17,7 @@ struct Subcommand {
 
 // Add new subcommands here, one line each, and list them in batch_main.cpp's table.
 int RunSettings(const Args& args);
-int RunEval(const Args& args);    // batch_words.cpp
+int RunEval(const Args& args);  // batch_words.cpp
 int RunFormat(const Args& args);
 int RunPlain(const Args& args);
 int RunRead(const Args& args);
