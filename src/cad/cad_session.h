@@ -1,0 +1,23 @@
+#pragma once
+// The plot window's entry points into the running CAD command: picks, windows and Escape.
+
+#include "cad/cad_view.h"
+#include "cad/pick_command.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+inline CadContext CadContextOf(Workbench& bench, CadView& view) {
+  return {bench.cad.table, view, bench.host(), bench.cad.pick_mode};
+}
+
+// Starts a command, ending the one that was running.
+void StartCadCommand(Workbench& bench, CadView& view, std::unique_ptr<PickCommand> command);
+// A left-button pick in the plot window; false when no command waits for one.
+bool CadPick(Workbench& bench, CadView& view, PixelPoint at);
+// A window dragged in the "Pick Inside Window" mode.
+bool CadWindow(Workbench& bench, CadView& view, PixelPoint corner1, PixelPoint corner2);
+// Escape ends the running command.
+void CadEscape(Workbench& bench);
+
+}  // namespace vormak
