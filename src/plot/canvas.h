@@ -33,10 +33,12 @@ class Canvas {
   virtual Pen CurrentPen() const = 0;
   virtual void Clear(unsigned background_rgb) = 0;
   virtual void Line(PixelPoint from, PixelPoint to) = 0;
-  // An elliptic arc inside the bounding box, counter-clockwise from the start to the end
-  // radial (the classic Arc(left, top, right, bottom, start, end) primitive).
+  // An elliptic arc inside the bounding box, counter-clockwise as seen on the screen from the
+  // start to the end radial (the classic Arc(left, top, right, bottom, start, end) primitive);
+  // equal radials give the whole ellipse.
   virtual void Arc(int left, int top, int right, int bottom, PixelPoint start, PixelPoint end) = 0;
-  virtual void Ellipse(int left, int top, int right, int bottom, bool filled, unsigned fill_rgb) = 0;
+  virtual void Ellipse(int left, int top, int right, int bottom, bool filled,
+                       unsigned fill_rgb) = 0;
   virtual void Polygon(const std::vector<PixelPoint>& points, bool filled, unsigned fill_rgb) = 0;
   virtual void Rectangle(int left, int top, int right, int bottom) = 0;
   virtual void Text(PixelPoint at, const std::string& text, int height) = 0;

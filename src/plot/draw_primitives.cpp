@@ -1,0 +1,280 @@
+#include "plot/draw_primitives.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "cad/palette.h"
+#include "plot/view_transform.h"
+
+namespace vormak {
+
+namespace {
+
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
+// Coordinates handed to the graphics system stay well inside int; a line reaching beyond is
+// cut at the window whatever ClipDraw says, since no raster engine draws it sensibly.
+constexpr double kSafePixels = 1 << 28;
+
+PenStyle StyleOf(int style, PenStyle last) {
+  switch (style) {
+    case 0:
+    case 1:
+      return PenStyle::kSolid;
+    case 2:
+      return PenStyle::kDot;
+    case 3:
+      return PenStyle::kDashDot;
+    case 4:
+      return PenStyle::kDashDotDot;
+    default:
+      return last;
+  }
+}
+
+double Normalised(double angle) {
+  angle = std::fmod(angle, 360.0);
+  return angle < 0 ? angle + 360 : angle;
+}
+
+// Counter-clockwise from `from` to `to`, in (0, 360].
+double SweepBetween(double from, double to) {
+  const double sweep = Normalised(to - from);
+  return sweep <= 0 ? 360 : sweep;
+}
+
+bool OutsideSameSide(double x1, double y1, double x2, double y2, int w, int h) {
+  return (x1 < 0 && x2 < 0) || (x1 > w && x2 > w) || (y1 < 0 && y2 < 0) || (y1 > h && y2 > h);
+}
+
+// Cuts the line to the window rectangle; false when nothing of it lies inside.
+bool ClipToWindow(double& x1, double& y1, double& x2, double& y2, int w, int h) {
+  double t0 = 0, t1 = 1;
+  const double dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1, w - x1, y1, h - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  const double sx = x1, sy = y1;
+  x1 = sx + t0 * dx;
+  y1 = sy + t0 * dy;
+  x2 = sx + t1 * dx;
+  y2 = sy + t1 * dy;
+  return true;
+}
+
+int Round(double v) {
+  return static_cast<int>(Nearest(v));
+}
+
+void WideLine(PlotState& plot, const MachineSettings& settings, WidePixel a, WidePixel b) {
+  double x1 = static_cast<double>(a.x), y1 = static_cast<double>(a.y);
+  double x2 = static_cast<double>(b.x), y2 = static_cast<double>(b.y);
+  const int w = plot.width, h = plot.height;
+  const double largest = std::max({std::fabs(x1), std::fabs(y1), std::fabs(x2), std::fabs(y2)});
+  const bool clip = settings.clip_draw && !plot.printing;
+  if (clip || largest > kSafePixels) {
+    if (OutsideSameSide(x1, y1, x2, y2, w, h)) return;
+    if (largest > settings.max_clip || largest > kSafePixels) {
+      if (!ClipToWindow(x1, y1, x2, y2, w, h)) return;
+    }
+  }
+  plot.canvas->Line({Round(x1), Round(y1)}, {Round(x2), Round(y2)});
+}
+
+void SegmentInSlot(PlotState& plot, const MachineSettings& settings, int slot, int turret,
+                   const Point& p1, const Point& p2) {
+  const ViewState& view = plot.Slot(slot);
+  const WidePixel a =
+      ViewToPixels(view, ProjectToView(plot, settings, slot, turret, p1.x, p1.y, p1.z));
+  const WidePixel b =
+      ViewToPixels(view, ProjectToView(plot, settings, slot, turret, p2.x, p2.y, p2.z));
+  WideLine(plot, settings, a, b);
+}
+
+// A point of the arc's circle at angle t (degrees) in its plane.
+Point OnArc(int plane, double radius, const Point& c, double t) {
+  const double u = radius * std::cos(t * kRadiansPerDegree);
+  const double v = radius * std::sin(t * kRadiansPerDegree);
+  if (plane == 2) return {c.x + u, c.y, c.z + v};
+  if (plane == 3) return {c.x, c.y + u, c.z + v};
+  return {c.x + u, c.y + v, c.z};
+}
+
+struct ArcSpec {
+  int plane = 1;
+  double first = 0;   // A1
+  double second = 0;  // A2
+  double radius = 0;
+  Point centre;
+  bool full = false;
+  double Sweep() const { return full ? 360 : SweepBetween(second, first); }
+};
+
+void ArcPolyline(PlotState& plot, const MachineSettings& settings, int slot, int turret,
+                 const ArcSpec& arc) {
+  const int n = ArcChordCount(arc.radius, plot.Slot(slot).scale_x);
+  const double sweep = arc.Sweep();
+  Point from = OnArc(arc.plane, arc.radius, arc.centre, arc.second);
+  for (int i = 1; i <= n; ++i) {
+    const Point to = OnArc(arc.plane, arc.radius, arc.centre, arc.second + sweep * i / n);
+    SegmentInSlot(plot, settings, slot, turret, from, to);
+    from = to;
+  }
+}
+
+// An arc standing on edge shows as a line: between its end points, or across the diameter
+// for a full circle (whose end points coincide).
+void EdgeOnArc(PlotState& plot, const MachineSettings& settings, int slot, int turret,
+               const ArcSpec& arc) {
+  if (arc.full) {
+    SegmentInSlot(plot, settings, slot, turret, OnArc(arc.plane, arc.radius, arc.centre, 0),
+                  OnArc(arc.plane, arc.radius, arc.centre, 180));
+    return;
+  }
+  SegmentInSlot(plot, settings, slot, turret, OnArc(arc.plane, arc.radius, arc.centre, arc.first),
+                OnArc(arc.plane, arc.radius, arc.centre, arc.second));
+}
+
+// An X-Y arc in the flat views, with the graphics system's elliptic arc. The mirror and the
+// vertical orientation are reflections: the centre and the angles are reflected and the two
+// angles exchanged, so the arc still covers the sweep from the second angle to the first.
+void FlatArc(PlotState& plot, const MachineSettings& settings, int slot, int turret,
+             const ArcSpec& arc) {
+  if (!arc.full && arc.Sweep() < 1.5) {
+    EdgeOnArc(plot, settings, slot, turret, arc);  // the chord
+    return;
+  }
+  double cx = arc.centre.x, cy = arc.centre.y;
+  double a1 = arc.first, a2 = arc.second;
+  if (Mirrored(settings, turret)) {
+    if (settings.system_type == SystemType::kLathe) {
+      cy = -cy;
+      a1 = -a1;
+      a2 = -a2;
+    } else {
+      cx = -cx;
+      a1 = 180 - a1;
+      a2 = 180 - a2;
+    }
+    std::swap(a1, a2);
+  }
+  if (settings.vertical_lathe) {
+    std::swap(cx, cy);
+    a1 = 90 - a1;
+    a2 = 90 - a2;
+    std::swap(a1, a2);
+  }
+  const ViewState& view = plot.Slot(slot);
+  const double r = arc.radius;
+  const WidePixel centre = ViewToPixels(view, {cx, cy});
+  const double r_px = r * view.scale_x;
+  if (settings.clip_draw && !plot.printing && 2 * r_px > settings.max_clip / 4.0) {
+    ArcPolyline(plot, settings, slot, turret, arc);
+    return;
+  }
+  const auto at = [&](double t) {
+    return ViewToPixels(
+        view, {cx + r * std::cos(t * kRadiansPerDegree), cy + r * std::sin(t * kRadiansPerDegree)});
+  };
+  const WidePixel start = at(a2), end = at(a1);
+  if (BeyondPixelLimit(start) || BeyondPixelLimit(end)) return;
+  const double left = static_cast<double>(centre.x) - r_px,
+               top = static_cast<double>(centre.y) - r_px;
+  const double right = static_cast<double>(centre.x) + r_px;
+  const double bottom = static_cast<double>(centre.y) + r_px;
+  if (std::max({std::fabs(left), std::fabs(top), std::fabs(right), std::fabs(bottom)}) >
+      kSafePixels) {
+    ArcPolyline(plot, settings, slot, turret, arc);
+    return;
+  }
+  const PixelPoint s{static_cast<int>(start.x), static_cast<int>(start.y)};
+  const PixelPoint e{static_cast<int>(end.x), static_cast<int>(end.y)};
+  plot.canvas->Arc(Round(left), Round(top), Round(right), Round(bottom), s, arc.full ? s : e);
+}
+
+void ArcInSlot(PlotState& plot, const MachineSettings& settings, int slot, int turret,
+               const ArcSpec& arc) {
+  if (Rotated(settings, slot)) {
+    ArcPolyline(plot, settings, slot, turret, arc);
+  } else if (arc.plane != 1) {
+    EdgeOnArc(plot, settings, slot, turret, arc);
+  } else {
+    FlatArc(plot, settings, slot, turret, arc);
+  }
+}
+
+}  // namespace
+
+int ArcChordCount(double radius, double scale) {
+  const double n = std::trunc(radius * scale * 0.5);
+  if (!(n >= 10)) return 10;
+  return n > 360 ? 360 : static_cast<int>(n);
+}
+
+void SelectPen(PlotState& plot, std::int32_t colour, int style) {
+  if (!plot.canvas) return;
+  Pen pen;
+  pen.rgb = CanvasRgb(colour);
+  pen.style = StyleOf(style, plot.canvas->CurrentPen().style);
+  plot.canvas->SetPen(pen);
+}
+
+void DrawSegment(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
+                 int style, const Point& p1, const Point& p2) {
+  if (!plot.canvas) return;
+  SelectPen(plot, colour, style);
+  for (int slot = 1; slot <= kViewSlots; ++slot) {
+    if (plot.ViewOn(slot)) SegmentInSlot(plot, settings, slot, turret, p1, p2);
+  }
+}
+
+void DrawArc(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
+             int style, int plane, double first_angle, double second_angle, double radius,
+             const Point& centre) {
+  if (!plot.canvas) return;
+  ArcSpec arc;
+  arc.plane = plane >= 1 && plane <= 3 ? plane : 1;
+  arc.first = first_angle;
+  arc.second = second_angle;
+  arc.radius = radius;
+  arc.centre = centre;
+  arc.full = second_angle - first_angle > 359 || std::fabs(first_angle - second_angle) < 0.0001;
+  if (arc.full) arc.first = arc.second = 0;
+  SelectPen(plot, colour, style);
+  for (int slot = 1; slot <= kViewSlots; ++slot) {
+    if (plot.ViewOn(slot)) ArcInSlot(plot, settings, slot, turret, arc);
+  }
+}
+
+void DrawCircle(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
+                int style, int plane, double radius, const Point& centre) {
+  DrawArc(plot, settings, turret, colour, style, plane, 0, 360, radius, centre);
+}
+
+void DrawMarker(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
+                const Point& p) {
+  if (!plot.canvas) return;
+  SelectPen(plot, colour, 0);
+  for (int slot = 1; slot <= kViewSlots; ++slot) {
+    if (!plot.ViewOn(slot)) continue;
+    const WidePixel at =
+        ViewToPixels(plot.Slot(slot), ProjectToView(plot, settings, slot, turret, p.x, p.y, p.z));
+    if (BeyondPixelLimit(at)) continue;
+    const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
+    plot.canvas->Line({x - 5, y}, {x + 5, y});
+    plot.canvas->Line({x, y - 5}, {x, y + 5});
+  }
+}
+
+}  // namespace vormak
