@@ -242,10 +242,10 @@ std::string BuildSyntaxDescriptor(const MachineSettings& settings) {
 SyntaxRules ParseSyntaxDescriptor(std::string_view d) {
   SyntaxRules rules;
   size_t words = 0;
-  if (d.substr(0, 4) == "0001" && d.size() >= 8) {
+  if (d.substr(0, 4) == "0001" && d.size() >= 7) {
     rules.comment_char = d[4];
     rules.end_comment_char = d[6];
-    words = 8;
+    words = 7;
   } else if (d.substr(0, 3) == "001" && d.size() >= 6) {
     rules.comment_char = d[3];
     words = 6;

@@ -199,6 +199,12 @@ TEST(SyntaxDescriptor, ParsedBackForTheLexer) {
   EXPECT_EQ(plain.comment_char, ';');
   EXPECT_EQ(plain.end_comment_char, 0);
   EXPECT_FALSE(plain.colour_comments);
+  const SyntaxRules both =
+      ParseSyntaxDescriptor(BuildSyntaxDescriptor(CommentSettings("{", "}", 0)));
+  EXPECT_EQ(both.comment_char, '{');
+  EXPECT_EQ(both.end_comment_char, '}');
+  EXPECT_FALSE(both.colour_comments);
+  EXPECT_EQ(both.word_starts, "ABCDEFGHIJKLMNOPQRSTUVWXYZ#");
   const SyntaxRules open =
       ParseSyntaxDescriptor(BuildSyntaxDescriptor(CommentSettings(";", "", '(')));
   EXPECT_EQ(open.comment_char, ';');
