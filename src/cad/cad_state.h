@@ -1,6 +1,6 @@
 #pragma once
 // The drawing module's state owned by the workbench: the element table, the Pick toolbar's
-// mode and the command waiting for picks in the plot window.
+// mode, the command waiting for picks in the plot window and how elements are drawn.
 
 #include "cad/element_pick.h"
 #include "cad/element_table.h"
@@ -12,6 +12,8 @@ struct CadState {
   ElementTable table;
   PickMode pick_mode = PickMode::kCursor;
   CommandRunner commands;
+  bool solid_view = false;  // the stock polygon of the solid layer is drawn under the elements
+  bool metafile = false;    // drawing a copy for the clipboard: no state colours
 };
 
 }  // namespace vormak
