@@ -1,5 +1,7 @@
 #include "cad/cad_session.h"
 
+#include "plot/plot_window.h"
+
 namespace vormak {
 
 void StartCadCommand(Workbench& bench, CadView& view, std::unique_ptr<PickCommand> command) {
@@ -23,6 +25,13 @@ bool CadWindow(Workbench& bench, CadView& view, PixelPoint corner1, PixelPoint c
 
 void CadEscape(Workbench& bench) {
   if (bench.cad.commands.Running()) bench.cad.commands.End(bench.host());
+}
+
+void NewDrawing(Workbench& bench) {
+  ClearDrawing(bench.cad.table);
+  bench.cad_file_name.clear();
+  ClearPlotWindow(bench.plot);
+  bench.cad.table.modified = false;
 }
 
 }  // namespace vormak

@@ -7,6 +7,7 @@
 #include "cad/element_commands.h"
 #include "cad/element_edit.h"
 #include "cad/layers.h"
+#include "plot/plot_cad_view.h"
 #include "ui/layers_dialog.h"
 
 namespace vormak {
@@ -15,14 +16,24 @@ namespace {
 
 // Runs an engine operation on the table and the plot window's view, then repaints.
 template <typename F>
+void Run(const CadMenuTarget& target, const F& operation) {
+  if (target.bench == nullptr) return;
+  if (!target.view) {
+    PlotCadView plot_view(*target.bench);
+    operation(*target.bench, plot_view);
+  } else if (CadView* view = target.view()) {
+    operation(*target.bench, *view);
+  } else {
+    return;
+  }
+  if (target.refresh) target.refresh();
+}
+
+template <typename F>
 QAction* Item(QMenu* menu, const char* caption, const CadMenuTarget& target, F&& operation) {
   QAction* action = menu->addAction(caption);
-  QObject::connect(action, &QAction::triggered, menu, [target, operation] {
-    CadView* view = target.view ? target.view() : nullptr;
-    if (target.bench == nullptr || view == nullptr) return;
-    operation(*target.bench, *view);
-    if (target.refresh) target.refresh();
-  });
+  QObject::connect(action, &QAction::triggered, menu,
+                   [target, operation] { Run(target, operation); });
   return action;
 }
 
@@ -93,12 +104,8 @@ QAction* Button(QObject* owner, const char* hint, const CadMenuTarget& target,
                 std::function<void(Workbench&, CadView&)> operation) {
   auto* action = new QAction(hint, owner);
   action->setToolTip(hint);
-  QObject::connect(action, &QAction::triggered, owner, [target, operation] {
-    CadView* view = target.view ? target.view() : nullptr;
-    if (target.bench == nullptr || view == nullptr) return;
-    operation(*target.bench, *view);
-    if (target.refresh) target.refresh();
-  });
+  QObject::connect(action, &QAction::triggered, owner,
+                   [target, operation] { Run(target, operation); });
   return action;
 }
 
@@ -122,7 +129,7 @@ QAction* MakeLayersAction(QObject* owner, const CadMenuTarget& target) {
 }
 
 QAction* MakeResetViewAction(QObject* owner, const CadMenuTarget& target) {
-  return Button(owner, "&Reset", target,
+  return Button(owner, "Re&set", target,
                 [](Workbench& bench, CadView& view) { ResetView(bench.cad.table, view); });
 }
 

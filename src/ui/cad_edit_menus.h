@@ -18,7 +18,8 @@ class Workbench;
 
 struct CadMenuTarget {
   Workbench* bench = nullptr;
-  // The plot window's element view; nullptr while there is none.
+  // The element view the operations paint in; unset: the plot window of the workbench.
+  // A set function answering nullptr makes the items do nothing.
   std::function<CadView*()> view;
   // Repaints the plot widget after the engine drew on its canvas.
   std::function<void()> refresh;
@@ -31,7 +32,7 @@ struct CadMenuTarget {
 // Appends "&Delete", "&Undelete", "C&hange" and "&Group" with their items to the CAD menu.
 void AddCadEditMenus(QMenu* cad_menu, const CadMenuTarget& target);
 
-// "&Layers..." and "&Reset" of the View menu.
+// "&Layers..." and "Re&set" of the View menu.
 QAction* MakeLayersAction(QObject* owner, const CadMenuTarget& target);
 QAction* MakeResetViewAction(QObject* owner, const CadMenuTarget& target);
 

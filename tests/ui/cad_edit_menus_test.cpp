@@ -4,7 +4,9 @@
 
 #include "cad/cad_session.h"
 #include "cad/fake_cad_view.h"
+#include "plot/plot_window.h"
 #include "support/fake_host.h"
+#include "support/recording_canvas.h"
 #include "ui/cad_edit_menus.h"
 #include "workbench/workbench.h"
 
@@ -64,6 +66,25 @@ class CadEditMenusTest : public QObject {
     QCOMPARE(buttons[0]->toolTip(), QString("Undo Last CAD"));
     buttons[0]->trigger();
     QVERIFY(table.At(1) == nullptr);
+  }
+
+  void UnsetViewPaintsInThePlotWindow() {
+    FakeHost host;
+    Workbench bench(host);
+    RecordingCanvas canvas;
+    bench.plot.canvas = &canvas;
+    ResizePlotWindow(bench, 800, 600);
+    ElementTable& table = bench.cad.table;
+    MakeElement(table, host, NextFreeSlot(table), ElementKind::kLine, table.current_colour,
+                {0, 0, 0, 1, 1, 0}, 0, 1, ElementState::kNormal, 1);
+    CadMenuTarget target;
+    target.bench = &bench;
+    QMenu cad("&CAD");
+    AddCadEditMenus(&cad, target);
+    Find(&cad, {"&Delete", "Current &Color"})->trigger();
+    QVERIFY(table.At(1)->deleted);
+    QCOMPARE(canvas.Count(RecordingCanvas::Kind::kLine), size_t{1});  // painted out
+    QCOMPARE(canvas.primitives.back().pen.rgb, 0u);                   // in the background
   }
 
   void NothingHappensWithoutAPlotView() {
