@@ -136,14 +136,43 @@ std::string SciEditControl::Range(long from, long to) const {
   return std::string(bytes, static_cast<std::size_t>(to - from));
 }
 
+long SciEditControl::MuteChangeNotices() {
+  // The editor reports every change to its accessibility layer, which counts the characters
+  // from the start of the text each time: a utility rewriting line after line of a long
+  // program would go quadratic. Edits made through this interface go without those notices;
+  // the pane counts their undo steps and tells of the change itself.
+  const long mask = Send(SCI_GETMODEVENTMASK);
+  Send(SCI_SETMODEVENTMASK, 0);
+  return mask;
+}
+
+void SciEditControl::RestoreChangeNotices(long mask) {
+  Send(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+}
+
+void SciEditControl::NoteStep() {
+  UpdateLineNumberWidth();
+  if (group_depth_ > 0) {
+    group_changed_ = true;
+    return;
+  }
+  undo_steps_ = std::min(undo_steps_ + 1, kUndoDepth);
+  redo_steps_ = 0;
+  emit Changed();
+}
+
 long SciEditControl::ReplaceRange(long from, long to, const std::string& text) {
   const std::string bytes = WithCrLf(text);
+  if (from == to && bytes.empty()) return to;
+  const long mask = MuteChangeNotices();
   // Each call is an undo step of its own: the editor would otherwise merge edits that
   // follow each other in the text, as it does for typing.
   Send(SCI_BEGINUNDOACTION);
   Send(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
   SendBytes(SCI_REPLACETARGET, bytes.size(), bytes.data());
   Send(SCI_ENDUNDOACTION);
+  RestoreChangeNotices(mask);
+  NoteStep();
   return Send(SCI_GETTARGETEND);
 }
 
@@ -250,6 +279,7 @@ void SciEditControl::Paste() {
 
 // ---- undo ----------------------------------------------------------------------------
 
+// Typing, the clipboard and the editor's own keys: their undo steps are counted here.
 void SciEditControl::OnModification(int type, int lines_added) {
   if ((type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) == 0) return;
   if (lines_added != 0) UpdateLineNumberWidth();
@@ -267,12 +297,24 @@ void SciEditControl::OnModification(int type, int lines_added) {
 
 void SciEditControl::Undo() {
   if (ReadOnly() || !CanUndo()) return;
+  const long mask = MuteChangeNotices();
   Send(SCI_UNDO);
+  RestoreChangeNotices(mask);
+  --undo_steps_;
+  ++redo_steps_;
+  UpdateLineNumberWidth();
+  emit Changed();
 }
 
 void SciEditControl::Redo() {
   if (ReadOnly() || !CanRedo()) return;
+  const long mask = MuteChangeNotices();
   Send(SCI_REDO);
+  RestoreChangeNotices(mask);
+  --redo_steps_;
+  undo_steps_ = std::min(undo_steps_ + 1, kUndoDepth);
+  UpdateLineNumberWidth();
+  emit Changed();
 }
 
 bool SciEditControl::CanUndo() const {
@@ -291,10 +333,15 @@ void SciEditControl::EndUndoGroup() {
   if (group_depth_ == 0) return;
   --group_depth_;
   Send(SCI_ENDUNDOACTION);
+  if (group_depth_ == 0 && group_changed_) {
+    group_changed_ = false;
+    NoteStep();
+  }
 }
 
 void SciEditControl::EmptyUndoBuffer() {
   Send(SCI_EMPTYUNDOBUFFER);
+  group_changed_ = false;
   undo_steps_ = 0;
   redo_steps_ = 0;
 }

@@ -119,6 +119,9 @@ class SciEditControl : public QsciScintilla, public EditControl {
   // Replaces the bytes [from, to) by `text` (its line breaks made CR-LF); answers the
   // position after the new text.
   long ReplaceRange(long from, long to, const std::string& text);
+  long MuteChangeNotices();
+  void RestoreChangeNotices(long mask);
+  void NoteStep();  // an edit through this interface is done
   void LoadBytes(std::string bytes);
   void ApplyNcColouring();
   void OnModification(int type, int lines_added);
@@ -140,6 +143,7 @@ class SciEditControl : public QsciScintilla, public EditControl {
   int undo_steps_ = 0;
   int redo_steps_ = 0;
   int group_depth_ = 0;
+  bool group_changed_ = false;
 };
 
 }  // namespace vormak

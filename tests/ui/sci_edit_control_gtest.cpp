@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTest>
 #include <memory>
 
 #include "support/edit_control_conformance.h"
@@ -44,6 +45,35 @@ TEST_F(SciEditControlTest, SignalsChangeAndScroll) {
   QApplication::processEvents();
   ASSERT_GE(scrolled.count(), 1);
   EXPECT_EQ(scrolled.last().at(0).toInt(), 50);
+}
+
+TEST_F(SciEditControlTest, AGroupTellsOfOneChange) {
+  pane.SetText("N10\r\nN20");
+  QSignalSpy changed(&pane, &SciEditControl::Changed);
+  pane.BeginUndoGroup();
+  pane.ReplaceLine(1, "N11");
+  pane.ReplaceLine(2, "N21");
+  pane.AppendLine("N30");
+  EXPECT_EQ(changed.count(), 0);
+  pane.EndUndoGroup();
+  EXPECT_EQ(changed.count(), 1);
+  pane.DeleteLine(3);
+  EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(SciEditControlTest, TypingIsUndoneByTheSameCount) {
+  pane.SetText("N10");
+  pane.EmptyUndoBuffer();
+  pane.SetSelection({{1, 3}, {1, 3}});
+  pane.setFocus();
+  QTest::keyClicks(&pane, " G1");
+  EXPECT_EQ(pane.GetText(), "N10 G1");
+  ASSERT_TRUE(pane.CanUndo());
+  pane.Undo();
+  EXPECT_EQ(pane.GetText(), "N10");
+  EXPECT_FALSE(pane.CanUndo());
+  pane.Redo();
+  EXPECT_EQ(pane.GetText(), "N10 G1");
 }
 
 TEST_F(SciEditControlTest, MarginToggleNumbersBookmarks) {
