@@ -61,14 +61,14 @@ struct ViewState {
 struct PlotState {
   PlotState();
 
-  ViewState& Slot(int slot) { return slots[static_cast<size_t>(Clamped(slot) - 1)]; }
-  const ViewState& Slot(int slot) const { return slots[static_cast<size_t>(Clamped(slot) - 1)]; }
+  ViewState& Slot(int slot) { return views[static_cast<size_t>(Clamped(slot) - 1)]; }
+  const ViewState& Slot(int slot) const { return views[static_cast<size_t>(Clamped(slot) - 1)]; }
   ViewState& Current() { return Slot(current); }
   const ViewState& Current() const { return Slot(current); }
   bool ViewOn(int slot) const { return view_on[static_cast<size_t>(Clamped(slot) - 1)]; }
   static int Clamped(int slot) { return slot < 1 ? 1 : slot > kViewSlots ? kViewSlots : slot; }
 
-  std::array<ViewState, kViewSlots> slots;
+  std::array<ViewState, kViewSlots> views;                          // slot n at index n - 1
   std::array<bool, kViewSlots> view_on{true, false, false, false};  // exactly one is on
   int current = kTopSlot;
   ViewAngles isometric_angles = kIsometricAngles;  // remembered by Alt+drag in the isometric view
