@@ -2,8 +2,10 @@
 // with their captions and shortcuts, so the menu reads as it will.
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenuBar>
 
+#include "ui/cad_edit_menus.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/main_form.h"
@@ -31,6 +33,18 @@ QAction* Item(QMenu* menu, const char* caption, const QKeySequence& shortcut, QO
 
 void Items(QMenu* menu, std::initializer_list<const char*> captions) {
   for (const char* caption : captions) Item(menu, caption);
+}
+
+// The CAD items act on the window's workbench and repaint its plot window.
+CadMenuTarget CadTargetOf(TMainForm* form) {
+  CadMenuTarget target;
+  target.bench = &form->bench();
+  target.refresh = [form] { form->PaintBox1()->update(); };
+  target.set_layer_panel = [form](const std::string& text) {
+    form->Panel("Layer")->setText(QString::fromStdString(text));
+  };
+  target.dialog_parent = form;
+  return target;
 }
 
 }  // namespace
@@ -114,10 +128,10 @@ void TMainForm::BuildViewMenu() {
   Item(zoom, "Zoom &All", Qt::ALT | Qt::Key_F1);
   Item(zoom, "&Last", Qt::Key_F2);
   Item(zoom, "&Half", Qt::ALT | Qt::Key_F2);
-  Item(menu, "&Layers...");
+  menu->addAction(MakeLayersAction(menu, CadTargetOf(this)));
   Item(menu, "&Solid", Qt::ALT | Qt::Key_F3);
   Item(menu, "&Redraw", Qt::Key_F3, this, [this] { paint_box_->update(); });
-  Item(menu, "Re&set");
+  menu->addAction(MakeResetViewAction(menu, CadTargetOf(this)));
   Item(menu, "A&xis", Qt::Key_F9);
   Item(menu, "&Animation", Qt::Key_F8);
   menu->addMenu("&Toolbars")->setEnabled(false);
@@ -157,10 +171,7 @@ void TMainForm::BuildCadMenu() {
   Item(analyse, "&Element", Qt::Key_F12);
   Item(analyse, "&Distance", Qt::ALT | Qt::Key_F12);
   Items(analyse, {"&Angle", "&Point"});
-  Item(menu, "&Delete");
-  Items(menu->addMenu("&Undelete"), {"Last", "All"});
-  Items(menu->addMenu("C&hange"), {"&Color", "&Layer"});
-  Item(menu, "&Group");
+  AddCadEditMenus(menu, CadTargetOf(this));
 }
 
 void TMainForm::BuildUtilityMenus() {
