@@ -12,6 +12,7 @@
 #include "nctext/host.h"
 #include "nctext/status_services.h"
 #include "interp/macro_variables.h"
+#include "interp/tool_shape.h"
 #include "plot/view_state.h"
 #include "settings/word_format.h"
 #include "settings/machine_list.h"
@@ -56,6 +57,7 @@ class Workbench {
   MacroVariables macro_variables;   // #1..#33 per level, #100..#199, #500..#699
   NcTextState nctext;               // current prompt, focus and run-reset hooks
   CadState cad;                     // element table, pick mode, running CAD command
+  ToolShapes tools;                 // tool-nose record of each turret, the current turret
   PlotState plot;                   // view slots, zoom, background, the canvas drawn on
 
   std::string nc_file_name;   // file in pane 1, empty for a new file
