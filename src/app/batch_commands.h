@@ -22,5 +22,9 @@ int RunFormat(const Args& args);
 int RunPlain(const Args& args);
 int RunRead(const Args& args);
 int RunWord(const Args& args);
+int RunPunch(const Args& args);        // batch_dnc.cpp
+int RunReadCommand(const Args& args);  // read --port: the tape reader; otherwise RunRead
+int RunConvert(const Args& args);  // batch_drawing.cpp
+int RunElements(const Args& args);
 
 }  // namespace vormak::batch

@@ -9,10 +9,13 @@ namespace {
 
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
+    {"convert", "convert IN OUT", RunConvert},
+    {"elements", "elements FILE", RunElements},
     {"eval", "eval EXPR...", RunEval},
     {"format", "format [--machine F] LETTER VALUE...", RunFormat},
     {"plain", "plain VALUE...", RunPlain},
-    {"read", "read [--machine F] LETTER TEXT...", RunRead},
+    {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
+    {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
     {"settings", "settings MACHINE_FILE", RunSettings},
     {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };

@@ -18,6 +18,8 @@ struct FileDialogRequest {
   std::string filter;
   std::string default_ext;
   std::string file_name;
+  int filter_index = 0;          // 1-based filter shown first; 0 for the first
+  int* chosen_filter = nullptr;  // where a dialog that knows it puts the filter chosen (1-based)
 };
 
 class Host {

@@ -123,7 +123,14 @@ std::optional<std::string> QtHost::RunFileDialog(const FileDialogRequest& reques
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!request.default_ext.empty()) dialog.setDefaultSuffix(Latin1(request.default_ext));
   if (!request.file_name.empty()) dialog.selectFile(Latin1(request.file_name));
+  const QStringList filters = dialog.nameFilters();
+  if (request.filter_index >= 1 && request.filter_index <= filters.size()) {
+    dialog.selectNameFilter(filters[request.filter_index - 1]);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (request.chosen_filter != nullptr) {
+    *request.chosen_filter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  }
   return Bytes(QDir::toNativeSeparators(dialog.selectedFiles().first()));
 }
 
