@@ -13,6 +13,22 @@ void Call(const std::function<void()>& hook) {
   if (hook) hook();
 }
 
+// The hourglass over the plot window while a file is read or written.
+class Busy {
+ public:
+  explicit Busy(const DrawingCommandHooks& hooks) : hooks_(hooks) {
+    if (hooks_.busy) hooks_.busy(true);
+  }
+  ~Busy() {
+    if (hooks_.busy) hooks_.busy(false);
+  }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  const DrawingCommandHooks& hooks_;
+};
+
 CadFileType SettingOf(DrawingFileType type) {
   switch (type) {
     case DrawingFileType::kDxf:
@@ -57,7 +73,11 @@ FileDialogRequest OpenRequest(const Workbench& bench, const char* caption) {
 // Reads with the hourglass of the hooks' window; `type` picks the reader.
 bool Read(Workbench& bench, const DrawingCommandHooks& hooks, const std::string& name,
           DrawingFileType type, ReadMode mode) {
-  const bool read = ReadDrawing(bench, name, type, mode);
+  bool read = false;
+  {
+    const Busy busy(hooks);
+    read = ReadDrawing(bench, name, type, mode);
+  }
   if (read) Call(hooks.redraw);
   return read;
 }
@@ -123,6 +143,7 @@ bool SaveCad(Workbench& bench, const DrawingCommandHooks& hooks) {
   // A drawing saved as "PART.DXF" stays DXF whatever the CAD file type says.
   auto type = DrawingTypeOfName(name);
   if (!type || *type == DrawingFileType::kT4g) type = SettingDrawingType(bench);
+  const Busy busy(hooks);
   if (!WriteDrawing(bench, name, *type)) return false;
   ShowPrompt(bench, "Saved Cad:" + name);
   bench.cad.table.modified = false;
@@ -155,6 +176,7 @@ bool SaveCadAs(Workbench& bench, const DrawingCommandHooks& hooks) {
                                              : ".CDL";
   }
   ShowPrompt(bench, "File:" + name);
+  const Busy busy(hooks);
   if (!WriteDrawing(bench, name, type)) return false;
   ShowPrompt(bench, "Saved Cad:" + name);
   bench.cad.table.modified = false;

@@ -15,6 +15,7 @@ struct DrawingCommandHooks {
   std::function<void()> redraw;                        // the plot window, after a read
   std::function<void()> caption;                       // rebuilt after a load or save
   std::function<void(const std::string&)> add_recent;  // a loaded drawing enters the list
+  std::function<void(bool)> busy;                      // the hourglass on (true) and off
 };
 
 inline constexpr const char* kCadOpenFilter =

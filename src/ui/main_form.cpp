@@ -11,6 +11,7 @@
 #include "settings/machine_file.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
+#include "ui/drawing_file_actions.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/machines_dialog.h"
 #include "ui/plot_area.h"
@@ -22,6 +23,11 @@ namespace {
 
 constexpr int kTwinGap = 5;  // pixels between the two turret panes
 
+DrawingFileTarget DrawingFilesOf(TMainForm* form, QWidget* plot) {
+  return {&form->bench(), plot, [plot] { plot->update(); }, [form] { form->UpdateCaption(); },
+          {}};
+}
+
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -31,6 +37,7 @@ TMainForm::TMainForm(QWidget* parent)
   BuildPanes();
   BuildStatusBar();
   BuildMenus();
+  InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
   // Every dialog lives as long as the window.
   configuration_ = new TConfiguration(*bench_, this);
   machines_dialog_ = new TMachines(*bench_, this);
@@ -194,7 +201,7 @@ void TMainForm::StoreSessionSettings() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   host_.SetCommandPanel(" QUIT");
-  if (!ConfirmDiscard()) {
+  if (!ConfirmDiscard() || !ConfirmDrawingQuit(DrawingFilesOf(this, paint_box_))) {
     host_.SetCommandPanel("");
     event->ignore();
     return;
