@@ -102,7 +102,7 @@ class SciEditControl : public QsciScintilla, public EditControl {
   void keyPressEvent(QKeyEvent* event) override;
 
  signals:
-  // The text changed (the window shows "modified").
+  // The text changed: an edit, an undo or redo, or a load (the window then asks IsModified).
   void Changed();
   // The first visible line changed (twin-turret panes scroll together).
   void VerticallyScrolled(int top_line);
