@@ -1,5 +1,7 @@
 #include "dnc/punch.h"
 
+#include <algorithm>
+
 #include "dnc/tape_title_font.h"
 #include "dnc/transfer_fixture.h"
 #include "nctext/edit_control.h"
@@ -101,6 +103,42 @@ TEST_F(PunchTest, FarEndClosingMidPunchEndsWithAMessage) {
   EXPECT_TRUE(log.Logged("Error writing to: " + peer.SlaveName()));
   EXPECT_LT(r.lines, 20000);
   EXPECT_EQ(received.substr(0, 11), kDC2s + "%\r\n:1000 (");
+}
+
+// The far end pauses every 64 KB with DC3 and resumes with DC1, as a control's buffer does.
+TEST_F(PunchTest, XonXoffPausesAndResumesWithNothingLostOrRepeated) {
+  const std::string program = test::GeneratedProgram(12000);  // about 400 KB
+  bench.Pane(1)->SetText(program);
+  port.SetFlowControl(FlowControl::kXonXoff);
+  job.code = TapeCode::kAscii;
+  OpenPort();
+  size_t largest_spill = 0;
+  int pauses = 0;
+  std::thread far_end([&] {
+    for (;;) {
+      const std::string chunk = peer.Receive(500, 65536);
+      received += chunk;
+      if (chunk.size() < 65536) break;  // the punch has ended
+      peer.Send("");
+      // What was on its way when DC3 came; then the line stays quiet until DC1.
+      const std::string spill = peer.Receive(150);
+      largest_spill = std::max(largest_spill, spill.size());
+      received += spill;
+      ++pauses;
+      peer.Send("");
+    }
+  });
+  const PunchResult r = Punch(bench, 1, port, job, log);
+  far_end.join();
+  EXPECT_EQ(r.outcome, PunchOutcome::kDone);
+  EXPECT_GE(pauses, 3);
+  EXPECT_LT(largest_spill, 128u * 1024) << "the punch did not stop for DC3";
+  RecordProperty("largest_spill", static_cast<int>(largest_spill));
+  std::string expected = kDC2s;
+  for (const char c : program) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  expected += kDC4s;
+  EXPECT_EQ(received.size(), expected.size());
+  EXPECT_TRUE(received == expected);
 }
 
 TEST(PunchPause, GrowsWithTheCubeAndIsBounded) {
