@@ -1,7 +1,9 @@
 // ReadIges: directory entries and parameter data of lines (110), arcs (100) and points (116).
+#include <array>
 #include <cmath>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "cad/drawing_colours.h"
 #include "cad/drawing_files.h"
@@ -52,6 +54,14 @@ bool WithinDrawing(const CadElement& e) {
   }
 }
 
+// A transformation matrix entity (124): rotation rows with the translation as fourth column.
+using Matrix = std::array<double, 12>;
+
+Point Transformed(const Matrix& m, const Point& p) {
+  return {m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3], m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
+          m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]};
+}
+
 class IgesReader {
  public:
   IgesReader(Workbench& bench, std::FILE* file, ReadMode mode)
@@ -62,18 +72,25 @@ class IgesReader {
   struct Made {
     int slot;
     long long type;
+    long long matrix;  // directory sequence number of its transformation matrix; 0 for none
     bool filled;
+    std::array<double, 9> raw;  // the parameters after the type, in definition space
   };
   void Directory(const std::string& first);
   void Parameters(const std::string& first);
+  // The parameter text of one entity: from the first record on until its ";".
+  std::string ParameterData(const std::string& first);
   int SlotFor(long long pointer);
+  void Finish(Made& made);
 
   Workbench& bench_;
   ElementTable& table_;
   LineReader lines_;
   ReadMode mode_;
-  std::unordered_map<long long, Made> made_;  // by parameter data pointer
-  std::string pending_;                       // a record read ahead and not yet handled
+  std::unordered_map<long long, Made> made_;           // by parameter data pointer
+  std::unordered_map<long long, long long> matrices_;  // matrix parameter pointer -> sequence
+  std::unordered_map<long long, Matrix> matrix_of_;    // by directory sequence number
+  std::string pending_;                                // a record read ahead and not yet handled
   bool have_pending_ = false;
 };
 
@@ -92,20 +109,24 @@ void IgesReader::Directory(const std::string& first) {
   if (!lines_.Next(second)) return;
   const long long type = ColumnNumber(first, 1, 8);
   const long long pointer = ColumnNumber(first, 9, 16);
-  if (ColumnNumber(second, 1, 8) != type || !Known(type) || made_.count(pointer) != 0) return;
+  if (ColumnNumber(second, 1, 8) != type) return;
+  if (type == kIgesMatrix) {
+    // Other writers place arcs and lines through these; the reader applies them.
+    matrices_[pointer] = ColumnNumber(first, 74, 80);
+    return;
+  }
+  if (!Known(type) || made_.count(pointer) != 0) return;
   const int colour = static_cast<int>(ColumnNumber(second, 17, 24));
   long long level = ColumnNumber(first, 33, 40);
   if (level < 1 || level > kLayerCount) level = 1;
   const int slot = SlotFor(pointer);
   if (MakeElement(table_, bench_.host(), slot, KindOfType(type), IgesNumberColour(colour), {}, 0,
                   static_cast<int>(level), ElementState::kNormal, 0) != nullptr) {
-    made_[pointer] = {slot, type, false};
+    made_[pointer] = {slot, type, ColumnNumber(first, 49, 56), false, {}};
   }
 }
 
-void IgesReader::Parameters(const std::string& first) {
-  const auto found = made_.find(ColumnNumber(first, 74, 80));
-  if (found == made_.end() || found->second.filled) return;
+std::string IgesReader::ParameterData(const std::string& first) {
   // Parameters end at the first ";"; until then they go on in the next records' columns 1-64.
   std::string data = first.substr(0, kIgesParameterColumns);
   std::string next;
@@ -118,20 +139,49 @@ void IgesReader::Parameters(const std::string& first) {
     }
     data += next.substr(0, kIgesParameterColumns);
   }
-  const ListFields f(data);
+  return data;
+}
+
+void IgesReader::Parameters(const std::string& first) {
+  const long long pointer = ColumnNumber(first, 74, 80);
+  const auto matrix = matrices_.find(pointer);
+  if (matrix != matrices_.end()) {
+    const ListFields f(ParameterData(first));
+    if (RoundToInt(f[1]) != kIgesMatrix) return;
+    Matrix& m = matrix_of_[matrix->second];
+    for (int i = 0; i < 12; ++i) m[static_cast<size_t>(i)] = f[i + 2];
+    return;
+  }
+  const auto found = made_.find(pointer);
+  if (found == made_.end() || found->second.filled) return;
+  const ListFields f(ParameterData(first));
   if (RoundToInt(f[1]) != found->second.type) return;
-  CadElement* e = table_.At(found->second.slot);
-  if (e == nullptr) return;
   found->second.filled = true;
+  for (int i = 0; i < 9; ++i) found->second.raw[static_cast<size_t>(i)] = f[i + 2];
+}
+
+// The element's geometry from its parameters, placed by its matrix when it has one.
+void IgesReader::Finish(Made& made) {
+  CadElement* e = table_.At(made.slot);
+  if (e == nullptr) return;
+  const auto& r = made.raw;
+  const auto matrix = matrix_of_.find(made.matrix);
+  const Matrix* m = made.matrix != 0 && matrix != matrix_of_.end() ? &matrix->second : nullptr;
+  auto place = [m](Point p) { return m != nullptr ? Transformed(*m, p) : p; };
   auto& d = e->d;
-  switch (found->second.type) {
-    case kIgesLine:
-      d = {f[2], f[3], f[4], f[5], f[6], f[7]};
+  switch (made.type) {
+    case kIgesLine: {
+      const Point a = place({r[0], r[1], r[2]});
+      const Point b = place({r[3], r[4], r[5]});
+      d = {a.x, a.y, a.z, b.x, b.y, b.z};
       break;
+    }
     case kIgesArc: {
-      const Point centre{f[3], f[4], f[2]};
-      const Point start{f[5], f[6], 0};
-      const Point end{f[7], f[8], 0};
+      Point centre = place({r[1], r[2], r[0]});
+      Point start = place({r[3], r[4], r[0]});
+      Point end = place({r[5], r[6], r[0]});
+      // A matrix that turns the arc's plane over makes it run the other way round.
+      if (m != nullptr && (*m)[10] < 0) std::swap(start, end);
       d = {centre.x,
            centre.y,
            centre.z,
@@ -145,14 +195,15 @@ void IgesReader::Parameters(const std::string& first) {
       e->view = 1;
       break;
     }
-    default:
-      d = {f[2], f[3], f[4], 0, 0, 0};
+    default: {
+      const Point p = place({r[0], r[1], r[2]});
+      d = {p.x, p.y, p.z, 0, 0, 0};
       break;
+    }
   }
-  if (!WithinDrawing(*e)) {
-    DiscardElement(table_, found->second.slot);
-    made_.erase(found);
-  }
+  bool finite = true;
+  for (double v : d) finite = finite && std::isfinite(v);
+  if (!finite || !WithinDrawing(*e)) DiscardElement(table_, made.slot);
 }
 
 void IgesReader::Run() {
@@ -175,8 +226,12 @@ void IgesReader::Run() {
     }
   }
   // An entry whose parameters never came is no element.
-  for (const auto& [pointer, made] : made_) {
-    if (!made.filled) DiscardElement(table_, made.slot);
+  for (auto& [pointer, made] : made_) {
+    if (made.filled) {
+      Finish(made);
+    } else {
+      DiscardElement(table_, made.slot);
+    }
   }
 }
 

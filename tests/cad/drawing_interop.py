@@ -175,11 +175,11 @@ def check_occt(tool, work):
                  % (igs, entities, edge_count, lines, arcs, points))
         print("occt: %s loads %d entities (%d edges)" % (igs, entities, edge_count))
 
-    # The other way round: a line and a circle written by Open CASCADE. The circle stands at
-    # the origin: placements through a transformation matrix entity are not applied.
+    # The other way round: a line and a circle written by Open CASCADE, which places the
+    # circle through a transformation matrix entity.
     path = os.path.join(work, "occt.igs")
     out = run("line l 0 0 0 1 0 0\ntrim l l 0 5\nmkedge e1 l\n"
-              "circle c 0 0 0 3\nmkedge e2 c\ncompound e1 e2 both\nbrepiges both %s" % path)
+              "circle c 1 2 0 3\nmkedge e2 c\ncompound e1 e2 both\nbrepiges both %s" % path)
     if not os.path.exists(path):
         fail("Open CASCADE wrote no IGES:\n" + out)
     rows = elements(tool, path)
@@ -190,7 +190,7 @@ def check_occt(tool, work):
         d = [float(v) for v in r[7:13]]
         if r[1] == "1" and not (abs(d[3] - d[0]) == 5 or abs(abs(d[3] - d[0]) - 5) < 1e-6):
             fail("occt.igs line %s" % r)
-        if r[1] == "2" and (abs(d[0]) > 1e-6 or abs(d[1]) > 1e-6 or abs(d[3] - 3) > 1e-6):
+        if r[1] == "2" and (abs(d[0] - 1) > 1e-6 or abs(d[1] - 2) > 1e-6 or abs(d[3] - 3) > 1e-6):
             fail("occt.igs circle %s" % r)
     print("occt: an IGES written by Open CASCADE reads into a line and a circle")
 

@@ -131,6 +131,24 @@ TEST_F(IgesTest, CoincidentEndsMakeAFullCircleAndOtherWritersAreRead) {
   EXPECT_EQ(e[1].layer, 4);
 }
 
+TEST_F(IgesTest, PlacementsThroughAMatrixAreApplied) {
+  // A quarter arc about the origin, moved to (1, 2) and turned a quarter turn.
+  const std::string file = folder.Write(
+      "t.igs",
+      IgesRecord("     124       1       0       0       0       0       0", "00000000D0000001") +
+          IgesRecord("     124       0       0       1       0", "D0000002") +
+          IgesRecord("     100       2       0       0       0       0       1",
+                     "00000000D0000003") +
+          IgesRecord("     100       0       5       1       0", "D0000004") +
+          IgesRecord("124,0.,-1.,0.,1.,1.,0.,0.,2.,0.,0.,1.,0.;", "1P0000001") +
+          IgesRecord("100,0.,0.,0.,2.,0.,0.,2.;", "3P0000002"));
+  ASSERT_TRUE(ReadIges(bench, file, ReadMode::kLoad));
+  const auto e = Elements();
+  ASSERT_EQ(e.size(), 1u);
+  ExpectGeometry(e[0], ElementKind::kArc, {1, 2, 0, 2, 90, 180});
+  EXPECT_EQ(e[0].colour, palette::kBlue);
+}
+
 TEST_F(IgesTest, FailedOpen) {
   const std::string missing = folder.File("gone.igs");
   EXPECT_FALSE(ReadIges(bench, missing, ReadMode::kLoad));
