@@ -191,7 +191,9 @@ std::string FormatAddressValue(const WordFormats& formats, char letter, int set,
     }
   }
   if (!f.trailing_zeros && text.find('.') != std::string::npos) StripTrailingZeros(text);
-  if (value == 0 && text.empty()) text = "0";
+  // A value that rounds away to nothing ("." or no text at all) is written as 0, never as a
+  // word without digits that no control could read back.
+  if (text.find_first_of("0123456789") == std::string::npos) return "0";
   if (negative) text.insert(0, "-");
   return text;
 }

@@ -135,6 +135,16 @@ TEST(FormatAddressValue, RoundingAtTheHalf) {
   EXPECT_EQ(FormatAddressValue(WithFormat('X', "000.00,1,0,1"), 'X', 1, 0.004), ".00");
 }
 
+TEST(FormatAddressValue, ValuesRoundingToNothingAreZero) {
+  const WordFormats defaults;
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 0.00001), "0");
+  EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, -0.00001), "0");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000,0,0,0"), 'X', 1, 0.3), "0");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000,0,0,0"), 'X', 1, -0.3), "0");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000,0,0,0"), 'X', 1, 0.7), "1");
+  EXPECT_EQ(FormatAddressValue(WithFormat('X', "000.0000,1,0,1"), 'X', 1, -0.00001), "-.0000");
+}
+
 TEST(FormatAddressValue, LongValuesAreNeverCut) {
   const WordFormats defaults;
   EXPECT_EQ(FormatAddressValue(defaults, 'X', 1, 123456.5), "123456.5");
