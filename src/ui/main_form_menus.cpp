@@ -10,6 +10,7 @@
 #include "ui/find_replace_dialog.h"
 #include "ui/main_form.h"
 #include "ui/plot_area.h"
+#include "ui/punch_dialog.h"
 #include "ui/sci_edit_control.h"
 
 namespace vormak {
@@ -175,10 +176,12 @@ void TMainForm::BuildCadMenu() {
 }
 
 void TMainForm::BuildUtilityMenus() {
-  Items(menuBar()->addMenu("Utilities&1"),
+  QMenu* utilities1 = menuBar()->addMenu("Utilities&1");
+  Items(utilities1,
         {"&Change Value...", "Shift &NC...", "&Print Columns...", "P&unch/Read", "R&eformat...",
          "Re&move Address...", "Re&number...", "&Rotate NC...", "&Scale NC...", "S&witch X Y Z...",
          "Switch A&ddress...", "Ord&er NC...", "Comp NC...", "Print Tool List..."});
+  AddPunchReadItem(utilities1, *bench_, this);
   Items(menuBar()->addMenu("Utilities&2"),
         {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment", "Remove &Blanks",
          "&Print To Scale...", "Re&verse Lines", "Remove &Spaces", "Check Synta&x", "&Break Arcs",
