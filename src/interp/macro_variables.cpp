@@ -1,5 +1,6 @@
 #include "interp/macro_variables.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vormak {
@@ -53,16 +54,15 @@ long long ScriptVariableNumber(long long script_number) {
 
 std::string VariableText(const MacroVariables& vars, long long n) {
   if (!IsVariableNumber(n)) return "0";
-  const double value = GetVariable(vars, n);
-  const int size = std::snprintf(nullptr, 0, "%.4f", value);
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.4f", value);
-  text.resize(static_cast<size_t>(size));
+  // %.4f of the largest double needs 309 digits, a sign, a point and four decimals.
+  char buffer[330];
+  const int size = std::snprintf(buffer, sizeof buffer, "%.4f", GetVariable(vars, n));
+  const size_t length = size < 0 ? 0 : std::min(static_cast<size_t>(size), sizeof buffer - 1);
+  const std::string_view text(buffer, length);
   // The ten-character cut drops decimals of a large value; it must not drop whole digits,
   // which would make #1 = 12345678901 read as 1234567890.
   const size_t dot = text.find('.');
-  text.resize(std::min(text.size(), std::max(kVariableTextLength, dot)));
-  return text;
+  return std::string(text.substr(0, std::max(kVariableTextLength, dot)));
 }
 
 std::string SubstituteVariables(const MacroVariables& vars, char prefix, std::string_view text) {
