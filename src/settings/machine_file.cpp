@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "cad/element_table.h"
 #include "settings/file_access.h"
 #include "settings/ini_file.h"
 #include "settings/machine_keys.h"
 #include "settings/setting_forms.h"
+#include "settings/word_format.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -122,7 +124,19 @@ void ApplyMachineSettings(Workbench& bench) {
   const LineBreakStyle style = s.file_save_style == 2   ? LineBreakStyle::kCr
                                : s.file_save_style == 3 ? LineBreakStyle::kLf
                                                         : LineBreakStyle::kCrLf;
-  for (int pane : {1, 2}) bench.Pane(pane)->SetLineBreakStyle(style);
+  // Colouring of NC words and comments follows the comment characters and highlight pairs.
+  const std::string syntax = BuildSyntaxDescriptor(s);
+  for (int pane : {1, 2}) {
+    EditControl* control = bench.Pane(pane);
+    control->SetLineBreakStyle(style);
+    control->SetSyntax(syntax);
+    control->SetHighlight(s.use[kUseHighlight]);
+  }
+  // Format set 1 is what values are written in; the stored texts are kept in its canonical
+  // form so a save writes exactly what is in force.
+  FillFormatSet1(bench.word_formats, bench.settings);
+  StoreFormatSet1(bench.word_formats, bench.settings);
+  HideSolidLayer(bench.cad.table, s.solid_layer);
   if (!s.twin_turrets) {
     bench.active_pane = 1;
     bench.Pane(1)->SetReadOnly(false);

@@ -134,7 +134,8 @@ TEST_F(SettingsTest, CompoundForms) {
   EXPECT_EQ(s.exec[0], "None");
   EXPECT_EQ(s.nc_path, "C:\\NC");
   EXPECT_EQ(s.cdl_path, "/home/cad");
-  EXPECT_EQ(s.letter_formats[0], "0.0,1");
+  // The stored form is read through the format table and kept in its written form.
+  EXPECT_EQ(s.letter_formats[0], "0.0,1,1,1");
 }
 
 TEST_F(SettingsTest, LoadSetsThePanesAndTheMillsRadiusAxis) {
@@ -198,6 +199,32 @@ TEST_F(SettingsTest, RecallFilesOnlyWhenNoneIsNamedYet) {
   ASSERT_TRUE(LoadKeys("RecallFiles=0\nNCFile=/nc/a.nc\n"));
   bench.nc_file_name.clear();
   EXPECT_EQ(FilesToRecall(bench).nc_file, "");
+}
+
+}  // namespace
+}  // namespace vormak
+
+namespace vormak {
+namespace {
+
+using test::SettingsTest;
+
+TEST_F(SettingsTest, LoadFillsFormatSetOneColouringAndHidesTheSolidLayer) {
+  ASSERT_TRUE(
+      LoadKeys("X=0000.000,0,1,1\nCommentChar=;\nSolidLayer=7\nUse=1,1,0,0,0,0,0,0,0,0,"
+               "0,0,0,0,0,0,0,0,1,\n"));
+  const LetterFormat& x = bench.word_formats.Get(1, 'X');
+  EXPECT_EQ(x.integer_digits, 4);
+  EXPECT_EQ(x.decimal_digits, 3);
+  EXPECT_FALSE(x.decimal_point);
+  EXPECT_TRUE(x.leading_zeros && x.trailing_zeros);
+  EXPECT_EQ(bench.word_formats.Get(1, 'Y').decimal_digits, 4);  // defaults elsewhere
+  for (int pane : {1, 2}) {
+    EXPECT_EQ(bench.Pane(pane)->Syntax().substr(0, 5), "001;0") << pane;
+    EXPECT_TRUE(bench.Pane(pane)->Highlight()) << pane;
+  }
+  EXPECT_FALSE(bench.cad.table.LayerVisible(7));
+  EXPECT_TRUE(bench.cad.table.LayerVisible(254));
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ MachineSettings Unusual() {
   s.exec = {"/usr/bin/gedit", "", "calc", "scripts/post.sh"};
   for (auto& format : s.letter_formats) format = "0000.000,1,1,0";
   s.letter_formats[0] = "0.000,0,1,1";
-  s.letter_formats[25] = "odd text kept as it is";
+  s.letter_formats[25] = "00000.00,0,0,1";
   s.cad_file = "/cad/part.cdl";
   s.nc_file = "/nc/part.nc";
   s.start_width = 1024;
