@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "quiet_host.h"
+
 #include <cmath>
 
 #include "cad/element_draw.h"
@@ -12,27 +14,6 @@
 
 namespace vormak {
 namespace {
-
-class QuietHost : public Host {
- public:
-  Answer Warning(const std::string&, const std::string&) override { return Answer::kOk; }
-  void Information(const std::string&, const std::string&) override {}
-  Answer Question(const std::string&, const std::string&, bool) override { return Answer::kNo; }
-  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return {}; }
-  void SetCommandPanel(const std::string&) override {}
-  void SetPromptPanel(const std::string&) override {}
-  void Beep() override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  bool EscapePending() override { return false; }
-  bool RightButtonPending() override { return false; }
-  std::string DateText() override { return {}; }
-  std::string TimeText() override { return {}; }
-  long long TickMilliseconds() override { return 0; }
-  bool StartProgram(const std::string&) override { return false; }
-  void OpenHelp(const std::string&, const std::string&) override {}
-};
 
 class NullCanvas : public Canvas {
  public:
