@@ -14,7 +14,7 @@
 #include "ui/drawing_file_actions.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/machines_dialog.h"
-#include "ui/plot_area.h"
+#include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "workbench/command_line.h"
 
@@ -58,6 +58,7 @@ TMainForm::~TMainForm() {
   // The panes die with the window; the workbench must not point at them afterwards.
   bench_->SetPane(1, nullptr);
   bench_->SetPane(2, nullptr);
+  bench_->plot.canvas = nullptr;
 }
 
 void TMainForm::BuildPanes() {
@@ -76,7 +77,7 @@ void TMainForm::BuildPanes() {
   row->addWidget(ledit2_);
   ledit2_->hide();
 
-  paint_box_ = new PlotArea;
+  paint_box_ = new PlotWidget(*bench_);
   splitter_ = new QSplitter(Qt::Horizontal, this);
   splitter_->addWidget(editors_);
   splitter_->addWidget(paint_box_);

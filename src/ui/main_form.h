@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/qt_host.h"
+#include "ui/view_actions.h"
 #include "workbench/workbench.h"
 
 class QAction;
@@ -18,7 +19,7 @@ class QSplitter;
 
 namespace vormak {
 
-class PlotArea;
+class PlotWidget;
 class SciEditControl;
 class TConfiguration;
 class TFindReplace;
@@ -39,7 +40,8 @@ class TMainForm : public QMainWindow {
   QtHost& host() { return host_; }
   SciEditControl* LEdit1() const { return ledit1_; }
   SciEditControl* LEdit2() const { return ledit2_; }
-  PlotArea* PaintBox1() const { return paint_box_; }
+  PlotWidget* PaintBox1() const { return paint_box_; }
+  const ViewActions& view_actions() const { return view_actions_; }
   TConfiguration* Configuration() const { return configuration_; }
   TMachines* Machines() const { return machines_dialog_; }
   QLabel* Panel(const char* name) const;
@@ -95,7 +97,8 @@ class TMainForm : public QMainWindow {
   SciEditControl* ledit2_ = nullptr;
   QWidget* editors_ = nullptr;
   QSplitter* splitter_ = nullptr;
-  PlotArea* paint_box_ = nullptr;
+  PlotWidget* paint_box_ = nullptr;
+  ViewActions view_actions_;
   TConfiguration* configuration_ = nullptr;
   TMachines* machines_dialog_ = nullptr;
   TFindReplace* find_replace_ = nullptr;

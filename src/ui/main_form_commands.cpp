@@ -6,7 +6,7 @@
 #include "ui/configuration_widgets.h"
 #include "ui/machines_dialog.h"
 #include "ui/main_form.h"
-#include "ui/plot_area.h"
+#include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 
 namespace vormak {
@@ -81,12 +81,12 @@ void TMainForm::Formats1Click() {
 }
 
 void TMainForm::SelectMachine(int machine) {
-  const bool vertical = bench_->settings.vertical_lathe;
   bench_->machines.current = machine;
   LoadMachineSettings(*bench_, machine);
   ApplySettingsToWindow();
   if (QAction* action = MachineAction(machine)) action->setChecked(true);
-  if (vertical != bench_->settings.vertical_lathe) paint_box_->update();
+  paint_box_->SelectView(kTopSlot);
+  paint_box_->RedrawPlot();
 }
 
 void TMainForm::Font1Click() {

@@ -4,12 +4,13 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QToolBar>
 
 #include "ui/cad_edit_menus.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/main_form.h"
-#include "ui/plot_area.h"
+#include "ui/plot_widget.h"
 #include "ui/punch_dialog.h"
 #include "ui/sci_edit_control.h"
 
@@ -40,6 +41,7 @@ void Items(QMenu* menu, std::initializer_list<const char*> captions) {
 CadMenuTarget CadTargetOf(TMainForm* form) {
   CadMenuTarget target;
   target.bench = &form->bench();
+  target.view = [form]() -> CadView* { return &form->PaintBox1()->cad_view(); };
   target.refresh = [form] { form->PaintBox1()->update(); };
   target.set_layer_panel = [form](const std::string& text) {
     form->Panel("Layer")->setText(QString::fromStdString(text));
@@ -124,18 +126,15 @@ void TMainForm::BuildEditMenu() {
 
 void TMainForm::BuildViewMenu() {
   QMenu* menu = menuBar()->addMenu("&View");
-  QMenu* zoom = menu->addMenu("Zoom");
-  Item(zoom, "&Zoom Window", Qt::Key_F1);
-  Item(zoom, "Zoom &All", Qt::ALT | Qt::Key_F1);
-  Item(zoom, "&Last", Qt::Key_F2);
-  Item(zoom, "&Half", Qt::ALT | Qt::Key_F2);
-  menu->addAction(MakeLayersAction(menu, CadTargetOf(this)));
-  Item(menu, "&Solid", Qt::ALT | Qt::Key_F3);
-  Item(menu, "&Redraw", Qt::Key_F3, this, [this] { paint_box_->update(); });
-  menu->addAction(MakeResetViewAction(menu, CadTargetOf(this)));
-  Item(menu, "A&xis", Qt::Key_F9);
-  Item(menu, "&Animation", Qt::Key_F8);
-  menu->addMenu("&Toolbars")->setEnabled(false);
+  view_actions_ = BuildViewActions(this, paint_box_);
+  // Items placed by FillViewMenu move to their places in the menu.
+  FillViewMenu(menu, view_actions_, MakeLayersAction(menu, CadTargetOf(this)),
+               Item(menu, "&Solid", Qt::ALT | Qt::Key_F3),
+               MakeResetViewAction(menu, CadTargetOf(this)), Item(menu, "&Animation", Qt::Key_F8));
+  QMenu* toolbars = menu->addMenu("&Toolbars");
+  for (QToolBar* bar : {view_actions_.view_bar, view_actions_.zoom_bar, view_actions_.screen_bar}) {
+    toolbars->addAction(bar->toggleViewAction());
+  }
 }
 
 void TMainForm::BuildCamMenu() {

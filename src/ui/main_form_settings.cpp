@@ -8,7 +8,7 @@
 
 #include "ui/configuration_widgets.h"
 #include "ui/main_form.h"
-#include "ui/plot_area.h"
+#include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 
 namespace vormak {

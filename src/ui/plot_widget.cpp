@@ -56,9 +56,9 @@ PlotWidget::PlotWidget(Workbench& bench, QWidget* parent)
   ClearPlotWindow(bench_.plot);
 }
 
-PlotWidget::~PlotWidget() {
-  if (bench_.plot.canvas == &canvas_) bench_.plot.canvas = nullptr;
-}
+// The workbench may already be gone (a window owning both destroys its members before its
+// child widgets), so the owner, not this destructor, takes the canvas back from it.
+PlotWidget::~PlotWidget() = default;
 
 void PlotWidget::SetPickTarget(PlotPickTarget* target) {
   target_ = target ? target : &cad_target_;

@@ -43,6 +43,8 @@ class CadPickTarget : public PlotPickTarget {
 class PlotWidget : public QWidget {
   Q_OBJECT
  public:
+  // Draws the workbench's plot on its own canvas from now on; whoever outlives the other
+  // clears `bench.plot.canvas` when the widget goes first.
   explicit PlotWidget(Workbench& bench, QWidget* parent = nullptr);
   ~PlotWidget() override;
 

@@ -90,6 +90,7 @@ class PlotWidgetTest : public QObject {
 
   void cleanup() {
     window.reset();
+    bench->plot.canvas = nullptr;
     bench.reset();
     host.reset();
   }
