@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "quiet_host.h"
+
 #include <QApplication>
 #include <cmath>
 #include <optional>
@@ -17,27 +19,6 @@
 
 namespace vormak::bench {
 namespace {
-
-class QuietHost : public Host {
- public:
-  Answer Warning(const std::string&, const std::string&) override { return Answer::kOk; }
-  void Information(const std::string&, const std::string&) override {}
-  Answer Question(const std::string&, const std::string&, bool) override { return Answer::kNo; }
-  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return {}; }
-  void SetCommandPanel(const std::string&) override {}
-  void SetPromptPanel(const std::string&) override {}
-  void Beep() override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  bool EscapePending() override { return false; }
-  bool RightButtonPending() override { return false; }
-  std::string DateText() override { return {}; }
-  std::string TimeText() override { return {}; }
-  long long TickMilliseconds() override { return 0; }
-  bool StartProgram(const std::string&) override { return false; }
-  void OpenHelp(const std::string&, const std::string&) override {}
-};
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 1000;
@@ -65,7 +46,7 @@ void FillTable(Workbench& bench, int count) {
                   {x, y, 0, -y / 2, x / 2, 0}, i % 4 == 0 ? 2 : 0, 1, ElementState::kToolpath, 0);
     } else {
       MakeElement(table, bench.host(), NextFreeSlot(table), ElementKind::kArc, palette::kAqua,
-                  {x / 2, y / 2, 0, 1 + (i % 7), t * 10, t * 10 + 120}, 0, 1,
+                  {x / 2, y / 2, 0, 1.0 + (i % 7), t * 10, t * 10 + 120}, 0, 1,
                   ElementState::kToolpath, 1);
     }
   }
