@@ -11,6 +11,7 @@
 #include "nctext/edit_control.h"
 #include "nctext/host.h"
 #include "nctext/status_services.h"
+#include "interp/interp_state.h"
 #include "interp/macro_variables.h"
 #include "interp/tool_shape.h"
 #include "plot/view_state.h"
@@ -59,6 +60,7 @@ class Workbench {
   CadState cad;                     // element table, pick mode, running CAD command
   ToolShapes tools;                 // tool-nose record of each turret, the current turret
   PlotState plot;                   // view slots, zoom, background, the canvas drawn on
+  InterpState interp;               // turret registers, modal tables, subprogram stack, run
 
   std::string nc_file_name;   // file in pane 1, empty for a new file
   std::string cad_file_name;  // loaded drawing

@@ -6,6 +6,7 @@
 
 #include "settings/ini_file.h"
 #include "settings_fixture.h"
+#include "support/test_paths.h"
 
 namespace vormak {
 namespace {
@@ -122,8 +123,8 @@ TEST_F(MachineListTest, ConfigFolderFallsBackToHome) {
 }
 
 TEST_F(MachineListTest, ShippedMachineFilesLoad) {
-  bench.locations.install_dir = VORMAK_SOURCE_DATA_DIR;
-  const std::string dir = std::string(VORMAK_SOURCE_DATA_DIR) + "/machines/";
+  bench.locations.install_dir = test::SourceDataDir();
+  const std::string dir = test::SourceDataDir() + "/machines/";
   const struct {
     const char* file;
     SystemType type;

@@ -1,0 +1,178 @@
+#pragma once
+// The backplotter's state: the word registers and modal G and M tables of each turret, the
+// machine state both turrets share, the subprogram stack, the run driver's position in the
+// program and the few globals the move executor keeps between moves.
+//
+// The block interpreter (block_interpreter.h, program_flow.h), the move executor (motion.h)
+// and the run driver (run_driver.h) all read and write this one structure, held by the
+// Workbench as `interp`.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "cad/palette.h"
+
+namespace vormak {
+
+inline constexpr int kTurretRegisters = 42;
+inline constexpr int kGCodeFlags = 226;  // G0..G225
+inline constexpr int kMCodeFlags = 376;  // M0..M375
+inline constexpr int kSubprogramLevels = 6;
+inline constexpr int kNotFound = -999;  // FindBlock / FindSubprogram: no such line
+
+// Register numbers of a turret's word record.
+enum TurretRegister : int {
+  kRegMotion = 0,  // 0, 1, 2, 3, 100 or 130
+  kRegM = 2,
+  kRegPrevX = 3,
+  kRegPrevY = 4,
+  kRegPrevZ = 5,
+  kRegX = 9,  // X is always a radius
+  kRegY = 10,
+  kRegZ = 11,
+  kRegPrevA = 12,
+  kRegPrevB = 13,
+  kRegPrevC = 14,
+  kRegRotA = 15,  // A, B, C last applied as a rotation
+  kRegRotB = 16,
+  kRegRotC = 17,
+  kRegA = 18,
+  kRegB = 19,
+  kRegC = 20,
+  kRegI = 21,
+  kRegJ = 22,
+  kRegK = 23,
+  kRegF = 24,
+  kRegArcRadius = 28,
+  kRegProgram = 30,
+  kRegD = 31,
+  kRegS = 32,
+  kRegL = 33,
+  kRegU = 34,
+  kRegW = 35,
+  kRegE = 36,
+  kRegP = 37,
+  kRegQ = 38,
+  kRegR = 39,
+  kRegPrevT = 40,
+  kRegT = 41,
+};
+
+struct Xyz {
+  double x = 0;
+  double y = 0;
+  double z = 0;
+  friend bool operator==(const Xyz&, const Xyz&) = default;
+};
+
+// One turret's word registers and modal tables.
+struct TurretState {
+  std::array<double, kTurretRegisters> reg{};
+  std::array<bool, kGCodeFlags> g{};
+  std::array<bool, kMCodeFlags> m{};
+
+  double& operator[](TurretRegister r) { return reg[static_cast<size_t>(r)]; }
+  double operator[](TurretRegister r) const { return reg[static_cast<size_t>(r)]; }
+  // Out-of-range codes read as clear and are never set.
+  bool G(int code) const { return code >= 0 && code < kGCodeFlags && g[static_cast<size_t>(code)]; }
+  bool M(int code) const { return code >= 0 && code < kMCodeFlags && m[static_cast<size_t>(code)]; }
+  void SetG(int code, bool on) {
+    if (code >= 0 && code < kGCodeFlags) g[static_cast<size_t>(code)] = on;
+  }
+  void SetM(int code, bool on) {
+    if (code >= 0 && code < kMCodeFlags) m[static_cast<size_t>(code)] = on;
+  }
+};
+
+// A rotation of the plot about one machine axis: angle in degrees and the centre in the plane
+// normal to the axis (about X: Y, Z; about Y: X, Z; about Z: X, Y).
+struct AxisRotation {
+  double angle = 0;
+  double c1 = 0;
+  double c2 = 0;
+};
+
+// Machine state shared by both turrets.
+struct MachineState {
+  bool spindle_on = false;
+  bool coolant_on = false;
+  bool feed_per_rev = true;
+  bool cycle_active = false;
+  bool cancel_pending = false;   // G40 given, compensation to be cancelled on the next move
+  bool lead_in_pending = false;  // G41/G42 while the contour command runs
+  bool contour_mode = false;     // the contour command of the CAM module is running
+  int work_offset_code = 54;
+  std::array<Xyz, 6> work_offsets{};  // G54..G59
+  Xyz common_offset;
+  Xyz coordinate_shift;                 // G92 (G50 on a lathe is the home position)
+  Xyz home{100.0, 100.0, 100.0};        // HomeXYZ; G50 overwrites, G28 moves to it
+  // Axis words present in the current block.
+  bool word_x = false, word_y = false, word_z = false;
+  bool word_i = false, word_j = false, word_k = false;
+  std::array<AxisRotation, 3> rotation{};  // about X, Y, Z
+  bool axis_swap = false;
+  char swap_a = 'X';
+  char swap_b = 'Y';
+  Xyz program_shift;      // "TOF " X, Y, Z
+  Xyz program_shift_ijk;  // "TOF " I, J, K
+  bool ignore_block = false;  // "TIB " .. "TIE "
+  bool trt_flag = false;      // "TRT " .. "TRO "
+  bool comp_nc_mode = false;  // a compensation output mode is rewriting blocks
+};
+
+struct SubprogramEntry {
+  int start_line = 1;
+  int program = 0;
+  int kind = 0;  // 98 for M98, 65 for G65
+  int return_line = 0;
+};
+
+struct FlowState {
+  std::array<SubprogramEntry, kSubprogramLevels> stack{};
+  int level = 0;  // entries in use; 0 in the main program
+};
+
+// Where the run driver stands.
+struct RunState {
+  int current_line = 1;  // next line to interpret in the source pane
+  int last_line = 0;     // last line of the run
+  int line_count = 0;    // the pane's line count when the run started
+  int mode = 0;          // 1 single line, 2 selected lines, 3 caret to end
+  int repeat_count = 0;  // from the L word
+  int turret = 1;        // the current turret
+  int source_pane = 1;   // 1, or 4 while the contour dialog runs its own text
+  bool running = false;
+};
+
+// What the move executor keeps between moves.
+struct MotionState {
+  std::int32_t pen_colour = palette::kAqua;
+  std::int32_t rapid_colour = palette::kYellow;
+  std::int32_t feed_colour = palette::kAqua;
+  std::int32_t fast_feed_colour = palette::kRed;
+  double last_end_x = 0;  // LastEndPoint: end of the last move after compensation
+  double last_end_y = 0;
+  bool skip_next_move = false;
+  int rotary_axis_moved = 0;  // 1, 2, 3 for A, B, C
+  bool rotary_feed_move = false;
+  bool rotary_reverse = false;
+  bool record_toolpath = false;
+  bool solid_view = false;
+  bool animation = false;
+  bool macro_out_incremental = false;  // Macro Out echo: absolute (start-up) or incremental
+};
+
+struct InterpState {
+  std::array<TurretState, 2> turret{};  // turret 1 at index 0
+  MachineState machine;
+  FlowState flow;
+  RunState run;
+  MotionState motion;
+
+  TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
+  const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }
+  TurretState& Current() { return Turret(run.turret); }
+};
+
+}  // namespace vormak
