@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "cad/palette.h"
@@ -145,6 +146,23 @@ struct RunState {
   bool running = false;
 };
 
+// One move as it was drawn, handed to whoever watches the plot (the batch trace, tests).
+// Points as the executor received them (a lathe's (Z, X radius, 0)); centre and radius only
+// for arcs.
+enum class MoveKind { kRapid, kFeed, kArc };
+struct DrawnMove {
+  int line = 0;  // editor line of the block
+  int turret = 1;
+  MoveKind kind = MoveKind::kRapid;
+  Xyz start;
+  Xyz end;
+  Xyz centre;
+  double radius = 0;
+  int direction = 0;  // 2 clockwise, 3 counter-clockwise; 0 for lines
+  std::int32_t colour = 0;
+  int style = 1;
+};
+
 // What the move executor keeps between moves.
 struct MotionState {
   std::int32_t pen_colour = palette::kAqua;
@@ -161,6 +179,11 @@ struct MotionState {
   bool solid_view = false;
   bool animation = false;
   bool macro_out_incremental = false;  // Macro Out echo: absolute (start-up) or incremental
+  // Where each turret's tool last stood, in the executor's coordinates (a lathe's (Z, X));
+  // the insert commands read it.
+  std::array<Xyz, 2> tool_position{};
+  // Called for every move that draws; empty when nobody watches.
+  std::function<void(const DrawnMove&)> move_observer;
 };
 
 struct InterpState {

@@ -1,0 +1,39 @@
+#pragma once
+// The parts of a move that other units of the backplotter take over: rotary axes, cutter
+// compensation, machining time with the Macro Out and APT echo, the tool picture and the
+// rapid crash check. Each does nothing until its unit is built; the move executor calls them
+// at their fixed places.
+
+#include "cad/geometry_types.h"
+
+namespace vormak {
+
+class Workbench;
+
+// A rotary word came in this block: a pure rotation is drawn as an arc about the origin and
+// true is returned (the move is done); otherwise the coordinate rotations are applied to both
+// points (and to I, J, K of an arc) and false is returned.
+bool RotaryAxesHook(Workbench& bench, int turret, Point& start, Point& end);
+
+// Cutter or tool-nose compensation of the move; may replace the end point.
+void CompensationHook(Workbench& bench, int turret, Point& start, Point& end);
+
+// Machining time of a straight move at `feed` (rapids at RapidFeed), the Macro Out line and
+// the APT statements. `rapid` chooses the "G00X" echo and the RAPID statement.
+void LinearAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                          double feed, bool rapid);
+
+// Machining time of an arc from radius and sweep, the "G02X" / "G03X" echo, the CIRCLE and
+// GOTO statements.
+void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                       const Point& centre, double radius, double start_angle, double end_angle,
+                       int direction, int plane, double feed);
+
+// The tool picture swept or moved along the move (straight moves: centre unused).
+void ToolPictureHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                     const Point& centre, int direction);
+
+// A rapid walked across the solid picture of the part; stops the run on a hit.
+void CrashCheckHook(Workbench& bench, int turret, const Point& start, const Point& end);
+
+}  // namespace vormak
