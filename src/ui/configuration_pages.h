@@ -7,6 +7,7 @@
 #include <array>
 
 #include "settings/machine_settings.h"
+#include "settings/word_format.h"
 
 class QCheckBox;
 class QComboBox;
@@ -41,19 +42,6 @@ class DirectoriesPage : public ConfigPage {
   std::array<QLineEdit*, 8> dirs_{};  // CADL, DXF, IGES, NC, Tools, Pictures, Scripts, Projects
 };
 
-// One letter's decimal place format as the Format page edits it.
-struct LetterFormatFields {
-  int integer_digits = 3;
-  int decimal_digits = 4;
-  bool decimal_point = true;
-  bool leading_zeros = false;
-  bool trailing_zeros = false;
-};
-// The stored form "000.0000,1,0,0" and back; the pattern alone as the list line shows it.
-LetterFormatFields ParseLetterFormat(const std::string& stored);
-std::string StoredLetterFormat(const LetterFormatFields& format);
-std::string LetterPattern(const LetterFormatFields& format);
-
 class FormatPage : public ConfigPage {
   Q_OBJECT
  public:
@@ -71,7 +59,9 @@ class FormatPage : public ConfigPage {
   void FlagsClicked();
   int EditedLetter() const;  // 0..25, -1 when the line names none
 
-  std::array<LetterFormatFields, kLetterCount> formats_{};
+  void ShowLetterLine(int letter);
+
+  FormatSet formats_{};  // the letters as edited, taken into format set 1 on Apply
   QListWidget* letters_;
   QLineEdit* line_;
   QCheckBox* decimal_point_;

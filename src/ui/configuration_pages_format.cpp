@@ -15,61 +15,6 @@
 #include "workbench/workbench.h"
 
 namespace vormak {
-namespace {
-
-// Only the counts matter: characters before the first "." and after it.
-void CountPattern(const std::string& pattern, int& integer_digits, int& decimal_digits) {
-  const auto dot = pattern.find('.');
-  if (dot == std::string::npos) {
-    integer_digits = static_cast<int>(pattern.size());
-    decimal_digits = 0;
-  } else {
-    integer_digits = static_cast<int>(dot);
-    decimal_digits = static_cast<int>(pattern.size() - dot - 1);
-  }
-}
-
-// Takes the next flag field off `rest` as the machine file reader does.
-std::string NextFlagField(std::string& rest, const char* missing) {
-  if (rest.empty()) return missing;
-  const auto comma = rest.find(',');
-  if (comma == std::string::npos) return rest.substr(0, 1);
-  std::string field = rest.substr(0, comma);
-  rest = rest.substr(comma + 1);
-  return field;
-}
-
-}  // namespace
-
-LetterFormatFields ParseLetterFormat(const std::string& stored) {
-  const std::string text = stored.substr(0, 80);
-  LetterFormatFields f;
-  const auto comma = text.find(',');
-  const std::string pattern = text.substr(0, std::min<size_t>(comma, 20));
-  CountPattern(pattern, f.integer_digits, f.decimal_digits);
-  if (f.integer_digits == 0 && f.decimal_digits == 0) {
-    f.integer_digits = 3;
-    f.decimal_digits = 4;
-  }
-  std::string rest = comma == std::string::npos ? text : text.substr(comma + 1);
-  f.decimal_point = NextFlagField(rest, "1") != "0";
-  f.leading_zeros = NextFlagField(rest, "0") == "1";
-  // The last flag takes the whole remaining text.
-  f.trailing_zeros = (rest.empty() ? std::string("0") : rest) == "1";
-  return f;
-}
-
-std::string LetterPattern(const LetterFormatFields& format) {
-  std::string pattern(static_cast<size_t>(std::max(0, format.integer_digits)), '0');
-  if (format.decimal_digits > 0 || format.decimal_point) pattern += '.';
-  pattern += std::string(static_cast<size_t>(std::max(0, format.decimal_digits)), '0');
-  return pattern;
-}
-
-std::string StoredLetterFormat(const LetterFormatFields& format) {
-  return LetterPattern(format) + (format.decimal_point ? ",1" : ",0") +
-         (format.leading_zeros ? ",1" : ",0") + (format.trailing_zeros ? ",1" : ",0");
-}
 
 DirectoriesPage::DirectoriesPage(QWidget* parent) : ConfigPage(parent) {
   auto* form = new QFormLayout(this);
@@ -162,16 +107,19 @@ FormatPage::FormatPage(QWidget* parent) : ConfigPage(parent) {
 
 int FormatPage::EditedLetter() const {
   const QString text = line_->text();
-  if (text.isEmpty()) return -1;
-  const QChar letter = text[0].toUpper();
-  if (letter < 'A' || letter > 'Z') return -1;
-  return letter.unicode() - 'A';
+  if (text.isEmpty() || !IsAddressLetter(static_cast<char>(text[0].unicode()))) return -1;
+  return text[0].unicode() - 'A';
+}
+
+void FormatPage::ShowLetterLine(int letter) {
+  const LetterFormat& f = formats_[static_cast<size_t>(letter)];
+  letters_->item(letter)->setText(Latin1(std::string(1, f.letter) + "=" + LetterPattern(f)));
 }
 
 void FormatPage::LetterSelected(int row) {
   if (row < 0 || row >= kLetterCount) return;
   line_->setText(letters_->item(row)->text());
-  const auto& f = formats_[static_cast<size_t>(row)];
+  const LetterFormat& f = formats_[static_cast<size_t>(row)];
   decimal_point_->setChecked(f.decimal_point);
   leading_zeros_->setChecked(f.leading_zeros);
   trailing_zeros_->setChecked(f.trailing_zeros);
@@ -181,10 +129,9 @@ void FormatPage::LineEdited(const QString& text) {
   const int letter = EditedLetter();
   // Only "X=" followed by a pattern counts; a bare letter or "X=" leaves the format alone.
   if (letter < 0 || text.size() <= 2 || text[1] != '=') return;
-  auto& f = formats_[static_cast<size_t>(letter)];
-  CountPattern(Bytes(text.mid(2)), f.integer_digits, f.decimal_digits);
-  letters_->item(letter)->setText(
-      QString("%1=%2").arg(QChar('A' + letter)).arg(Latin1(LetterPattern(f))));
+  LetterFormat& f = formats_[static_cast<size_t>(letter)];
+  SetDigitsFromPattern(f, Bytes(text.mid(2)));
+  ShowLetterLine(letter);
   decimal_point_->setChecked(f.decimal_point);
   leading_zeros_->setChecked(f.leading_zeros);
   trailing_zeros_->setChecked(f.trailing_zeros);
@@ -193,20 +140,23 @@ void FormatPage::LineEdited(const QString& text) {
 void FormatPage::FlagsClicked() {
   const int letter = EditedLetter();
   if (letter < 0) return;
-  auto& f = formats_[static_cast<size_t>(letter)];
+  LetterFormat& f = formats_[static_cast<size_t>(letter)];
   f.decimal_point = decimal_point_->isChecked();
   f.leading_zeros = leading_zeros_->isChecked();
   f.trailing_zeros = trailing_zeros_->isChecked();
+  // A format without decimals shows its point in the pattern ("000." against "000").
+  ShowLetterLine(letter);
 }
 
 void FormatPage::Fill(const Workbench& bench) {
   const auto& s = bench.settings;
   letters_->clear();
   for (int i = 0; i < kLetterCount; ++i) {
-    formats_[static_cast<size_t>(i)] = ParseLetterFormat(s.letter_formats[static_cast<size_t>(i)]);
-    letters_->addItem(QString("%1=%2")
-                          .arg(QChar('A' + i))
-                          .arg(Latin1(LetterPattern(formats_[static_cast<size_t>(i)]))));
+    const char letter = static_cast<char>('A' + i);
+    formats_[static_cast<size_t>(i)] =
+        ReadLetterFormat(letter, s.letter_formats[static_cast<size_t>(i)]);
+    letters_->addItem(QString());
+    ShowLetterLine(i);
   }
   letters_->setCurrentRow(0);
   LetterSelected(0);
@@ -219,6 +169,7 @@ void FormatPage::Fill(const Workbench& bench) {
 
 void FormatPage::Apply(Workbench& bench) {
   auto& s = bench.settings;
+  // The dialog's Apply reads these texts into format set 1 again.
   for (size_t i = 0; i < formats_.size(); ++i)
     s.letter_formats[i] = StoredLetterFormat(formats_[i]);
   for (size_t i = 0; i < mirror_.size(); ++i) s.mirror[i] = mirror_[i]->isChecked();
