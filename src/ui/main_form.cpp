@@ -14,6 +14,7 @@
 #include "ui/drawing_file_actions.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/machines_dialog.h"
+#include "ui/nc_lexer.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "workbench/command_line.h"
@@ -24,8 +25,7 @@ namespace {
 constexpr int kTwinGap = 5;  // pixels between the two turret panes
 
 DrawingFileTarget DrawingFilesOf(TMainForm* form, QWidget* plot) {
-  return {&form->bench(), plot, [plot] { plot->update(); }, [form] { form->UpdateCaption(); },
-          {}};
+  return {&form->bench(), plot, [plot] { plot->update(); }, [form] { form->UpdateCaption(); }, {}};
 }
 
 }  // namespace
@@ -58,6 +58,7 @@ TMainForm::~TMainForm() {
   // The panes die with the window; the workbench must not point at them afterwards.
   bench_->SetPane(1, nullptr);
   bench_->SetPane(2, nullptr);
+  bench_->nctext.focus_pane = nullptr;
   bench_->plot.canvas = nullptr;
 }
 
@@ -68,6 +69,14 @@ void TMainForm::BuildPanes() {
   ledit2_->setObjectName("LEdit2");
   bench_->SetPane(1, ledit1_);
   bench_->SetPane(2, ledit2_);
+  // Words and comments coloured by the machine's highlight pairs; the lexer is made again
+  // whenever a settings load or the Configuration dialog sets the panes' syntax.
+  for (SciEditControl* pane : {ledit1_, ledit2_})
+    pane->SetNcLexerFactory(MakeNcLexerFactory(bench_->settings));
+  bench_->nctext.focus_pane = [this](int pane) {
+    if (pane == 1) ledit1_->setFocus();
+    if (pane == 2 && ledit2_->isVisible()) ledit2_->setFocus();
+  };
 
   editors_ = new QWidget;
   auto* row = new QHBoxLayout(editors_);
@@ -109,7 +118,7 @@ void TMainForm::BuildStatusBar() {
     label->setMinimumWidth(50);
     statusBar()->addWidget(label, stretch);
   }
-  Panel("Layer")->setText("Lay 1");
+  Panel("Layer")->setText(QString("Lay %1").arg(bench_->cad.table.current_layer));
   host_.SetPanels(Panel("Command"), Panel("Prompt"));
 }
 

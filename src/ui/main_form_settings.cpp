@@ -82,8 +82,8 @@ void TMainForm::ApplySettingsToWindow() {
   const MachineSettings& s = bench_->settings;
   const QFont font = EditorFont(s);
   const unsigned colour = RgbFromWindowsColour(s.font_color);
-  ledit1_->setFont(font);
-  ledit2_->setFont(font);
+  ledit1_->SetPaneFont(font);
+  ledit2_->SetPaneFont(font);
   if (s.twin_turrets) {
     // Turret A in black, turret B in the machine's colour: the two programs never look alike.
     ledit1_->SetForeColor(0x000000);

@@ -106,6 +106,10 @@ void QtHost::Information(const std::string& text, const std::string& caption) {
 }
 
 Answer QtHost::Question(const std::string& text, const std::string& caption, bool cancel_button) {
+  if (non_interactive_) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return Answer::kNo;
+  }
   QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
   if (cancel_button) buttons |= QMessageBox::Cancel;
   const auto button =

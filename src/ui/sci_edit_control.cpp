@@ -56,6 +56,7 @@ constexpr int kBookmarkMask = (1 << kBookmarkCount) - 1;
 
 SciEditControl::SciEditControl(QWidget* parent) : QsciScintilla(parent) {
   setUtf8(false);
+  pane_font_ = font();
   Send(SCI_SETCODEPAGE, 0);
   setEolMode(EolWindows);
   Send(SCI_SETPASTECONVERTENDINGS, 1);
@@ -531,6 +532,8 @@ void SciEditControl::SetReadOnly(bool read_only) {
 void SciEditControl::SetForeColor(unsigned rgb) {
   fore_color_ = rgb & 0xFFFFFF;
   setColor(FromRgb(fore_color_));
+  // The colouring lexer took the old colour for plain text when it was made.
+  if (lexer_ != nullptr) ApplyNcColouring();
 }
 
 int SciEditControl::TabStopSize() const {
@@ -561,12 +564,29 @@ void SciEditControl::SetNcLexerFactory(NcLexerFactory factory) {
   ApplyNcColouring();
 }
 
+void SciEditControl::SetPaneFont(const QFont& font) {
+  pane_font_ = font;
+  // A pane with a lexer ignores a new font: the lexer goes first and is made again with it.
+  QsciLexer* old = lexer_;
+  lexer_ = nullptr;
+  setLexer(nullptr);
+  delete old;
+  setFont(font);
+  line_number_digits_ = 0;  // the margin is measured in the new font
+  UpdateLineNumberWidth();
+  ApplyNcColouring();
+}
+
 void SciEditControl::ApplyNcColouring() {
   QsciLexer* old = lexer_;
   lexer_ = (highlight_ && lexer_factory_) ? lexer_factory_(syntax_, this) : nullptr;
   setLexer(lexer_);
   delete old;
-  if (lexer_ == nullptr) setColor(FromRgb(fore_color_));
+  if (lexer_ == nullptr) {
+    // Leaving a lexer puts the default style back to the application's font.
+    setFont(pane_font_);
+    setColor(FromRgb(fore_color_));
+  }
 }
 
 }  // namespace vormak

@@ -93,6 +93,8 @@ class SciEditControl : public QsciScintilla, public EditControl {
   // colours words and comments (the pane owns it). Without a factory the text stays plain.
   using NcLexerFactory = std::function<QsciLexer*(const std::string& syntax, QObject* parent)>;
   void SetNcLexerFactory(NcLexerFactory factory);
+  // The editor font; it stays in force when the colouring lexer is switched on or off.
+  void SetPaneFont(const QFont& font);
 
   static constexpr int kUndoDepth = 1000;
   static constexpr int kLineNumberMargin = 0;
@@ -131,6 +133,7 @@ class SciEditControl : public QsciScintilla, public EditControl {
 
   LineBreakStyle line_break_ = LineBreakStyle::kCrLf;
   unsigned fore_color_ = 0x000000;
+  QFont pane_font_;
   int caret_width_ = 3;
   std::string syntax_;
   bool highlight_ = false;
