@@ -26,5 +26,13 @@ int RunPunch(const Args& args);        // batch_dnc.cpp
 int RunReadCommand(const Args& args);  // read --port: the tape reader; otherwise RunRead
 int RunConvert(const Args& args);  // batch_drawing.cpp
 int RunElements(const Args& args);
+int RunRenumber(const Args& args);  // batch_utilities.cpp
+int RunChange(const Args& args);
+int RunShift(const Args& args);
+int RunScale(const Args& args);
+int RunRemove(const Args& args);
+int RunSwitchAxis(const Args& args);
+int RunSwitchAddress(const Args& args);
+int RunOrder(const Args& args);
 
 }  // namespace vormak::batch

@@ -9,20 +9,37 @@ namespace {
 
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
+    {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"convert", "convert IN OUT", RunConvert},
     {"elements", "elements FILE", RunElements},
     {"eval", "eval EXPR...", RunEval},
     {"format", "format [--machine F] LETTER VALUE...", RunFormat},
+    {"order", "order [--order TEXT] [--sort] [--strip LETTERS] FILE [...]", RunOrder},
     {"plain", "plain VALUE...", RunPlain},
     {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
     {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
+    {"remove", "remove --addresses LETTERS FILE [...]", RunRemove},
+    {"renumber",
+     "renumber [--start N] [--increment N] [--address L] [--existing-only] [--include-comments] "
+     "[--include-o] FILE [...]",
+     RunRenumber},
+    {"scale", "scale --addresses LETTERS --factor F FILE [...]", RunScale},
     {"settings", "settings MACHINE_FILE", RunSettings},
+    {"shift", "shift --add L=VALUE [--add L=VALUE ...] FILE [...]", RunShift},
+    {"switch-address", "switch-address --a L --b L [--reverse-a] [--reverse-b] FILE [...]",
+     RunSwitchAddress},
+    {"switch-axis",
+     "switch-axis [--x L] [--y L] [--z L] [--reverse-x] [--reverse-y] [--reverse-z] FILE [...]",
+     RunSwitchAxis},
     {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };
 
 int Usage(FILE* out) {
   std::fprintf(out, "usage: vormak-batch SUBCOMMAND [options] FILE\n\nsubcommands:\n");
   for (const auto& s : kSubcommands) std::fprintf(out, "  %s\n", s.usage);
+  std::fprintf(out,
+               "\n[...] after FILE: [--machine M] [--lines A-B] [-o OUT]; M is a machine file or "
+               "a machine number of vormak.ini\n");
   return out == stdout ? 0 : 2;
 }
 

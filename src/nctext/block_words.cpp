@@ -166,6 +166,13 @@ std::string CommentOf(std::string_view block, const CommentChars& chars) {
   return std::string(block.substr(first, last - first));
 }
 
+bool HoldsMacroKeyword(std::string_view words) {
+  for (size_t i = 1; i < words.size(); ++i) {
+    if (IsAddressLetter(words[i - 1]) && IsAddressLetter(words[i])) return true;
+  }
+  return false;
+}
+
 std::string OrderWords(std::string_view block, std::string_view order, const CommentChars& chars) {
   const bool has_comment = block.find(chars.begin) != std::string_view::npos;
   const std::string comment = has_comment ? CommentOf(block, chars) : std::string();
@@ -174,6 +181,7 @@ std::string OrderWords(std::string_view block, std::string_view order, const Com
       words_text.find('%') != std::string::npos) {
     return std::string(block);
   }
+  if (HoldsMacroKeyword(words_text)) return std::string(block);
   // Every word of every letter is kept, in its order of appearance: a block may hold several
   // M or G words, and an expression value must survive whole.
   std::array<std::vector<std::string>, kLetterCount> words;

@@ -49,6 +49,10 @@ std::string StripComment(std::string_view block, const CommentChars& chars);
 // The comment with its delimiters; the whole block when it holds no comment character.
 std::string CommentOf(std::string_view block, const CommentChars& chars);
 
+// True when two letters A to Z stand together: a macro keyword (IF, GOTO, END, SIN ...). Such a
+// block is a macro statement, not a row of words, and word-by-word edits leave it alone.
+bool HoldsMacroKeyword(std::string_view words);
+
 // The block's words in `order` (G words in their order of appearance), then the remaining
 // letters alphabetically, then the comment. Blocks that do not start with a letter, or hold
 // "%", are returned as they are.

@@ -1,10 +1,12 @@
 #include "nctext/order_blocks.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
 #include "interp/expression.h"
 #include "nctext/block_words.h"
+#include "nctext/line_batch.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
@@ -42,6 +44,8 @@ bool StripRepeats(Workbench& bench, std::string& line, std::string_view letters,
   const bool has_comment = line.find(chars.begin) != std::string::npos;
   const std::string comment = has_comment ? CommentOf(line, chars) : std::string();
   std::string words = has_comment ? StripComment(line, chars) : line;
+  // A macro statement holds no words to strip; its letters would only read as bad values.
+  if (HoldsMacroKeyword(words)) return true;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (words.find(letter) == std::string::npos) continue;
     const EvalResult r = Evaluate(OrderValueText(words, letter));
@@ -63,28 +67,38 @@ bool StripRepeats(Workbench& bench, std::string& line, std::string_view letters,
 
 void OrderBlocks(Workbench& bench, int pane, std::string_view order, std::string_view letters,
                  int mode) {
-  EditControl* control = bench.Pane(pane);
-  if (!control || pane == 3) return;
-  const LineRange range = SelectedLineRange(bench, pane);
+  OrderBlocks(bench, pane, SelectedLineRange(bench, pane), order, letters, mode);
+}
+
+void OrderBlocks(Workbench& bench, int pane, LineRange range, std::string_view order,
+                 std::string_view letters, int mode) {
+  if (!bench.Pane(pane) || pane == 3) return;
+  range.last = std::min(range.last, PaneLineCount(bench, pane));
   const CommentChars chars = CommentCharsOf(bench.settings);
   std::array<double, kLetterCount> current{};
   std::array<double, kLetterCount> previous{};
   bench.stop_requested = false;
-  control->BeginUndoGroup();
-  for (int n = range.first; n <= range.last; ++n) {
-    if (EscapePending(bench) || bench.stop_requested) break;
-    previous = current;
-    std::string line = PaneLine(bench, pane, n);
-    if (mode == kOrderSortAddresses || mode == kOrderBoth) {
-      line = OrderWords(line, order, chars);
+  int processed = range.first - 1;
+  {
+    // One undo step, written to the pane as one edit however long the program.
+    PaneLineBatch batch(bench, pane);
+    LineProgress progress(bench, "Order NC", range);
+    for (int n = range.first; n <= range.last; ++n) {
+      if (EscapePending(bench) || bench.stop_requested) break;
+      progress.At(n);
+      previous = current;
+      std::string line = batch.Line(n);
+      if (mode == kOrderSortAddresses || mode == kOrderBoth) {
+        line = OrderWords(line, order, chars);
+      }
+      if (mode == kOrderStripUnneeded || mode == kOrderBoth) {
+        if (!StripRepeats(bench, line, letters, current, previous, chars)) break;
+      }
+      batch.Replace(n, std::move(line));
+      processed = n;
     }
-    if (mode == kOrderStripUnneeded || mode == kOrderBoth) {
-      if (!StripRepeats(bench, line, letters, current, previous, chars)) break;
-    }
-    ReplacePaneLine(bench, pane, n, line);
   }
-  control->EndUndoGroup();
-  SelectLines(bench, pane, range.first, range.last);
+  SelectLines(bench, pane, range.first, std::max(processed, range.first));
 }
 
 }  // namespace vormak

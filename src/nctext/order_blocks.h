@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "nctext/pane_services.h"
+
 namespace vormak {
 
 class Workbench;
@@ -18,5 +20,8 @@ enum OrderMode : int {
 // whose repeated values are removed. The processed lines are selected at the end.
 void OrderBlocks(Workbench& bench, int pane, std::string_view order, std::string_view letters,
                  int mode);
+// The same over given lines (batch and script use).
+void OrderBlocks(Workbench& bench, int pane, LineRange range, std::string_view order,
+                 std::string_view letters, int mode);
 
 }  // namespace vormak

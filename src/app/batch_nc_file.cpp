@@ -1,0 +1,178 @@
+#include "app/batch_nc_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "nctext/edit_control.h"
+#include "nctext/text_file_io.h"
+#include "settings/machine_file.h"
+#include "settings/number_text.h"
+#include "settings/word_format.h"
+
+namespace vormak::batch {
+
+namespace {
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// "A-B" or "A", lines from 1.
+std::optional<LineRange> ParseLines(const std::string& text) {
+  const size_t dash = text.find('-');
+  const auto first = ReadWholeNumber(text.substr(0, dash));
+  const auto last = dash == std::string::npos ? first : ReadWholeNumber(text.substr(dash + 1));
+  if (!first || !last || *first < 1 || *last < *first || *last > 2'000'000'000) return std::nullopt;
+  return LineRange{static_cast<int>(*first), static_cast<int>(*last)};
+}
+
+bool LoadMachine(Workbench& bench, const std::string& machine) {
+  if (!machine.empty()) {
+    bench.locations = FindLocations("");
+    const auto number = ReadWholeNumber(machine);
+    if (number && !std::filesystem::exists(machine)) {
+      LoadMachineList(bench);
+      if (!LoadMachineSettings(bench, static_cast<int>(*number))) return false;
+    } else {
+      bench.machines.Slot(1).path = machine;
+      if (!LoadMachineSettings(bench, 1)) return false;
+    }
+  }
+  FillFormatSet1(bench.word_formats, bench.settings);
+  return true;
+}
+
+// The break after each line of `bytes`, split the way the panes split text.
+std::vector<std::string> LineBreaksOf(const std::string& bytes) {
+  std::vector<std::string> breaks;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r') {
+      const bool crlf = i + 1 < bytes.size() && bytes[i + 1] == '\n';
+      breaks.push_back(crlf ? "\r\n" : "\r");
+      if (crlf) ++i;
+    } else if (bytes[i] == '\n') {
+      breaks.push_back("\n");
+    }
+  }
+  return breaks;
+}
+
+}  // namespace
+
+bool NcFileOptions::Has(const std::string& name) const {
+  return Contains(switches, name) || values.count(name) > 0;
+}
+
+std::string NcFileOptions::Value(const std::string& name, const std::string& fallback) const {
+  const auto it = values.find(name);
+  return it == values.end() || it->second.empty() ? fallback : it->second.back();
+}
+
+int UsageError(const char* usage) {
+  std::fprintf(stderr, "usage: vormak-batch %s\n", usage);
+  return 2;
+}
+
+std::optional<NcFileOptions> ParseNcFileOptions(const Args& args, const NcOptionNames& names,
+                                                const char* usage) {
+  NcFileOptions options;
+  auto fail = [usage](const std::string& what) -> std::optional<NcFileOptions> {
+    std::fprintf(stderr, "vormak-batch: %s\n", what.c_str());
+    UsageError(usage);
+    return std::nullopt;
+  };
+  std::vector<std::string> operands;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (arg == "--machine" || arg == "--lines" || arg == "-o" || Contains(names.with_value, arg)) {
+      if (!has_value) return fail("option '" + arg + "' needs a value");
+      const std::string& value = args[++i];
+      if (arg == "--machine") {
+        options.machine = value;
+      } else if (arg == "-o") {
+        options.output = value;
+      } else if (arg == "--lines") {
+        options.lines = ParseLines(value);
+        if (!options.lines) return fail("bad line range '" + value + "' (want A-B)");
+      } else {
+        options.values[arg].push_back(value);
+      }
+    } else if (Contains(names.switches, arg)) {
+      options.switches.push_back(arg);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return fail("unknown option '" + arg + "'");
+    } else {
+      operands.push_back(arg);
+    }
+  }
+  if (operands.size() != 1) return fail(operands.empty() ? "no file given" : "more than one file");
+  options.file = operands.front();
+  return options;
+}
+
+NcFileSession::NcFileSession() : bench_(host_) {}
+
+bool NcFileSession::Open(const NcFileOptions& options) {
+  if (!LoadMachine(bench_, options.machine)) return false;
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(options.file);
+  } catch (const EditError&) {
+    std::fprintf(stderr, "Cannot open %s\n", options.file.c_str());
+    return false;
+  }
+  breaks_ = LineBreaksOf(bytes);
+  if (!breaks_.empty()) {
+    break_style_ = breaks_.front();
+  } else {
+    break_style_ = LineBreakText(bench_.Pane(1)->GetLineBreakStyle());
+  }
+  EditControl& pane = *bench_.Pane(1);
+  pane.SetText(bytes);
+  pane.EmptyUndoBuffer();
+  pane.ClearModified();
+  bench_.active_pane = 1;
+  bench_.nc_file_name = options.file;
+  const int count = pane.LineCount();
+  range_ = options.lines.value_or(LineRange{1, count});
+  range_.last = std::min(range_.last, count);
+  if (range_.first > count) {
+    std::fprintf(stderr, "vormak-batch: the program has only %d lines\n", count);
+    return false;
+  }
+  // The command works on the selected lines, as from the window.
+  pane.SetSelection({{range_.first, 0}, {range_.last, pane.LineLength(range_.last)}});
+  return true;
+}
+
+bool NcFileSession::Write(const NcFileOptions& options) {
+  const EditControl& pane = *bench_.Pane(1);
+  const int count = pane.LineCount();
+  // Each line keeps its own break while the lines are the same ones as read.
+  const bool own_breaks = static_cast<size_t>(count) == breaks_.size() + 1;
+  std::string text;
+  for (int n = 1; n <= count; ++n) {
+    if (n > 1) text += own_breaks ? breaks_[static_cast<size_t>(n - 2)] : break_style_;
+    text += pane.GetLine(n);
+  }
+  if (options.output.empty() || options.output == "-") {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+      std::fprintf(stderr, "vormak-batch: cannot write the result\n");
+      return false;
+    }
+    return true;
+  }
+  try {
+    ReplacingFileWriter out(options.output);
+    out.Write(text);
+    out.Commit();
+  } catch (const EditError&) {
+    std::fprintf(stderr, "vormak-batch: cannot write %s\n", options.output.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vormak::batch

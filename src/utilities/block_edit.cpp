@@ -1,0 +1,94 @@
+#include "utilities/block_edit.h"
+
+#include <algorithm>
+
+#include "nctext/line_batch.h"
+#include "nctext/status_services.h"
+#include "settings/machine_settings.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::optional<PreparedBlock> PrepareBlock(const std::string& line, const CommentChars& chars) {
+  PreparedBlock block{line, {}};
+  if (line.find(chars.begin) == std::string::npos) return block;
+  block.comment = CommentOf(line, chars);
+  block.words = StripComment(line, chars);
+  if (block.words.find(chars.begin) != std::string::npos) return std::nullopt;
+  return block;
+}
+
+bool PassedOver(const std::string& line, const MachineSettings& settings) {
+  return line.empty() || settings.ignore_char.find(line.front()) != std::string::npos;
+}
+
+size_t FindWord(const std::string& words, char letter) {
+  const size_t at = words.find(letter);
+  if (at == std::string::npos || !IsLetter(letter)) return at;
+  const bool after_letter = at > 0 && IsLetter(words[at - 1]);
+  const bool before_letter = at + 1 < words.size() && IsLetter(words[at + 1]);
+  return after_letter || before_letter ? std::string::npos : at;
+}
+
+size_t RunEnd(const std::string& text, size_t from, bool (*in_run)(char)) {
+  size_t end = from;
+  while (end < text.size() && in_run(text[end])) ++end;
+  return end;
+}
+
+bool IsPlainValue(const std::string& words, size_t value_from, size_t value_end, char var_prefix) {
+  const auto first = words.begin() + static_cast<std::ptrdiff_t>(value_from);
+  const auto last = words.begin() + static_cast<std::ptrdiff_t>(value_end);
+  if (std::none_of(first, last, IsDigit)) return false;
+  if (value_end < words.size() && (words[value_end] == '[' || words[value_end] == var_prefix)) {
+    return false;
+  }
+  return true;
+}
+
+void FlipSign(std::string& words, size_t at) {
+  const size_t sign = at + 1;
+  if (sign < words.size() && words[sign] == '-') {
+    words.erase(sign, 1);
+  } else if (sign < words.size() && words[sign] == '+') {
+    words[sign] = '-';
+  } else {
+    words.insert(sign, 1, '-');
+  }
+}
+
+void RewriteLines(Workbench& bench, int pane, LineRange range, const std::string& caption,
+                  const LineRewrite& rewrite) {
+  range.last = std::min(range.last, PaneLineCount(bench, pane));
+  int processed = range.first - 1;
+  {
+    PaneLineBatch batch(bench, pane);
+    LineProgress progress(bench, caption, range);
+    for (int n = range.first; n <= range.last && !bench.stop_requested; ++n) {
+      progress.At(n);
+      const std::string line = batch.Line(n);
+      processed = n;
+      if (!PassedOver(line, bench.settings)) {
+        WalkStep step{n, batch};
+        if (auto text = rewrite(line, step)) batch.Replace(n, std::move(*text));
+        if (step.end_pass) break;
+      }
+      EscapePending(bench);
+    }
+  }
+  SelectLines(bench, pane, range.first, processed);
+}
+
+}  // namespace vormak

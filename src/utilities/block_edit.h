@@ -1,0 +1,61 @@
+#pragma once
+// What the word transforms share: a line's comment set aside before its words are changed,
+// the first word of a letter that is really a word (not a letter inside IF, GOTO, THEN ...),
+// and the walk over a range of lines with batching, progress and Escape.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "nctext/block_words.h"
+#include "nctext/pane_services.h"
+
+namespace vormak {
+
+class PaneLineBatch;
+class Workbench;
+struct MachineSettings;
+
+struct PreparedBlock {
+  std::string words;    // the block without its comment
+  std::string comment;  // with its delimiters; empty when there is none
+};
+
+// The comment set aside; empty when a comment character is left over (a second comment or
+// an unclosed one): such a block is not touched.
+std::optional<PreparedBlock> PrepareBlock(const std::string& line, const CommentChars& chars);
+
+// Empty lines and lines beginning with an ignore character are passed over.
+bool PassedOver(const std::string& line, const MachineSettings& settings);
+
+// The first occurrence of `letter` in `words`; npos when there is none, or when it stands
+// next to another letter (part of a macro keyword): then the block has no such word to change.
+size_t FindWord(const std::string& words, char letter);
+
+// End of the run of characters after `from` for which `in_run` holds.
+size_t RunEnd(const std::string& text, size_t from, bool (*in_run)(char));
+
+// True when the value text of a word is a plain number the utilities may rewrite: it holds a
+// digit and is not the start of a bracket expression or a variable (X-[#1], X#5).
+bool IsPlainValue(const std::string& words, size_t value_from, size_t value_end, char var_prefix);
+
+// Writes the sign of a value the other way round: "-" after the letter at `at` goes, "+"
+// becomes "-", anything else gets a "-".
+void FlipSign(std::string& words, size_t at);
+
+// One line of a walk: the new text, or nothing to leave the line as it is. A rewrite that
+// shows the pane (to ask about a line) flushes the batch first; setting `end_pass` ends the
+// walk after this line.
+struct WalkStep {
+  int n = 0;
+  PaneLineBatch& batch;
+  bool end_pass = false;
+};
+using LineRewrite = std::function<std::optional<std::string>(const std::string& line, WalkStep& step)>;
+
+// Walks `range` of `pane` while the stop flag is clear (Escape sets it), passing over
+// ignored lines, as one undo step; selects the processed lines at the end.
+void RewriteLines(Workbench& bench, int pane, LineRange range, const std::string& caption,
+                  const LineRewrite& rewrite);
+
+}  // namespace vormak
