@@ -13,6 +13,7 @@
 #include "ui/plot_widget.h"
 #include "ui/punch_dialog.h"
 #include "ui/sci_edit_control.h"
+#include "ui/utility_dialogs.h"
 
 namespace vormak {
 namespace {
@@ -181,6 +182,7 @@ void TMainForm::BuildUtilityMenus() {
          "Re&move Address...", "Re&number...", "&Rotate NC...", "&Scale NC...", "S&witch X Y Z...",
          "Switch A&ddress...", "Ord&er NC...", "Comp NC...", "Print Tool List..."});
   AddPunchReadItem(utilities1, *bench_, this);
+  AddUtilityItems(utilities1, *bench_, this);
   Items(menuBar()->addMenu("Utilities&2"),
         {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment", "Remove &Blanks",
          "&Print To Scale...", "Re&verse Lines", "Remove &Spaces", "Check Synta&x", "&Break Arcs",
