@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 std::string ReadFileBytes(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) throw EditError(kEditFileError);
+  if (file == nullptr) throw FileIoError(errno);
   std::string bytes;
   std::error_code ec;
   const auto expected = fs::file_size(path, ec);
@@ -24,9 +24,9 @@ std::string ReadFileBytes(const std::string& path) {
     got += std::fread(bytes.data() + got, 1, bytes.size() - got, file);
   }
   bytes.resize(got);
-  const bool failed = std::ferror(file) != 0;
+  const int read_error = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
   std::fclose(file);
-  if (failed) throw EditError(kEditFileError);
+  if (read_error != 0) throw FileIoError(read_error);
   return bytes;
 }
 
@@ -49,13 +49,16 @@ ReplacingFileWriter::ReplacingFileWriter(const std::string& path) : target_(path
     const fs::path resolved = fs::canonical(target_, ec);
     if (!ec) target_ = resolved.string();
   }
-  if (target_.empty() || fs::is_directory(target_, ec)) throw EditError(kEditFileError);
+  if (target_.empty()) throw FileIoError(ENOENT);
+  if (fs::is_directory(target_, ec)) throw FileIoError(EISDIR);
+  int open_error = 0;
   for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
     scratch_ = target_ + ".~" + std::to_string(attempt) + ".tmp";
     file_ = std::fopen(scratch_.c_str(), "wbx");
-    if (file_ == nullptr && errno != EEXIST) break;
+    open_error = file_ == nullptr ? errno : 0;
+    if (file_ == nullptr && open_error != EEXIST) break;
   }
-  if (file_ == nullptr) throw EditError(kEditFileError);
+  if (file_ == nullptr) throw FileIoError(open_error);
   static_cast<void>(std::setvbuf(file_, nullptr, _IOFBF, 1 << 18));
 }
 
@@ -66,14 +69,15 @@ ReplacingFileWriter::~ReplacingFileWriter() {
   }
 }
 
-void ReplacingFileWriter::Fail() {
+void ReplacingFileWriter::Fail(int system_error) {
+  if (!failed_) system_error_ = system_error != 0 ? system_error : EIO;
   failed_ = true;
-  throw EditError(kEditFileError);
+  throw FileIoError(system_error_);
 }
 
 void ReplacingFileWriter::Write(const char* data, std::size_t size) {
-  if (file_ == nullptr || failed_) Fail();
-  if (size > 0 && std::fwrite(data, 1, size, file_) != size) Fail();
+  if (file_ == nullptr || failed_) Fail(EBADF);
+  if (size > 0 && std::fwrite(data, 1, size, file_) != size) Fail(errno);
 }
 
 void ReplacingFileWriter::WriteConvertingBreaks(const char* data, std::size_t size,
@@ -93,21 +97,22 @@ void ReplacingFileWriter::WriteConvertingBreaks(const char* data, std::size_t si
 }
 
 void ReplacingFileWriter::Commit() {
-  if (file_ == nullptr || failed_) Fail();
+  if (file_ == nullptr || failed_) Fail(EBADF);
   std::FILE* file = file_;
   file_ = nullptr;
-  const bool flushed = std::fflush(file) == 0 && std::ferror(file) == 0;
-  const bool closed = std::fclose(file) == 0;
+  int error = 0;
+  if (std::fflush(file) != 0 || std::ferror(file) != 0) error = errno;
+  if (std::fclose(file) != 0 && error == 0) error = errno;
   std::error_code ec;
-  if (flushed && closed) {
+  if (error == 0) {
     // Keep the permissions of the file being replaced.
     const auto status = fs::status(target_, ec);
     if (!ec && fs::exists(status)) fs::permissions(scratch_, status.permissions(), ec);
     if (std::rename(scratch_.c_str(), target_.c_str()) == 0) return;
+    error = errno;
   }
   std::remove(scratch_.c_str());
-  failed_ = true;
-  throw EditError(kEditFileError);
+  Fail(error);
 }
 
 }  // namespace vormak

@@ -10,7 +10,18 @@
 
 namespace vormak {
 
-// The whole file; throws EditError(kEditFileError) when it cannot be read.
+// A file that could not be read or written; carries the system's error number (errno) so the
+// user is told why ("DISK IS FULL", "FILE ACCESS DENIED"), 0 when none is known.
+class FileIoError : public EditError {
+ public:
+  explicit FileIoError(int system_error) : EditError(kEditFileError), system_error_(system_error) {}
+  int system_error() const { return system_error_; }
+
+ private:
+  int system_error_;
+};
+
+// The whole file; throws FileIoError when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 
 // The bytes that end a line when saving in `style`.
@@ -18,8 +29,7 @@ const char* LineBreakText(LineBreakStyle style);
 
 // Writes a file so that the old one stays intact until the new one is complete: the bytes
 // go to a scratch file in the same folder, which is renamed over the target by Commit().
-// A writer destroyed without Commit() removes its scratch file. Failures throw
-// EditError(kEditFileError).
+// A writer destroyed without Commit() removes its scratch file. Failures throw FileIoError.
 class ReplacingFileWriter {
  public:
   explicit ReplacingFileWriter(const std::string& path);
@@ -34,12 +44,13 @@ class ReplacingFileWriter {
   void Commit();
 
  private:
-  void Fail();
+  [[noreturn]] void Fail(int system_error);
 
   std::string target_;
   std::string scratch_;
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  int system_error_ = 0;  // the first failure's errno, reported again by later calls
 };
 
 }  // namespace vormak
