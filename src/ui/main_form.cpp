@@ -25,7 +25,8 @@ namespace {
 constexpr int kTwinGap = 5;  // pixels between the two turret panes
 
 DrawingFileTarget DrawingFilesOf(TMainForm* form, QWidget* plot) {
-  return {&form->bench(), plot, [plot] { plot->update(); }, [form] { form->UpdateCaption(); }, {}};
+  return {&form->bench(), plot, [plot] { plot->update(); }, [form] { form->UpdateCaption(); },
+          [form](const std::string& path) { form->AddRecentFile(path); }};
 }
 
 }  // namespace
@@ -145,6 +146,7 @@ bool TMainForm::Start(const std::string& program_path, const std::string& argume
   host_.SetInstallDir(bench_->locations.install_dir);
   EnsureMainSettings(bench_->locations);
   LoadMachineList(*bench_);
+  ReadRecentFiles();
 
   const CommandLineRequest request = ParseCommandLine(argument);
   const int machine = request.machine != 0 ? request.machine : 1;
@@ -219,6 +221,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   StoreSessionSettings();
   SaveMachineSettings(*bench_);
   SaveSessionSettings(*bench_);
+  WriteRecentFiles();
   event->accept();
 }
 

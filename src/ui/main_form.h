@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "ncfiles/nc_files.h"
+#include "ncfiles/recent_files.h"
 #include "ui/qt_host.h"
 #include "ui/view_actions.h"
 #include "workbench/workbench.h"
@@ -53,6 +55,14 @@ class TMainForm : public QMainWindow {
   bool LoadNcFile(const std::string& path);
   bool SaveNc1Click();
   bool SaveAs1Click();
+  bool SaveSelect1Click();
+  bool Merge1Click();
+  void CheckSyntax1Click();
+  // Recent files: a path goes to the top of the File menu's list; choosing one loads it.
+  void AddRecentFile(const std::string& path);
+  void RecentFileClick(const std::string& path);
+  const RecentFiles& recent_files() const { return recent_files_; }
+  QMenu* RecentMenu() const { return recent_menu_; }
   void Configuration1Click();
   void Formats1Click();
   void SelectMachine(int machine);
@@ -89,7 +99,10 @@ class TMainForm : public QMainWindow {
   // The Quit dialog for a modified pane: true when the close (or New) may go ahead.
   bool ConfirmDiscard();
   void StoreSessionSettings();
-  std::string NcFilter() const;
+  NcFileHooks NcHooks();
+  void BuildRecentMenu();
+  void ReadRecentFiles();
+  void WriteRecentFiles();
 
   QtHost host_;
   std::unique_ptr<Workbench> bench_;
@@ -103,6 +116,8 @@ class TMainForm : public QMainWindow {
   TMachines* machines_dialog_ = nullptr;
   TFindReplace* find_replace_ = nullptr;
   QMenu* file_menu_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
+  RecentFiles recent_files_;
   QAction* formats_action_ = nullptr;
   QActionGroup* machine_group_ = nullptr;
   std::array<QAction*, kCustomPrograms> custom_actions_{};

@@ -11,67 +11,6 @@
 
 namespace vormak {
 
-std::string TMainForm::NcFilter() const {
-  const std::string ext =
-      bench_->settings.nc_extension.empty() ? "nc" : bench_->settings.nc_extension;
-  return "NC Files (*." + ext + ")|*." + ext + "|All files (*.*)|*.*";
-}
-
-bool TMainForm::LoadNc1Click() {
-  if (!ConfirmDiscard()) return false;
-  FileDialogRequest request;
-  request.caption = "Load NC File";
-  request.initial_dir = bench_->settings.nc_path;
-  request.filter = NcFilter();
-  request.default_ext = bench_->settings.nc_extension;
-  const auto path = host_.OpenFileDialog(request);
-  return path && LoadNcFile(*path);
-}
-
-bool TMainForm::LoadNcFile(const std::string& path) {
-  try {
-    ledit1_->LoadFile(path);
-  } catch (const EditError&) {
-    host_.Information("Cannot open " + path, "File Error");
-    return false;
-  }
-  bench_->nc_file_name = path;
-  UpdateCaption();
-  UpdateModifiedPanel();
-  return true;
-}
-
-bool TMainForm::SaveNc1Click() {
-  if (bench_->nc_file_name.empty()) return SaveAs1Click();
-  try {
-    ledit1_->SaveFile(bench_->nc_file_name);
-  } catch (const EditError&) {
-    host_.Information("Cannot save " + bench_->nc_file_name, "File Error");
-    return false;
-  }
-  UpdateModifiedPanel();
-  return true;
-}
-
-bool TMainForm::SaveAs1Click() {
-  FileDialogRequest request;
-  request.caption = "Save NC File As";
-  request.initial_dir = bench_->settings.nc_path;
-  request.filter = NcFilter();
-  request.default_ext = bench_->settings.nc_extension;
-  request.file_name = bench_->nc_file_name;
-  const auto path = host_.SaveFileDialog(request);
-  if (!path) return false;
-  const std::string previous = bench_->nc_file_name;
-  bench_->nc_file_name = *path;
-  if (!SaveNc1Click()) {
-    bench_->nc_file_name = previous;
-    return false;
-  }
-  UpdateCaption();
-  return true;
-}
-
 void TMainForm::Configuration1Click() {
   configuration_->exec();
 }

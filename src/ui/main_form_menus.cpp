@@ -76,8 +76,8 @@ void TMainForm::BuildFileMenu() {
   Item(edit, "&Load NC...", Qt::Key_F6, this, [this] { LoadNc1Click(); });
   Item(edit, "&Save NC", Qt::CTRL | Qt::Key_F6, this, [this] { SaveNc1Click(); });
   Item(edit, "Save &As...", Qt::ALT | Qt::Key_A, this, [this] { SaveAs1Click(); });
-  Item(edit, "Save Selec&t...");
-  Item(edit, "&Merge...", Qt::ALT | Qt::Key_F8);
+  Item(edit, "Save Selec&t...", {}, this, [this] { SaveSelect1Click(); });
+  Item(edit, "&Merge...", Qt::ALT | Qt::Key_F8, this, [this] { Merge1Click(); });
   Item(edit, "&Print NC", Qt::ALT | Qt::Key_F10);
   Item(edit, "Print &W/Tools", Qt::CTRL | Qt::Key_F10);
   Item(edit, "Print &Editor");
@@ -89,7 +89,8 @@ void TMainForm::BuildFileMenu() {
   Item(keys, "&End Recording", Qt::CTRL | Qt::Key_F4);
   Item(keys, "&Play", Qt::Key_F4);
   Items(keys, {"&Until Breakpoint", "S&ave...", "&Load...", "Play Demo"});
-  file_menu_->addMenu("&Recent Files")->setEnabled(false);
+  recent_menu_ = file_menu_->addMenu("&Recent Files");
+  BuildRecentMenu();
   Item(file_menu_, "Con&figuration...", {}, this, [this] { Configuration1Click(); });
   Item(file_menu_, "E&xit", Qt::ALT | Qt::Key_F4, this, [this] { close(); });
   formats_action_ = Item(file_menu_, "&Formats...", {}, this, [this] { Formats1Click(); });
@@ -183,10 +184,11 @@ void TMainForm::BuildUtilityMenus() {
          "Switch A&ddress...", "Ord&er NC...", "Comp NC...", "Print Tool List..."});
   AddPunchReadItem(utilities1, *bench_, this);
   AddUtilityItems(utilities1, *bench_, this);
-  Items(menuBar()->addMenu("Utilities&2"),
-        {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment", "Remove &Blanks",
-         "&Print To Scale...", "Re&verse Lines", "Remove &Spaces", "Check Synta&x", "&Break Arcs",
-         "APT Output", "Line up P#", "Macro Out...", "Bolt Circle.."});
+  QMenu* utilities2 = menuBar()->addMenu("Utilities&2");
+  Items(utilities2, {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment",
+                     "Remove &Blanks", "&Print To Scale...", "Re&verse Lines", "Remove &Spaces"});
+  Item(utilities2, "Check Synta&x", {}, this, [this] { CheckSyntax1Click(); });
+  Items(utilities2, {"&Break Arcs", "APT Output", "Line up P#", "Macro Out...", "Bolt Circle.."});
 }
 
 void TMainForm::BuildHelpMenu() {

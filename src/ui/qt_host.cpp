@@ -120,6 +120,7 @@ Answer QtHost::Question(const std::string& text, const std::string& caption, boo
 }
 
 std::optional<std::string> QtHost::RunFileDialog(const FileDialogRequest& request, bool save) {
+  if (file_dialog_script_) return file_dialog_script_(request, save);
   if (non_interactive_) return std::nullopt;
   QFileDialog dialog(window_, Latin1(request.caption), Latin1(request.initial_dir),
                      QtFileFilter(request.filter));

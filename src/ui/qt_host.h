@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "nctext/host.h"
 
@@ -33,6 +34,11 @@ class QtHost : public QObject, public Host {
   // Without a user to answer (start-up checks): messages go to standard error, warnings answer
   // OK, questions No, file dialogs are cancelled.
   void SetNonInteractive(bool on) { non_interactive_ = on; }
+  // Answers the file dialogs in place of the user (tests): given each request and whether it
+  // saves, gives the chosen name or nothing for Cancel.
+  using FileDialogScript =
+      std::function<std::optional<std::string>(const FileDialogRequest& request, bool save)>;
+  void SetFileDialogScript(FileDialogScript script) { file_dialog_script_ = std::move(script); }
 
   Answer Warning(const std::string& text, const std::string& caption) override;
   void Information(const std::string& text, const std::string& caption) override;
@@ -70,6 +76,7 @@ class QtHost : public QObject, public Host {
   QElapsedTimer clock_;
   QElapsedTimer last_poll_;
   bool non_interactive_ = false;
+  FileDialogScript file_dialog_script_;
   bool escape_ = false;
   bool right_button_ = false;
 };

@@ -1,0 +1,113 @@
+// The NC file commands of the main window (File > Edit Window), the recent-files list, and
+// Utilities2 "Check Synta&x".
+#include <QAction>
+#include <QMenu>
+
+#include "cad/drawing_commands.h"
+#include "settings/ini_file.h"
+#include "settings/machine_file.h"
+#include "ui/configuration_widgets.h"
+#include "ui/main_form.h"
+#include "ui/plot_widget.h"
+#include "ui/sci_edit_control.h"
+#include "utilities/syntax_check.h"
+
+namespace vormak {
+
+NcFileHooks TMainForm::NcHooks() {
+  if (!bench_->nctext.focus_pane) {
+    bench_->nctext.focus_pane = [this](int pane) { (pane == 2 ? ledit2_ : ledit1_)->setFocus(); };
+  }
+  NcFileHooks hooks;
+  hooks.caption = [this] { UpdateCaption(); };
+  hooks.add_recent = [this](const std::string& path) { AddRecentFile(path); };
+  hooks.modified_panel = [this] { UpdateModifiedPanel(); };
+  return hooks;
+}
+
+bool TMainForm::LoadNc1Click() {
+  return LoadNc(*bench_, NcHooks());
+}
+
+// A file named on the command line or recalled from the last session; a missing one is
+// passed over without a message.
+bool TMainForm::LoadNcFile(const std::string& path) {
+  if (!LoadNCFile(*bench_, path, /*starting_up=*/true)) return false;
+  bench_->nc_file_name = path;
+  UpdateCaption();
+  UpdateModifiedPanel();
+  return true;
+}
+
+bool TMainForm::SaveNc1Click() {
+  return SaveNc(*bench_, NcHooks());
+}
+
+bool TMainForm::SaveAs1Click() {
+  return SaveNcAs(*bench_, NcHooks());
+}
+
+bool TMainForm::SaveSelect1Click() {
+  return SaveNcSelection(*bench_, NcHooks());
+}
+
+bool TMainForm::Merge1Click() {
+  return MergeNc(*bench_, NcHooks());
+}
+
+void TMainForm::CheckSyntax1Click() {
+  CheckSyntaxCommand(*bench_);
+}
+
+void TMainForm::AddRecentFile(const std::string& path) {
+  recent_files_.Add(path);
+  BuildRecentMenu();
+}
+
+void TMainForm::RecentFileClick(const std::string& path) {
+  if (RecentKindOf(path) != RecentKind::kNc) {
+    DrawingCommandHooks hooks;
+    hooks.redraw = [this] { paint_box_->update(); };
+    hooks.caption = [this] { UpdateCaption(); };
+    hooks.add_recent = [this](const std::string& name) { AddRecentFile(name); };
+    LoadCadFile(*bench_, hooks, path);
+    return;
+  }
+  const NcFileHooks hooks = NcHooks();
+  if (!ConfirmEditorSaved(*bench_, hooks, /*save_as=*/true)) return;
+  OpenNcFile(*bench_, hooks, path);
+}
+
+void TMainForm::BuildRecentMenu() {
+  if (recent_menu_ == nullptr) return;
+  recent_menu_->clear();
+  const std::vector<std::string>& paths = recent_files_.paths();
+  const std::vector<std::string> captions = recent_files_.Captions();
+  for (size_t i = 0; i < paths.size(); ++i) {
+    // The caption's "&" marks the key; one in the path itself is shown as it is.
+    QString caption = Latin1(captions[i].substr(0, 3)) + Latin1(paths[i]).replace("&", "&&");
+    QAction* action = recent_menu_->addAction(caption);
+    const std::string path = paths[i];
+    connect(action, &QAction::triggered, this, [this, path] { RecentFileClick(path); });
+  }
+  recent_menu_->setEnabled(!paths.empty());
+}
+
+void TMainForm::ReadRecentFiles() {
+  IniFile ini;
+  if (ini.Load(bench_->locations.MainIniPath())) recent_files_.Read(ini);
+  BuildRecentMenu();
+}
+
+void TMainForm::WriteRecentFiles() {
+  // A window that never found its settings folder has no list of its own to keep.
+  if (bench_->locations.config_dir.empty()) return;
+  const std::string path = bench_->locations.MainIniPath();
+  IniFile ini;
+  ini.Load(path);
+  recent_files_.Write(ini);
+  std::string error;
+  if (!ini.Save(path, error)) host_.Information(kCantOpenIni + path + "\r\n" + error, "Vormak");
+}
+
+}  // namespace vormak
