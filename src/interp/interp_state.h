@@ -106,17 +106,18 @@ struct MachineState {
   int work_offset_code = 54;
   std::array<Xyz, 6> work_offsets{};  // G54..G59
   Xyz common_offset;
-  Xyz coordinate_shift;                 // G92 (G50 on a lathe is the home position)
-  Xyz home{100.0, 100.0, 100.0};        // HomeXYZ; G50 overwrites, G28 moves to it
+  Xyz coordinate_shift;           // G92 (G50 on a lathe is the home position)
+  Xyz home{100.0, 100.0, 100.0};  // HomeXYZ; G50 overwrites, G28 moves to it
   // Axis words present in the current block.
   bool word_x = false, word_y = false, word_z = false;
   bool word_i = false, word_j = false, word_k = false;
+  bool rotary_word = false;  // the block holds an A, B or C word read with "Rotary" on
   std::array<AxisRotation, 3> rotation{};  // about X, Y, Z
   bool axis_swap = false;
   char swap_a = 'X';
   char swap_b = 'Y';
-  Xyz program_shift;      // "TOF " X, Y, Z
-  Xyz program_shift_ijk;  // "TOF " I, J, K
+  Xyz program_shift;          // "TOF " X, Y, Z
+  Xyz program_shift_ijk;      // "TOF " I, J, K
   bool ignore_block = false;  // "TIB " .. "TIE "
   bool trt_flag = false;      // "TRT " .. "TRO "
   bool comp_nc_mode = false;  // a compensation output mode is rewriting blocks
@@ -132,6 +133,10 @@ struct SubprogramEntry {
 struct FlowState {
   std::array<SubprogramEntry, kSubprogramLevels> stack{};
   int level = 0;  // entries in use; 0 in the main program
+  // A jump's target line is interpreted at once; a jump made by that line is left to the run
+  // loop, so jumping back and forth never nests deeper.
+  int jump_nesting = 0;
+  int file_depth = 0;  // subprogram files and included files being run, one inside the other
 };
 
 // Where the run driver stands.

@@ -1,0 +1,277 @@
+#include "interp/block_interpreter.h"
+
+#include <string>
+
+#include "interp/comment_codes.h"
+#include "interp/interp_state.h"
+#include "interp/later_hooks.h"
+#include "interp/macro_statements.h"
+#include "interp/macro_variables.h"
+#include "interp/motion.h"
+#include "interp/program_flow.h"
+#include "interp/word_reader.h"
+#include "nctext/block_words.h"
+#include "plot/plot_window.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+enum class LineKind {
+  kBlock,         // words to interpret (plain, or what is left beside a comment)
+  kWholeComment,  // nothing
+  kVariables,     // a block whose variables are replaced first
+  kAssignment,
+  kGoto,
+  kIf,
+  kWhile,
+  kEnd,
+  kG10,
+  kRotation,
+  kRedraw,
+};
+
+// "G10" as a word of its own: G100 is another code.
+bool HoldsG10(std::string_view text) {
+  for (size_t at = text.find("G10"); at != std::string_view::npos; at = text.find("G10", at + 1)) {
+    if (at + 3 >= text.size() || text[at + 3] < '0' || text[at + 3] > '9') return true;
+  }
+  return false;
+}
+
+// The macro statements a line may be. Rotation and redraw lines only give way to statements.
+LineKind MacroKind(const Workbench& bench, std::string_view text, LineKind kind) {
+  const bool fanuc = bench.settings.code_format == 0;
+  const auto holds = [&](std::string_view s) { return text.find(s) != std::string_view::npos; };
+  if (holds("GO")) return LineKind::kGoto;
+  if (fanuc && holds("THEN")) return LineKind::kIf;
+  if (fanuc && holds("WHILE")) return LineKind::kWhile;
+  if (fanuc && holds("END")) return LineKind::kEnd;
+  if (fanuc && holds("=")) return LineKind::kAssignment;
+  if (kind == LineKind::kRotation || kind == LineKind::kRedraw) return kind;
+  if (text.find(VariablePrefix(bench)) != std::string_view::npos) return LineKind::kVariables;
+  if (fanuc && HoldsG10(text)) return LineKind::kG10;
+  return kind;
+}
+
+// The custom G codes of the "Macro" settings: a G word of the block whose number a row named
+// "G" holds calls that row's program with the block's words as arguments.
+void CustomGCodeCall(Workbench& bench, TurretState& ts, std::string_view block) {
+  bool any = false;
+  for (const MacroCallRow& row : bench.settings.macros) any = any || row.name == "G";
+  if (!any) return;
+  std::string_view rest = block;
+  for (size_t at = rest.find('G'); at != std::string_view::npos; at = rest.find('G')) {
+    const double g = LetterValueAt(bench, rest, at, false);
+    rest = rest.substr(at + 1);
+    if (g <= 99) continue;
+    for (const MacroCallRow& row : bench.settings.macros) {
+      if (row.name == "G" && row.value == g && row.program > 0) {
+        ts[kRegP] = row.program;
+        ts.SetG(65, true);
+        return;
+      }
+    }
+  }
+}
+
+Xyz Offsets(const Workbench& bench) {
+  const MachineState& ms = bench.interp.machine;
+  Xyz total;
+  if (bench.settings.use[kUseOffsets]) {
+    const int index = ms.work_offset_code - 54;
+    const Xyz work = index >= 0 && index < 6 ? ms.work_offsets[static_cast<size_t>(index)] : Xyz{};
+    total = {ms.common_offset.x + work.x, ms.common_offset.y + work.y, ms.common_offset.z + work.z};
+  }
+  if (bench.settings.use[kUseG92G50]) {
+    total.x += ms.coordinate_shift.x;
+    total.y += ms.coordinate_shift.y;
+    total.z += ms.coordinate_shift.z;
+  }
+  return total;
+}
+
+Xyz Plus(const Xyz& a, const Xyz& b) {
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+// G92 with "G92, G50": the words present set the coordinate shift (G91 adds to it).
+void CoordinateShift(Workbench& bench, const TurretState& ts) {
+  MachineState& ms = bench.interp.machine;
+  Xyz& shift = ms.coordinate_shift;
+  const bool incremental = ts.G(91);
+  if (ms.word_x) shift.x = incremental ? shift.x + ts[kRegX] - ts[kRegPrevX] : ts[kRegX];
+  if (ms.word_y) shift.y = incremental ? shift.y + ts[kRegY] - ts[kRegPrevY] : ts[kRegY];
+  if (ms.word_z) shift.z = incremental ? shift.z + ts[kRegZ] : ts[kRegZ];
+}
+
+void Move(Workbench& bench, int turret, const Xyz& start, const Xyz& end, double feed) {
+  if (bench.settings.system_type == SystemType::kLathe) {
+    ExecuteMove(bench, turret, start.z, start.x, 0, end.z, end.x, 0, feed);
+  } else {
+    ExecuteMove(bench, turret, start.x, start.y, start.z, end.x, end.y, end.z, feed);
+  }
+}
+
+int CycleInForce(const TurretState& ts, int code_format) {
+  if (ts.G(73)) return 73;
+  for (int g = 81; g <= 87; ++g) {
+    if (ts.G(g)) return g;
+  }
+  if (code_format == 0) {
+    for (int g = 74; g <= 76; ++g) {
+      if (ts.G(g)) return g;
+    }
+  }
+  return 0;
+}
+
+void RunLineKind(Workbench& bench, LineKind kind, std::string_view text, std::string_view line,
+                 char rotation) {
+  const int turret = bench.interp.run.turret;
+  switch (kind) {
+    case LineKind::kBlock:
+      InterpretBlock(bench, turret, text);
+      return;
+    case LineKind::kWholeComment:
+      return;
+    case LineKind::kVariables:
+      InterpretBlock(bench, turret,
+                     SubstituteVariables(bench.macro_variables, VariablePrefix(bench), text));
+      return;
+    case LineKind::kAssignment:
+      Assign(bench, text);
+      return;
+    case LineKind::kGoto:
+      if (bench.settings.use[kUseMacros]) GotoStatement(bench, text);
+      return;
+    case LineKind::kIf:
+      IfThen(bench, text);
+      return;
+    case LineKind::kWhile:
+      WhileStart(bench, text);
+      return;
+    case LineKind::kEnd:
+      WhileEnd(bench, text);
+      return;
+    case LineKind::kG10:
+      G10Line(bench, text);
+      return;
+    case LineKind::kRotation:
+      RotationLine(bench, line, rotation);
+      return;
+    case LineKind::kRedraw:
+      Redraw(bench);
+      return;
+  }
+}
+
+}  // namespace
+
+void InterpretLine(Workbench& bench, std::string_view line) {
+  const MachineSettings& s = bench.settings;
+  // The syntax check of the line comes first when "Check Syntax" is on.
+  if (s.use[kUseCheckSyntax]) {
+    const int verdict = CheckLineSyntax(bench, line);
+    if (verdict == 2) return;
+    if (verdict != 0) bench.stop_requested = true;
+  }
+  if (line.empty()) return;
+  if (s.ignore_char.find(line.front()) != std::string::npos) return;
+  // Block delete: a line starting with "/" is skipped while "Block Skip" is on.
+  if (line.front() == '/' && s.use[kUseBlockSkip]) return;
+
+  const CommentChars cc = CommentCharsOf(s);
+  LineKind kind = LineKind::kBlock;
+  std::string stripped;
+  std::string_view text = line;
+  char rotation = 0;
+  if (line.find(cc.begin) != std::string_view::npos) {
+    if (s.use[kUseCodes]) {
+      rotation = RotationCodeOf(line, cc.begin);
+      if (rotation == 'D') {
+        kind = LineKind::kRedraw;
+      } else if (rotation != 0) {
+        kind = LineKind::kRotation;
+      } else if (const FoundCode found = FindCommentCode(line, cc.begin);
+                 found.code != CommentCode::kNone) {
+        RunCommentCode(bench, found, line);
+        return;
+      }
+    }
+    if (kind == LineKind::kBlock) {
+      const bool whole = line.front() == cc.begin && (cc.end == 0 || line.back() == cc.end);
+      if (whole) kind = LineKind::kWholeComment;
+      stripped = StripComment(line, cc);
+      text = stripped;
+    }
+  }
+  kind = MacroKind(bench, text, kind);
+  RunLineKind(bench, kind, text, line, rotation);
+}
+
+void InterpretLinePair(Workbench& bench, std::string_view line1, std::string_view line2) {
+  RunState& run = bench.interp.run;
+  const int saved = run.turret;
+  run.turret = 1;
+  InterpretLine(bench, line1);
+  run.turret = 2;
+  InterpretLine(bench, line2);
+  run.turret = saved;
+}
+
+void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
+  InterpState& interp = bench.interp;
+  TurretState& ts = interp.Turret(turret);
+  MachineState& ms = interp.machine;
+  const MachineSettings& s = bench.settings;
+  ts[kRegPrevX] = ts[kRegX];
+  ts[kRegPrevY] = ts[kRegY];
+  if (!DrillingCycleInForce(ts)) ts[kRegPrevZ] = ts[kRegZ];
+  if (!ReadWords(bench, turret, block)) return;
+  if (!s.twin_turrets) CustomGCodeCall(bench, ts, block);
+  if (ts.G(4)) return;  // dwell
+  if (ts.G(92)) {
+    ts.SetG(92, false);
+    if (s.system_type == SystemType::kLathe) ts[kRegF] = 0;
+    if (s.use[kUseG92G50]) {
+      CoordinateShift(bench, ts);
+      return;
+    }
+  }
+  const Xyz offsets = Offsets(bench);
+  const Xyz start = Plus({ts[kRegPrevX], ts[kRegPrevY], ts[kRegPrevZ]}, offsets);
+  const Xyz end = Plus({ts[kRegX], ts[kRegY], ts[kRegZ]}, offsets);
+  const double feed = ts[kRegF];
+  if (s.system_type == SystemType::kMill && ms.rotary_word && interp.motion.rotary_feed_move) {
+    // A rotary word in G1 turns the part as a feed move of its own.
+    Move(bench, turret, start, end, feed);
+    interp.motion.rotary_feed_move = false;
+  }
+  if (const int cycle = CycleInForce(ts, s.code_format); cycle != 0) {
+    RunCannedCycle(bench, turret, start, end, ts[kRegR], cycle);
+    return;
+  }
+  const bool macro_call = ts.G(65) && s.use[kUseMacros];
+  if ((ts.M(98) || macro_call) && ts[kRegP] > 0) {
+    CallSubprogram(bench, turret, block);
+    return;
+  }
+  if (ts.M(99)) {
+    // In the Q-parameter dialect M99 calls the cycle G200 defined; it is no return.
+    if (s.code_format == 1) {
+      CallCycle200(bench, turret);
+    } else {
+      ReturnFromSubprogram(bench, turret);
+    }
+    return;
+  }
+  const bool arc = ts.G(2) || ts.G(3);
+  const bool axis_words =
+      ms.word_x || ms.word_y || ms.word_z || ms.word_i || ms.word_j || ms.word_k;
+  if (end == start && (!arc || !axis_words)) return;
+  Move(bench, turret, start, end, feed);
+}
+
+}  // namespace vormak

@@ -1,0 +1,108 @@
+#include "interp/word_reader.h"
+
+#include <charconv>
+#include <string>
+
+#include "nctext/block_words.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+constexpr size_t kQuickNumberLength = 24;
+
+int Slot(char address) {
+  if (address >= 'A' && address <= 'Z') return address - 'A';
+  if (address == ':') return 26;
+  return -1;
+}
+
+bool IsValueRunChar(char c) {
+  return (c >= '0' && c <= '9') || c == '*' || c == '+' || c == '-' || c == '.' || c == '/';
+}
+
+bool TakesImpliedDecimal(char letter) {
+  return std::string_view("CFIJKUVWXYZ").find(letter) != std::string_view::npos;
+}
+
+// The value characters after the address with the blanks left out, when they form a plain
+// number: an optional "-", digits and at most one ".". Empty otherwise.
+std::string_view PlainNumberAfter(std::string_view block, size_t at,
+                                  char (&buffer)[kQuickNumberLength]) {
+  size_t n = 0;
+  bool digit = false;
+  bool point = false;
+  for (size_t i = at + 1; i < block.size(); ++i) {
+    const char c = block[i];
+    if (c == ' ') continue;
+    if (c == '[') return {};
+    if (!IsValueRunChar(c)) break;
+    if (n == kQuickNumberLength) return {};
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else if (!(c == '-' && n == 0)) {
+      return {};
+    }
+    buffer[n++] = c;
+  }
+  if (!digit) return {};
+  return {buffer, n};
+}
+
+}  // namespace
+
+WordReader::WordReader(std::string_view block) : block_(block) {
+  first_.fill(std::string_view::npos);
+  for (size_t i = 0; i < block.size(); ++i) {
+    const int slot = Slot(block[i]);
+    if (slot >= 0 && first_[static_cast<size_t>(slot)] == std::string_view::npos) {
+      first_[static_cast<size_t>(slot)] = i;
+    }
+  }
+}
+
+size_t WordReader::FirstAt(char address) const {
+  const int slot = Slot(address);
+  return slot < 0 ? std::string_view::npos : first_[static_cast<size_t>(slot)];
+}
+
+double WordReader::Value(Workbench& bench, char address, bool implied) const {
+  const size_t at = FirstAt(address);
+  if (at == std::string_view::npos) return 0;
+  return LetterValueAt(bench, block_, at, implied);
+}
+
+double LetterValue(Workbench& bench, char address, std::string_view block, bool implied) {
+  const size_t at = block.find(address);
+  if (at == std::string_view::npos) return 0;
+  return LetterValueAt(bench, block, at, implied);
+}
+
+double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool implied) {
+  const char letter = block[at];
+  char buffer[kQuickNumberLength];
+  const std::string_view text = PlainNumberAfter(block, at, buffer);
+  if (text.empty()) return AddressValue(bench, std::string_view(&block[at], 1), block, implied);
+  double value = 0;
+  const char* first = text.data();
+  const char* last = first + text.size();
+  // from_chars takes no leading "-" before a ".", so the sign is read apart.
+  const bool negative = *first == '-';
+  if (negative) ++first;
+  const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
+  if (result.ec != std::errc() || result.ptr != last) {
+    return AddressValue(bench, std::string_view(&block[at], 1), block, implied);
+  }
+  if (negative) value = -value;
+  if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string_view::npos) {
+    const LetterFormat& f = bench.word_formats.Get(1, letter);
+    const bool whole_units = f.decimal_digits == 0 && f.decimal_point && f.integer_digits > 0;
+    if (!whole_units) return value / 10000;
+  }
+  return value;
+}
+
+}  // namespace vormak

@@ -1,0 +1,34 @@
+#pragma once
+// Word values of one block read in a single pass: where each address letter first stands,
+// and its value. Plain numbers are read directly; anything else (brackets, operators, a bad
+// value) goes through AddressValue, so the results are exactly AddressValue's.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace vormak {
+
+class Workbench;
+
+class WordReader {
+ public:
+  explicit WordReader(std::string_view block);
+
+  // Letters A..Z and ":".
+  bool Has(char address) const { return FirstAt(address) != std::string_view::npos; }
+  size_t FirstAt(char address) const;
+  // The value of the first occurrence of `address` (0 when absent), as AddressValue reads it.
+  double Value(Workbench& bench, char address, bool implied) const;
+
+ private:
+  std::string_view block_;
+  std::array<size_t, 27> first_;
+};
+
+// AddressValue of a one-character address, taking the quick road for plain numbers.
+double LetterValue(Workbench& bench, char address, std::string_view block, bool implied);
+// The same with the position of that first occurrence already known.
+double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool implied);
+
+}  // namespace vormak
