@@ -120,7 +120,7 @@ FoundCode FindCommentCode(std::string_view line, char comment_char) {
   for (const CodeName& name : kCodes) {
     for (size_t at = line.find(comment_char); at != std::string_view::npos;
          at = line.find(comment_char, at + 1)) {
-      if (CodeAt(line, at, name.keyword)) return {name.code, at + name.keyword.size()};
+      if (CodeAt(line, at, name.keyword)) return {name.code, at + 1 + name.keyword.size()};
     }
   }
   return {};
@@ -238,8 +238,13 @@ void RotationLine(Workbench& bench, std::string_view line, char axis) {
   if (comma2 != std::string::npos) c2 = WithoutLastChar(view.substr(comma2 + 1));
   AxisRotation& rotation = bench.interp.machine.rotation[static_cast<size_t>(axis - 'X')];
   rotation.angle = LetterValue(bench, axis, head, false);
-  rotation.c1 = EvaluateText(c1).value;
-  rotation.c2 = EvaluateText(c2).value;
+  const auto value = [](std::string_view text) {
+    std::string t(text);
+    for (char& c : t) c = c == '[' ? '(' : c == ']' ? ')' : c;
+    return EvaluateText(t).value;
+  };
+  rotation.c1 = value(c1);
+  rotation.c2 = value(c2);
 }
 
 void G10Line(Workbench& bench, std::string_view line) {

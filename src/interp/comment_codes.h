@@ -37,7 +37,7 @@ enum class CommentCode {
 
 struct FoundCode {
   CommentCode code = CommentCode::kNone;
-  size_t after = 0;  // position after the keyword's letters
+  size_t after = 0;  // position after the keyword and its blank
 };
 
 // The first code of the list, in the list's order, that the line holds right after a comment
