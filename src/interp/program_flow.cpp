@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <vector>
 
 #include "interp/block_interpreter.h"
@@ -141,8 +142,8 @@ bool ProgramLineMatches(Workbench& bench, const std::string& line, char address,
 // A subprogram kept in its own file: run at once, in place of the call.
 bool RunSubprogramFile(Workbench& bench, int p, std::string_view calling_block) {
   const std::string path = SubprogramPath(bench, std::to_string(p) + ".nc");
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
   bench.interp.Current().SetM(98, false);
   MacroVariables& vars = bench.macro_variables;
   const bool macro = calling_block.find("G65") != std::string_view::npos;
@@ -359,6 +360,9 @@ void ReturnFromSubprogram(Workbench& bench, int turret) {
 }
 
 bool RunFile(Workbench& bench, const std::string& path) {
+  // Only a plain file: a device named in a program would read without end.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
   std::string bytes;
   if (!ReadWholeFile(path, bytes) && !ReadWholeFile(path, bytes)) return false;
   FlowState& flow = bench.interp.flow;
