@@ -276,8 +276,11 @@ struct LetterChange {
 // Puts the new letters in and flips signs, working from the end of the block so the
 // positions found before stay right.
 void ApplyLetterChanges(std::string& words, LetterChange* changes, int count) {
-  std::sort(changes, changes + count,
-            [](const LetterChange& a, const LetterChange& b) { return a.at > b.at; });
+  for (int i = 1; i < count; ++i) {
+    for (int j = i; j > 0 && changes[j - 1].at < changes[j].at; --j) {
+      std::swap(changes[j - 1], changes[j]);
+    }
+  }
   for (int i = 0; i < count; ++i) {
     words[changes[i].at] = changes[i].to;
     if (changes[i].reverse) FlipSign(words, changes[i].at);
