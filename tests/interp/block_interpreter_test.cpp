@@ -333,7 +333,7 @@ TEST_F(Blocks, HostileLinesNeitherCrashNorHang) {
   for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 37) & 0xff));
   Load(binary);
   bench.stop_requested = false;
-  Run(2000);
+  RunProgram(2000);
   SUCCEED();
 }
 

@@ -15,9 +15,10 @@
 
 namespace vormak::test {
 
-class InterpFixture : public ::testing::Test {
- protected:
-  InterpFixture() {
+// A workbench set up as a mill, with the moves the executor drew collected.
+class InterpHarness {
+ public:
+  InterpHarness() {
     bench.settings.system_type = SystemType::kMill;
     bench.settings.x_radius = true;  // as choosing the mill sets it
     bench.settings.use.Set(kUseSubprograms, true);
@@ -36,7 +37,7 @@ class InterpFixture : public ::testing::Test {
   void Load(const std::string& text) { bench.Pane(1)->SetText(text); }
 
   // Lines from 1 until the end, M02 or M30, a stop, or `max_lines` lines (a bare run loop).
-  int Run(int max_lines = 10000) {
+  int RunProgram(int max_lines = 10000) {
     RunState& run = bench.interp.run;
     run.current_line = 1;
     T1().SetM(2, false);
@@ -64,5 +65,7 @@ class InterpFixture : public ::testing::Test {
   Workbench bench{host};
   std::vector<DrawnMove> moves;
 };
+
+class InterpFixture : public ::testing::Test, public InterpHarness {};
 
 }  // namespace vormak::test

@@ -154,7 +154,7 @@ TEST_F(MotionTest, CycleRapidsAreNotDrawnTwiceAfterG01) {
   T()[kRegF] = 0.01;
   T().SetG(81, true);
   bench.interp.machine.cycle_active = true;
-  ExecuteMove(bench, 1, 0, 0, 1, 0, 0, 0.1, 0);     // rapid to R
+  ExecuteMove(bench, 1, 0, 0, 1, 0, 0, 0.1, 0);      // rapid to R
   ExecuteMove(bench, 1, 0, 0, 0.1, 0, 0, -1, 0.01);  // feed down
   ASSERT_EQ(moves.size(), 2u);
   EXPECT_EQ(moves[0].kind, MoveKind::kRapid);

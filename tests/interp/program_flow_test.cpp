@@ -30,7 +30,7 @@ TEST_F(Flow, GotoInASubprogramSearchesFromItsOLineAndNotPastM99) {
       "M99\n"                    // 9
       "N20 #103=1\n");           // 10
   SetVariable(bench.macro_variables, 0, 101, 0);
-  Run();
+  RunProgram();
   EXPECT_EQ(Var(bench, 101), 1);
   EXPECT_EQ(Var(bench, 102), 1);
   EXPECT_EQ(Var(bench, 103), 0);
@@ -40,7 +40,7 @@ TEST_F(Flow, GotoInASubprogramSearchesFromItsOLineAndNotPastM99) {
 
 TEST_F(Flow, GotoForms) {
   Load("#1=0\nGOTON10\n#1=5\nN10 #1=[#1+1]\nIF,#1EQ1,GO,10\n");
-  Run(50);
+  RunProgram(50);
   // GOTON10 skips line 3; IF,#1EQ1,GO,10 jumps back once; #1 ends at 2.
   EXPECT_EQ(Var(bench, 1), 2);
   // A jump runs the target line at once and leaves the run on it.
@@ -58,16 +58,16 @@ TEST_F(Flow, GotoForms) {
 
 TEST_F(Flow, JumpsToThemselvesOrBackAndForthDoNotNest) {
   Load("N10 GOTO10\nX1.");
-  EXPECT_EQ(Run(), 2);
+  EXPECT_EQ(RunProgram(), 2);
   EXPECT_DOUBLE_EQ(Reg(kRegX), 1);
   Load("N10 GOTO20\nN20 GOTO10\n");
-  EXPECT_EQ(Run(500), 500);  // endless, left to the run's stop
+  EXPECT_EQ(RunProgram(500), 500);  // endless, left to the run's stop
   EXPECT_EQ(bench.interp.flow.jump_nesting, 0);
 }
 
 TEST_F(Flow, WhileLoopRunsItsBodyWhileTheConditionHolds) {
   Load("#1=0\nWHILE [#1 LT 3] DO1\n#1=[#1+1]\n#2=[#2+10]\nEND1\nX1.\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(Var(bench, 1), 3);
   EXPECT_EQ(Var(bench, 2), 30);
   EXPECT_DOUBLE_EQ(Reg(kRegX), 1);
@@ -85,20 +85,20 @@ TEST_F(Flow, NestedLoopsTellTheirNumbersApart) {
       "END10\n"
       "#1=[#1+1]\n"
       "END1\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(Var(bench, 3), 6);
 }
 
 TEST_F(Flow, WhileWithoutEndAndEndWithoutWhileStop) {
   Load("WHILE [1 GT 2] DO1\nX1.\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(host.Texts(),
             (std::vector<std::string>{"Can't Find End of While Loop\r\nWHILE [1 GT 2] DO1"}));
   EXPECT_TRUE(bench.stop_requested);
   bench.stop_requested = false;
   host.messages.clear();
   Load("X2.\nEND3\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(host.Texts(), (std::vector<std::string>{"Can't Find Start of While Loop\r\nEND3"}));
   EXPECT_TRUE(bench.stop_requested);
 }
@@ -120,7 +120,7 @@ TEST_F(Flow, SubprogramCallReturnAndMacroArguments) {
       "#101=#1\n"           // 6
       "M99\n");             // 7
   SetVariable(bench.macro_variables, 0, 24, 9);
-  Run();
+  RunProgram();
   EXPECT_EQ(Var(bench, 100), 2);
   EXPECT_EQ(Var(bench, 101), 5);
   EXPECT_EQ(Var(bench, 110), 9);
@@ -136,7 +136,7 @@ TEST_F(Flow, SixNestedCallsWorkTheSeventhIsTooMany) {
     program += "M99\n";
   }
   Load(program);
-  Run();
+  RunProgram();
   for (int p = 1; p <= 6; ++p) EXPECT_EQ(Var(bench, 100 + p), 1) << p;
   EXPECT_EQ(Var(bench, 107), 0);
   EXPECT_TRUE(host.Showed("Too many Subprogram Levels"));
@@ -144,7 +144,7 @@ TEST_F(Flow, SixNestedCallsWorkTheSeventhIsTooMany) {
 
 TEST_F(Flow, ASubprogramCallingItselfEnds) {
   Load("M98 P5\nM30\nO5\n#100=[#100+1]\nM98 P5\nM99\n");
-  Run();
+  RunProgram();
   EXPECT_TRUE(host.Showed("Too many Subprogram Levels"));
   EXPECT_TRUE(host.Showed("No Place to Return From Subprogram"));
   EXPECT_TRUE(bench.stop_requested);
@@ -153,7 +153,7 @@ TEST_F(Flow, ASubprogramCallingItselfEnds) {
 
 TEST_F(Flow, M99InTheMainProgramStops) {
   Load("X1.\nM99\nX2.\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(host.Texts(), (std::vector<std::string>{"No Place to Return From Subprogram"}));
   EXPECT_TRUE(bench.stop_requested);
   EXPECT_DOUBLE_EQ(Reg(kRegX), 1);
@@ -165,7 +165,7 @@ TEST_F(Flow, SubprogramFilesInTheNcFolder) {
                "G1 X5. F10.\r\nG65 P100\r\nM98 P100\r\nN10 Y3.\r\nGOTO10\r\nM99\r\nZ9.\r\n");
   bench.settings.nc_path = folder.path();
   Load("(NO PROGRAM 100 HERE)\nM98 P100\nX1.\n");
-  Run();
+  RunProgram();
   EXPECT_TRUE(host.Texts().empty());
   // The file ran in place of the call: its GOTO read N10 again, its M99 ended it.
   EXPECT_DOUBLE_EQ(Reg(kRegY), 3);
@@ -178,7 +178,7 @@ TEST_F(Flow, SubprogramFilesInTheNcFolder) {
 TEST_F(Flow, MissingSubprogramWarnsAndCancelStops) {
   host.QueueAnswer(Answer::kCancel);
   Load("M98 P77\nX1.\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(host.Texts(), (std::vector<std::string>{"subprogram 77 not found"}));
   EXPECT_TRUE(bench.stop_requested);
   EXPECT_DOUBLE_EQ(Reg(kRegX), 0);
@@ -194,7 +194,7 @@ TEST_F(Flow, MissingSubprogramWarnsAndCancelStops) {
 TEST_F(Flow, CustomGCodeCallsItsProgram) {
   bench.settings.macros[0] = {"G", 100, 9100};
   Load("G100 X4.\nM30\nO9100\n#100=#24\nM99\n");
-  Run();
+  RunProgram();
   EXPECT_EQ(Var(bench, 100), 4);
 }
 
