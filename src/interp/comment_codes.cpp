@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cad/drawing_files.h"
+#include "cad/geometry_errors.h"
 #include "interp/block_interpreter.h"
 #include "interp/expression.h"
 #include "interp/later_hooks.h"
@@ -20,6 +21,8 @@
 namespace vormak {
 
 namespace {
+
+constexpr int kFileNotFound = 2;  // "FILE NOT FOUND" of the file error table
 
 struct CodeName {
   std::string_view keyword;  // with its trailing blank
@@ -104,7 +107,7 @@ void IncludeStatement(Workbench& bench, std::string_view after_keyword) {
   if (name.empty()) return;
   if (name.find('.') == std::string::npos) name += ".nc";
   bench.interp.Current().SetG(65, false);
-  RunFile(bench, SubprogramPath(bench, name));
+  if (!RunFile(bench, SubprogramPath(bench, name))) ReportFileError(bench.host(), kFileNotFound);
 }
 
 void MacroOutStatement(Workbench& bench, std::string_view after_keyword, bool as_comment) {

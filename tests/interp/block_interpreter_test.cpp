@@ -261,6 +261,11 @@ TEST_F(Blocks, AxisSwapShiftAndDrawingFlags) {
   EXPECT_TRUE(ms.ignore_block);
   Lines({"(TIE )"});
   EXPECT_FALSE(ms.ignore_block);
+  Lines({"(TL TOOL5)"});
+  EXPECT_FALSE(bench.stop_requested);
+  bench.settings.use.Set(kUseStopTlTm, true);
+  Lines({"(TM 1,.5)"});
+  EXPECT_TRUE(bench.stop_requested);
 }
 
 TEST_F(Blocks, MirrorAndRotaryWords) {
@@ -298,6 +303,8 @@ TEST_F(Blocks, TsRunsTheCommentAsABlockAndTxtIncludesAFile) {
   EXPECT_DOUBLE_EQ(Reg(kRegZ), 2);
   EXPECT_DOUBLE_EQ(Reg(kRegX), 4);  // reading stops at M30
   EXPECT_TRUE(host.Texts().empty());
+  Lines({"(TXT MISSING)"});
+  EXPECT_EQ(host.Texts(), (std::vector<std::string>{"FILE NOT FOUND"}));
 }
 
 TEST_F(Blocks, ToolChangeAdvancesThePenColour) {
