@@ -34,5 +34,6 @@ int RunRemove(const Args& args);
 int RunSwitchAxis(const Args& args);
 int RunSwitchAddress(const Args& args);
 int RunOrder(const Args& args);
+int RunCheck(const Args& args);  // batch_check.cpp
 
 }  // namespace vormak::batch

@@ -10,6 +10,7 @@ namespace {
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
+    {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
     {"convert", "convert IN OUT", RunConvert},
     {"elements", "elements FILE", RunElements},
     {"eval", "eval EXPR...", RunEval},
