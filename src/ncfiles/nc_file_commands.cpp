@@ -7,6 +7,7 @@
 #include "ncfiles/nc_file_names.h"
 #include "ncfiles/nc_files.h"
 #include "nctext/edit_control.h"
+#include "nctext/line_batch.h"
 #include "nctext/status_services.h"
 #include "nctext/text_file_io.h"
 #include "settings/file_access.h"
@@ -57,8 +58,10 @@ bool WriteSelection(Workbench& bench, const EditControl& pane, int first, int la
                     const std::string& target) {
   try {
     ReplacingFileWriter out(target);
+    LineProgress progress(bench, "Saving Selection", {first, last});
     for (int n = first; n <= last; ++n) {
       if (EscapePending(bench)) return false;
+      progress.At(n);
       out.Write(pane.GetLine(n));
       out.Write("\r\n", 2);
     }

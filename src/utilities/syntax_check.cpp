@@ -6,6 +6,7 @@
 
 #include "nctext/block_words.h"
 #include "nctext/edit_control.h"
+#include "nctext/line_batch.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
 #include "workbench/workbench.h"
@@ -177,15 +178,19 @@ bool CheckSyntax(Workbench& bench, int pane, LineRange range, const SyntaxLineRe
   SyntaxReporter line_report = [&report, &line](const std::string& message, bool warning_only) {
     return report(line, message, warning_only);
   };
-  for (; line <= range.last && !bench.stop_requested; ++line) {
-    if (EscapePending(bench)) {
-      ClearCommand(bench);
-      return false;
+  {
+    LineProgress progress(bench, "Check Syntax", range);
+    for (; line <= range.last && !bench.stop_requested; ++line) {
+      if (EscapePending(bench)) {
+        ClearCommand(bench);
+        return false;
+      }
+      progress.At(line);
+      std::string text = PaneLine(bench, pane, line);
+      if (text.size() > kCheckedLineLength) text.resize(kCheckedLineLength);
+      if (CheckLine(bench, text, line_report) == kSyntaxFault) found = true;
+      checked = line;
     }
-    std::string text = PaneLine(bench, pane, line);
-    if (text.size() > kCheckedLineLength) text.resize(kCheckedLineLength);
-    if (CheckLine(bench, text, line_report) == kSyntaxFault) found = true;
-    checked = line;
   }
   if (bench.settings.twin_turrets && !bench.stop_requested) CheckTurretMCodes(bench);
   GoToLine(bench, pane, checked + 1);
