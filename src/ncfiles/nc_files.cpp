@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <vector>
 
 #include "cad/geometry_errors.h"
 #include "ncfiles/nc_file_names.h"
@@ -76,20 +75,23 @@ void StampDate(Workbench& bench) {
   pane->SetTopLine(top);
 }
 
-// The file's lines as a text file reads them: CR-LF, LF and CR all end a line, and a final
-// line break does not start one more line.
-std::vector<std::string> TextFileLines(const std::string& bytes) {
-  std::vector<std::string> lines;
+// The file's lines as a text file reads them (CR-LF, LF and CR all end a line; a final line
+// break does not start one more line), each ended by CR LF. Counts the lines into `count`.
+std::string TextFileLines(const std::string& bytes, int& count) {
+  std::string text;
+  text.reserve(bytes.size() + bytes.size() / 16 + 2);
+  count = 0;
   size_t start = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(bytes, start, i - start);
-    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
+  while (start < bytes.size()) {
+    const size_t brk = bytes.find_first_of("\r\n", start);
+    const size_t end = brk == std::string::npos ? bytes.size() : brk;
+    text.append(bytes, start, end - start);
+    text += "\r\n";
+    ++count;
+    if (brk == std::string::npos) break;
+    start = brk + (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n' ? 2 : 1);
   }
-  if (start < bytes.size()) lines.emplace_back(bytes, start, bytes.size() - start);
-  return lines;
+  return text;
 }
 
 }  // namespace
@@ -213,20 +215,14 @@ bool MergeNCFile(Workbench& bench, const std::string& name) {
   }
   const int pane_number = bench.active_pane;
   EditControl* pane = pane_number == 1 || pane_number == 2 ? bench.Pane(pane_number) : nullptr;
-  const std::vector<std::string> lines = TextFileLines(bytes);
-  if (pane == nullptr || lines.empty()) return true;
+  int count = 0;
+  const std::string text = TextFileLines(bytes, count);
+  if (pane == nullptr || count == 0) return true;
 
   // All lines go in at once above the caret's line, as one undo step; the caret stays on its
   // text, which has moved down.
-  std::string text;
-  text.reserve(bytes.size() + lines.size() * 2);
-  for (const std::string& line : lines) {
-    text += line;
-    text += "\r\n";
-  }
   TextSelection selection = pane->GetSelection();
   const int caret = selection.end.line;
-  const int count = static_cast<int>(lines.size());
   pane->BeginUndoGroup();
   pane->SetSelection({{caret, 0}, {caret, 0}});
   pane->ReplaceSelection(text);
