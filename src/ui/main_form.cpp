@@ -38,6 +38,7 @@ TMainForm::TMainForm(QWidget* parent)
   BuildPanes();
   BuildStatusBar();
   BuildMenus();
+  AcceptDroppedFiles();
   InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
   // Every dialog lives as long as the window.
   configuration_ = new TConfiguration(*bench_, this);

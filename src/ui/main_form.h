@@ -62,6 +62,8 @@ class TMainForm : public QMainWindow {
   void AddRecentFile(const std::string& path);
   void RecentFileClick(const std::string& path);
   const RecentFiles& recent_files() const { return recent_files_; }
+  // A dropped file: a name holding ".CDL" loads a drawing, any other an NC program.
+  bool DropFile(const std::string& path);
   QMenu* RecentMenu() const { return recent_menu_; }
   void Configuration1Click();
   void Formats1Click();
@@ -83,6 +85,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Files dropped on the window or on an editor pane are loaded, not pasted as text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPanes();
@@ -101,6 +105,7 @@ class TMainForm : public QMainWindow {
   void StoreSessionSettings();
   NcFileHooks NcHooks();
   void BuildRecentMenu();
+  void AcceptDroppedFiles();
   void ReadRecentFiles();
   void WriteRecentFiles();
 

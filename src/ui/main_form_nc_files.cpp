@@ -1,9 +1,14 @@
 // The NC file commands of the main window (File > Edit Window), the recent-files list, and
 // Utilities2 "Check Synta&x".
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #include "cad/drawing_commands.h"
+#include "nctext/text_functions.h"
 #include "settings/ini_file.h"
 #include "settings/machine_file.h"
 #include "ui/configuration_widgets.h"
@@ -76,6 +81,41 @@ void TMainForm::RecentFileClick(const std::string& path) {
   const NcFileHooks hooks = NcHooks();
   if (!ConfirmEditorSaved(*bench_, hooks, /*save_as=*/true)) return;
   OpenNcFile(*bench_, hooks, path);
+}
+
+bool TMainForm::DropFile(const std::string& path) {
+  if (UpperText(path).find(".CDL") != std::string::npos) {
+    DrawingCommandHooks hooks;
+    hooks.redraw = [this] { paint_box_->update(); };
+    hooks.caption = [this] { UpdateCaption(); };
+    hooks.add_recent = [this](const std::string& name) { AddRecentFile(name); };
+    return LoadCadFile(*bench_, hooks, path);
+  }
+  // Unsaved edits are not dropped along with the old program.
+  const NcFileHooks hooks = NcHooks();
+  if (!ConfirmEditorSaved(*bench_, hooks, /*save_as=*/false)) return false;
+  return OpenNcFile(*bench_, hooks, path);
+}
+
+void TMainForm::AcceptDroppedFiles() {
+  setAcceptDrops(true);
+  installEventFilter(this);
+  for (SciEditControl* pane : {ledit1_, ledit2_}) pane->viewport()->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  const bool drag = event->type() == QEvent::DragEnter;
+  const bool drop = event->type() == QEvent::Drop;
+  if (drag || drop) {
+    auto* drop_event = static_cast<QDropEvent*>(event);
+    const QMimeData* data = drop_event->mimeData();
+    if (data != nullptr && data->hasUrls() && data->urls().front().isLocalFile()) {
+      drop_event->acceptProposedAction();
+      if (drop) DropFile(Bytes(data->urls().front().toLocalFile()));
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::BuildRecentMenu() {

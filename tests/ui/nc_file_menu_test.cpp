@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
@@ -102,6 +103,18 @@ class NcFileMenuTest : public QObject {
     form.RecentMenu()->actions().last()->trigger();
     QCOMPARE(QString::fromStdString(form.bench().nc_file_name), part);
     QCOMPARE(form.LEdit1()->GetLine(3), std::string("G1X2"));
+
+    // A file dropped on the editor is loaded, not pasted into the text.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(unix_part)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.LEdit1()->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.LEdit1()->viewport(), &drop);
+    QCOMPARE(QString::fromStdString(form.bench().nc_file_name), unix_part);
+    QCOMPARE(form.LEdit1()->GetLine(1), std::string("O2"));
+    QCOMPARE(form.RecentMenu()->actions().front()->text(), "&1 " + unix_part);
   }
 };
 
