@@ -12,6 +12,7 @@
 #include "interp/word_reader.h"
 #include "nctext/block_words.h"
 #include "plot/plot_window.h"
+#include "utilities/syntax_check.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -173,7 +174,7 @@ void InterpretLine(Workbench& bench, std::string_view line) {
   const MachineSettings& s = bench.settings;
   // The syntax check of the line comes first when "Check Syntax" is on.
   if (s.use[kUseCheckSyntax]) {
-    const int verdict = CheckLineSyntax(bench, line);
+    const int verdict = CheckLine(bench, line);
     if (verdict == 2) return;
     if (verdict != 0) bench.stop_requested = true;
   }

@@ -15,8 +15,5 @@ void AddMinutes(Workbench&, double) {}
 void ToolRadiusFromComment(Workbench&, std::string_view) {}
 void SetAnimationSpeed(Workbench&, int) {}
 void AddDwell(Workbench&, std::string_view) {}
-int CheckLineSyntax(Workbench&, std::string_view) {
-  return 0;
-}
 
 }  // namespace vormak

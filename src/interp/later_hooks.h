@@ -50,9 +50,4 @@ void SetAnimationSpeed(Workbench& bench, int speed);
 // milliseconds.
 void AddDwell(Workbench& bench, std::string_view after_g);
 
-// The syntax check of a line before it is interpreted ("Check Syntax" on, time accounting
-// off): 0 the line is sound, 2 the line is skipped, anything else stops the run after the
-// line.
-int CheckLineSyntax(Workbench& bench, std::string_view line);
-
 }  // namespace vormak

@@ -98,7 +98,7 @@ int BlockChecker::Run() {
   }
   if (!GCodesInRange()) return kSyntaxFault;
   if (Holds(text_, 'M') && !InRange(AddressValue(bench_, "M", text_, false), kHighestMCode)) {
-    Fault(kBadMCode);
+    Fault(kSyntaxBadMCode);
     return kSyntaxFault;
   }
   if (!DecimalPointsAllowed()) return kSyntaxFault;
@@ -134,7 +134,7 @@ int BlockChecker::DoubleAddresses() {
 bool BlockChecker::GCodesInRange() {
   for (size_t at = text_.find('G'); at != std::string_view::npos; at = text_.find('G', at + 1)) {
     if (!InRange(AddressValue(bench_, "G", text_.substr(at), false), kHighestGCode)) {
-      Fault(kBadGCode);
+      Fault(kSyntaxBadGCode);
       return false;
     }
   }

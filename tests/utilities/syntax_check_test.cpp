@@ -26,9 +26,9 @@ class SyntaxCheck : public ::testing::Test {
 
 TEST_F(SyntaxCheck, FaultsOfOneBlock) {
   const std::pair<const char*, std::string> cases[] = {
-      {"G300X1", std::string(kBadGCode) + "G300X1"},
-      {"G01 G-1", std::string(kBadGCode) + "G01 G-1"},
-      {"M400", std::string(kBadMCode) + "M400"},
+      {"G300X1", std::string(kSyntaxBadGCode) + "G300X1"},
+      {"G01 G-1", std::string(kSyntaxBadGCode) + "G01 G-1"},
+      {"M400", std::string(kSyntaxBadMCode) + "M400"},
       {"N10G1XY2", std::string(kAddressWithoutValue) + "N10G1XY2"},
       {"X1 (CUT", std::string(kMismatchedComment) + "X1 (CUT"},
       {"X1 ) (CUT", std::string(kMismatchedComment) + "X1 ) (CUT"},

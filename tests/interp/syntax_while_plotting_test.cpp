@@ -1,0 +1,30 @@
+// "Check Syntax" during a run: every line is checked before it is interpreted.
+#include <gtest/gtest.h>
+
+#include "interp/block_interpreter.h"
+#include "interp_fixture.h"
+#include "utilities/syntax_check.h"
+
+namespace vormak::test {
+namespace {
+
+using SyntaxWhilePlotting = InterpFixture;
+
+TEST_F(SyntaxWhilePlotting, AFaultStopsTheRunAfterItsLineAndTapeMarksAreSkipped) {
+  bench.settings.use.Set(kUseCheckSyntax, true);
+  Load("%X9.\r\nG1X1.\r\nG1X2. (CUT\r\nG1X3.");
+  EXPECT_EQ(Run(), 3);
+  EXPECT_TRUE(host.Showed(kMismatchedComment + std::string("G1X2. (CUT")));
+  EXPECT_DOUBLE_EQ(Reg(kRegX), 2);  // the faulty line still runs; the next does not
+
+  // Without the option the same program runs to its end, tape mark and all.
+  bench.settings.use.Set(kUseCheckSyntax, false);
+  bench.stop_requested = false;
+  host.messages.clear();
+  Run();
+  EXPECT_FALSE(host.Showed(kMismatchedComment + std::string("G1X2. (CUT")));
+  EXPECT_DOUBLE_EQ(Reg(kRegX), 3);
+}
+
+}  // namespace
+}  // namespace vormak::test
