@@ -33,6 +33,24 @@ TEST_F(Blocks, LatheDiameterWordsAreHalvedAndAddedUnderG91) {
   EXPECT_EQ(moves[2].end, (Xyz{-1, 8, 0}));
 }
 
+TEST_F(Blocks, LinePairsGoToTheirOwnTurrets) {
+  Lathe();
+  bench.settings.twin_turrets = true;
+  for (TurretState& ts : bench.interp.turret) SetGDefaults(ts);
+  InterpretLinePair(bench, "G1 X10. Z-1. F.1", "G0 X20. Z-3.");
+  const TurretState& t2 = bench.interp.Turret(2);
+  EXPECT_DOUBLE_EQ(Reg(kRegX), 5);
+  EXPECT_TRUE(T1().G(1));
+  EXPECT_DOUBLE_EQ(t2[kRegX], 10);
+  EXPECT_TRUE(t2.G(0));
+  EXPECT_FALSE(t2.G(1));
+  EXPECT_EQ(bench.interp.run.turret, 1);
+  ASSERT_EQ(moves.size(), 2u);
+  EXPECT_EQ(moves[0].turret, 1);
+  EXPECT_EQ(moves[1].turret, 2);
+  EXPECT_EQ(moves[1].end, (Xyz{-3, 10, 0}));
+}
+
 TEST_F(Blocks, MillXIsNeverHalvedAndImpliedDecimalsApply) {
   Lines({"G0 X10. Y20 Z.5"});
   EXPECT_DOUBLE_EQ(Reg(kRegX), 10);
