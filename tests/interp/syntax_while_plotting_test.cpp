@@ -13,7 +13,7 @@ using SyntaxWhilePlotting = InterpFixture;
 TEST_F(SyntaxWhilePlotting, AFaultStopsTheRunAfterItsLineAndTapeMarksAreSkipped) {
   bench.settings.use.Set(kUseCheckSyntax, true);
   Load("%X9.\r\nG1X1.\r\nG1X2. (CUT\r\nG1X3.");
-  EXPECT_EQ(Run(), 3);
+  EXPECT_EQ(RunProgram(), 3);
   EXPECT_TRUE(host.Showed(kMismatchedComment + std::string("G1X2. (CUT")));
   EXPECT_DOUBLE_EQ(Reg(kRegX), 2);  // the faulty line still runs; the next does not
 
@@ -21,7 +21,7 @@ TEST_F(SyntaxWhilePlotting, AFaultStopsTheRunAfterItsLineAndTapeMarksAreSkipped)
   bench.settings.use.Set(kUseCheckSyntax, false);
   bench.stop_requested = false;
   host.messages.clear();
-  Run();
+  RunProgram();
   EXPECT_FALSE(host.Showed(kMismatchedComment + std::string("G1X2. (CUT")));
   EXPECT_DOUBLE_EQ(Reg(kRegX), 3);
 }
