@@ -81,10 +81,9 @@ inline void RunUtility(benchmark::State& state, Workbench& bench, const UtilityR
 
 inline void RegisterUtilityBenchmarks(const char* prefix, Workbench& bench) {
   for (const UtilityCase& c : UtilityCases()) {
-    benchmark::RegisterBenchmark((std::string(prefix) + c.name).c_str(),
-                                 [&bench, run = c.run](benchmark::State& state) {
-                                   RunUtility(state, bench, run);
-                                 })
+    benchmark::RegisterBenchmark(
+        (std::string(prefix) + c.name).c_str(),
+        [&bench, run = c.run](benchmark::State& state) { RunUtility(state, bench, run); })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(3)

@@ -158,7 +158,8 @@ bool NcFileSession::Write(const NcFileOptions& options) {
     text += pane.GetLine(n);
   }
   if (options.output.empty() || options.output == "-") {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
       std::fprintf(stderr, "vormak-batch: cannot write the result\n");
       return false;
     }

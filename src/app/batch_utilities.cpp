@@ -104,8 +104,7 @@ int RunChange(const Args& args) {
     const std::string find = Letters(bench, o.Value("--find"));
     const auto request = ParseChangeRequest(find, Letters(bench, o.Value("--to")));
     if (!request) return BadValue("--find/--to", find);
-    ChangeValue(bench, 1, s.Range(), request->letter, request->mode, request->value,
-                request->find);
+    ChangeValue(bench, 1, s.Range(), request->letter, request->mode, request->value, request->find);
     return true;
   });
 }
@@ -203,7 +202,8 @@ int RunOrder(const Args& args) {
     const std::string order = Letters(bench, o.Value("--order", bench.settings.address_order));
     const std::string strip = Letters(bench, o.Value("--strip"));
     // Without either choice the dialog's own default holds: sort only.
-    int mode = (o.Has("--sort") ? kOrderSortAddresses : 0) | (o.Has("--strip") ? kOrderStripUnneeded : 0);
+    int mode =
+        (o.Has("--sort") ? kOrderSortAddresses : 0) | (o.Has("--strip") ? kOrderStripUnneeded : 0);
     if (mode == 0) mode = kOrderSortAddresses;
     OrderBlocks(bench, 1, s.Range(), order, strip, mode);
     return true;

@@ -161,15 +161,15 @@ void TChange_Value::OKClick() {
   if (!request) return;  // the dialog stays open
   const std::string previous = bench_.nctext.current_prompt;
   RunAsOneStep([&](int pane, LineRange range) {
-    ChangeValue(bench_, pane, range, request->letter, request->mode, request->value,
-                request->find);
+    ChangeValue(bench_, pane, range, request->letter, request->mode, request->value, request->find);
   });
   ShowPrompt(bench_, previous);
 }
 
 // ---- Shift NC ---------------------------------------------------------------------------
 
-TOffset_NC::TOffset_NC(Workbench& bench, QWidget* parent) : UtilityDialog(bench, "Shift NC", parent) {
+TOffset_NC::TOffset_NC(Workbench& bench, QWidget* parent)
+    : UtilityDialog(bench, "Shift NC", parent) {
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Add", this), 0, 1);
   for (int row = 0; row < 3; ++row) {
@@ -181,7 +181,8 @@ TOffset_NC::TOffset_NC(Workbench& bench, QWidget* parent) : UtilityDialog(bench,
     grid->addWidget(value_edits[row], row + 1, 3);
     QLineEdit* edit = address_edits[row];
     connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& typed) {
-      if (bench_.settings.use[kUseUpperCase] && typed != typed.toUpper()) edit->setText(typed.toUpper());
+      if (bench_.settings.use[kUseUpperCase] && typed != typed.toUpper())
+        edit->setText(typed.toUpper());
     });
   }
   layout_->addLayout(grid);
@@ -298,7 +299,8 @@ TSwitch_Address::TSwitch_Address(Workbench& bench, QWidget* parent)
   grid->addWidget(reverse_b_box, 1, 3);
   for (QLineEdit* edit : {a_edit, b_edit}) {
     connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& typed) {
-      if (bench_.settings.use[kUseUpperCase] && typed != typed.toUpper()) edit->setText(typed.toUpper());
+      if (bench_.settings.use[kUseUpperCase] && typed != typed.toUpper())
+        edit->setText(typed.toUpper());
     });
   }
   layout_->addLayout(grid);
@@ -329,7 +331,8 @@ TOrder_NC::TOrder_NC(Workbench& bench, QWidget* parent) : UtilityDialog(bench, "
   strip_edit = new QLineEdit(this);
   layout_->addWidget(strip_edit);
   connect(strip_edit, &QLineEdit::textEdited, this, [this](const QString& typed) {
-    if (bench_.settings.use[kUseUpperCase] && typed != typed.toUpper()) strip_edit->setText(typed.toUpper());
+    if (bench_.settings.use[kUseUpperCase] && typed != typed.toUpper())
+      strip_edit->setText(typed.toUpper());
   });
   AddButtons();
 }
@@ -339,9 +342,8 @@ void TOrder_NC::OKClick() {
                    (strip_box->isChecked() ? kOrderStripUnneeded : 0);
   const std::string order = Bytes(order_edit->text());
   const std::string letters = Bytes(strip_edit->text());
-  RunAsOneStep([&](int pane, LineRange range) {
-    OrderBlocks(bench_, pane, range, order, letters, mode);
-  });
+  RunAsOneStep(
+      [&](int pane, LineRange range) { OrderBlocks(bench_, pane, range, order, letters, mode); });
 }
 
 // ---- menu -------------------------------------------------------------------------------

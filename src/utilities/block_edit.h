@@ -51,7 +51,8 @@ struct WalkStep {
   PaneLineBatch& batch;
   bool end_pass = false;
 };
-using LineRewrite = std::function<std::optional<std::string>(const std::string& line, WalkStep& step)>;
+using LineRewrite =
+    std::function<std::optional<std::string>(const std::string& line, WalkStep& step)>;
 
 // Walks `range` of `pane` while the stop flag is clear (Escape sets it), passing over
 // ignored lines, as one undo step; selects the processed lines at the end.

@@ -100,12 +100,13 @@ std::optional<ChangeRequest> ParseChangeRequest(std::string_view find_text,
   return request;
 }
 
-void ChangeValue(Workbench& bench, int pane, LineRange range, char letter, int mode,
-                 double value, double find) {
+void ChangeValue(Workbench& bench, int pane, LineRange range, char letter, int mode, double value,
+                 double find) {
   const CommentChars chars = CommentCharsOf(bench.settings);
   const char var_prefix = VarPrefix(bench);
-  const std::string letters =
-      mode == kChangeEqualEveryLetter ? std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ") : std::string(1, letter);
+  const std::string letters = mode == kChangeEqualEveryLetter
+                                  ? std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+                                  : std::string(1, letter);
   RewriteLines(bench, pane, range, "Change Value",
                [&](const std::string& line, WalkStep&) -> std::optional<std::string> {
                  auto block = PrepareBlock(line, chars);
@@ -151,8 +152,8 @@ void ShiftAddress(Workbench& bench, int pane, LineRange range, char letter, doub
                  // Blanks after the value separate it from the next word and stay.
                  while (end > at + 1 && words[end - 1] == ' ') --end;
                  if (!IsPlainValue(words, at + 1, end, var_prefix)) return std::nullopt;
-                 const double old_value = ReadAddressValue(
-                     bench.word_formats, letter, words.substr(at + 1, end - at - 1), 1);
+                 const double old_value = ReadAddressValue(bench.word_formats, letter,
+                                                           words.substr(at + 1, end - at - 1), 1);
                  return words.substr(0, at + 1) +
                         FormatAddressValue(bench.word_formats, letter, 1, old_value + amount) +
                         words.substr(end) + block->comment;
@@ -176,8 +177,8 @@ void ScaleAddress(Workbench& bench, int pane, LineRange range, char letter, doub
                  if (at == std::string::npos) return std::nullopt;
                  const size_t end = RunEnd(words, at + 1, IsChangeValueChar);
                  if (!IsPlainValue(words, at + 1, end, var_prefix)) return std::nullopt;
-                 const double old_value = ReadAddressValue(
-                     bench.word_formats, letter, words.substr(at + 1, end - at - 1), 1);
+                 const double old_value = ReadAddressValue(bench.word_formats, letter,
+                                                           words.substr(at + 1, end - at - 1), 1);
                  return words.substr(0, at + 1) +
                         FormatAddressValue(bench.word_formats, letter, 1, factor * old_value) +
                         words.substr(end) + block->comment;
@@ -195,11 +196,9 @@ namespace {
 // no half of a word is left behind.
 size_t RemovedValueEnd(const std::string& text, size_t at, char var_prefix) {
   size_t end = RunEnd(text, at + 1, IsRemoveValueChar);
-  const bool has_digits =
-      std::any_of(text.begin() + static_cast<std::ptrdiff_t>(at + 1),
-                  text.begin() + static_cast<std::ptrdiff_t>(end), [](char c) {
-                    return c >= '0' && c <= '9';
-                  });
+  const bool has_digits = std::any_of(text.begin() + static_cast<std::ptrdiff_t>(at + 1),
+                                      text.begin() + static_cast<std::ptrdiff_t>(end),
+                                      [](char c) { return c >= '0' && c <= '9'; });
   if (has_digits || end >= text.size()) return end;
   if (text[end] == var_prefix) {
     ++end;

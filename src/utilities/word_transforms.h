@@ -39,8 +39,8 @@ std::optional<ChangeRequest> ParseChangeRequest(std::string_view find, std::stri
 
 // The ranges: `range` as given (batch and script use); the overloads without one take
 // SelectedLineRange of the pane.
-void ChangeValue(Workbench& bench, int pane, LineRange range, char letter, int mode,
-                 double value, double find);
+void ChangeValue(Workbench& bench, int pane, LineRange range, char letter, int mode, double value,
+                 double find);
 void ChangeValue(Workbench& bench, int pane, char letter, int mode, double value, double find);
 
 void ShiftAddress(Workbench& bench, int pane, LineRange range, char letter, double amount);

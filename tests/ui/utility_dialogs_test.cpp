@@ -118,7 +118,8 @@ class UtilityDialogsTest : public QObject {
     }
     AddUtilityItems(&menu, bench, &parent);
     QCOMPARE(menu.actions().size(), 8);
-    for (QAction* action : menu.actions()) QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+    for (QAction* action : menu.actions())
+      QVERIFY2(action->isEnabled(), qPrintable(action->text()));
   }
 };
 

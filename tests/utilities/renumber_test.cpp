@@ -19,7 +19,7 @@ TEST_F(Renumber, NumbersBlocksReplacesNumbersAndMovesComments) {
            "$SPECIAL", ""});
   RenumberRange(bench, 1, options);
   EXPECT_EQ(Lines(), (Text{"N5G00 X1", "N10 G01 X2", "%", "(SETUP)", "N15G01 X1Y2(CUT)",
-                            "/N20G01 X1", " G01 X3", "$SPECIAL", ""}));
+                           "/N20G01 X1", " G01 X3", "$SPECIAL", ""}));
   EXPECT_EQ(host.prompt_panel, " ");
   options.include_comments = true;
   options.start = 100;
@@ -36,7 +36,7 @@ TEST_F(Renumber, MacroLinesGetANumberInFront) {
            "IF [#1 EQ 1] THEN #2=1", "/END2"});
   RenumberRange(bench, 1, options);
   EXPECT_EQ(Lines(), (Text{"N5IF [#1 NE 0] GOTO 10", "N10END1", "N15 WHILE [#2 NE 1] DO1",
-                            "N20#1=SIN[#2]", "N25IF [#1 EQ 1] THEN #2=1", "/N30END2"}));
+                           "N20#1=SIN[#2]", "N25IF [#1 EQ 1] THEN #2=1", "/N30END2"}));
   // Existing numbers only: a macro line is left alone entirely.
   options.existing_only = true;
   RenumberRange(bench, 1, options);

@@ -26,8 +26,8 @@ TEST_F(WordTransforms, ChangeValueEqualLessAndAny) {
   Program({"G01 X1.5 Y2 (CUT)", "X1.50", "X15", "X-1 (X-1)", "X-2.5", "Y3", "X[#1+1]", "%X1.5"});
   bench.settings.ignore_char = "%";
   ChangeValue(bench, 1, 'X', kChangeEqual, 2, 1.5);
-  EXPECT_EQ(Lines(), (Text{"G01X2.Y2(CUT)", "X2.", "X15", "X-1 (X-1)", "X-2.5", "Y3",
-                            "X[#1+1]", "%X1.5"}));
+  EXPECT_EQ(Lines(),
+            (Text{"G01X2.Y2(CUT)", "X2.", "X15", "X-1 (X-1)", "X-2.5", "Y3", "X[#1+1]", "%X1.5"}));
   ChangeValue(bench, 1, 'X', kChangeLessThan, 0, 0);
   EXPECT_EQ(PaneLine(bench, 1, 4), "X0(X-1)");
   EXPECT_EQ(PaneLine(bench, 1, 5), "X0");
