@@ -12,8 +12,7 @@ struct CadState {
   ElementTable table;
   PickMode pick_mode = PickMode::kCursor;
   CommandRunner commands;
-  bool solid_view = false;  // the stock polygon of the solid layer is drawn under the elements
-  bool metafile = false;    // drawing a copy for the clipboard: no state colours
+  bool metafile = false;  // drawing a copy for the clipboard: no state colours
 };
 
 }  // namespace vormak

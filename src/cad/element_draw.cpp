@@ -146,7 +146,7 @@ void RedrawElement(Workbench& bench, const CadElement& element) {
 }
 
 bool DrawElements(Workbench& bench, int view, int filter) {
-  if (bench.cad.solid_view) DrawSolidPolygon(bench, view);
+  if (bench.interp.motion.solid_view) DrawSolidPolygon(bench, view);
   ElementTable& table = bench.cad.table;
   Host& host = bench.host();
   for (int slot = 1; slot <= table.high_water; ++slot) {

@@ -181,7 +181,7 @@ struct MotionState {
   bool rotary_feed_move = false;
   bool rotary_reverse = false;
   bool record_toolpath = false;
-  bool solid_view = false;
+  bool solid_view = false;  // stock polygon drawn, the tool sweeps its solid outline
   bool animation = false;
   bool macro_out_incremental = false;  // Macro Out echo: absolute (start-up) or incremental
   // Where each turret's tool last stood, in the executor's coordinates (a lathe's (Z, X));

@@ -9,6 +9,7 @@
 
 #include "ncfiles/nc_files.h"
 #include "ncfiles/recent_files.h"
+#include "ui/cad_toolbars.h"
 #include "ui/qt_host.h"
 #include "ui/view_actions.h"
 #include "workbench/workbench.h"
@@ -44,6 +45,8 @@ class TMainForm : public QMainWindow {
   SciEditControl* LEdit2() const { return ledit2_; }
   PlotWidget* PaintBox1() const { return paint_box_; }
   const ViewActions& view_actions() const { return view_actions_; }
+  const CadToolbars& cad_toolbars() const { return cad_toolbars_; }
+  QAction* SolidAction() const { return solid_action_; }
   TConfiguration* Configuration() const { return configuration_; }
   TMachines* Machines() const { return machines_dialog_; }
   QLabel* Panel(const char* name) const;
@@ -74,6 +77,11 @@ class TMainForm : public QMainWindow {
   void BookmarkOffClick();
   void BookmarkRemoveAllClick();
   void UndoAllClick();
+  // Cad toolbar "Record Toolpath": the old recorded path goes, the program runs with
+  // recording on (Run All, or Run Selected Text when more than one line is selected).
+  void RecordToolpathClick();
+  // View menu "&Solid": the solid view on or off, then the plot window redrawn.
+  void SolidClick(bool on);
 
   // Shows the settings in the window: fonts and colours of the panes, pane 2, the system
   // type and machine panels, icon, plot background, menu captions.
@@ -100,6 +108,9 @@ class TMainForm : public QMainWindow {
   void BuildUtilityMenus();
   void BuildHelpMenu();
   void ApplyPlacement(int machine);
+  // The run of "Record Toolpath" while recording is on; `selected_text`: Run Selected Text,
+  // else Run All.
+  void RunRecordingToolpath(bool selected_text);
   // The Quit dialog for a modified pane: true when the close (or New) may go ahead.
   bool ConfirmDiscard();
   void StoreSessionSettings();
@@ -117,6 +128,8 @@ class TMainForm : public QMainWindow {
   QSplitter* splitter_ = nullptr;
   PlotWidget* paint_box_ = nullptr;
   ViewActions view_actions_;
+  CadToolbars cad_toolbars_;
+  QAction* solid_action_ = nullptr;
   TConfiguration* configuration_ = nullptr;
   TMachines* machines_dialog_ = nullptr;
   TFindReplace* find_replace_ = nullptr;

@@ -147,7 +147,7 @@ TEST_F(ElementDrawTest, SolidPolygonFromTheSolidLayer) {
   bench.cad.table.At(1)->deleted = true;
   DrawElements(bench, 1, kDrawVisibleLayers);
   EXPECT_EQ(canvas.Count(Kind::kPolygon), 0u);  // solid view off
-  bench.cad.solid_view = true;
+  bench.interp.motion.solid_view = true;
   canvas.Forget();
   DrawElements(bench, 1, kDrawVisibleLayers);
   ASSERT_EQ(canvas.Count(Kind::kPolygon), 1u);

@@ -10,19 +10,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
+#include "cad/element_table.h"
+#include "cad/palette.h"
 #include "nctext/status_services.h"
+#include "plot/view_transform.h"
 #include "settings/word_format.h"
 #include "support/test_paths.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_pages.h"
 #include "ui/main_form.h"
+#include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 
 namespace vormak {
@@ -39,6 +46,20 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(bytes);
+}
+
+QAction* MenuItem(QMenuBar* bar, const QStringList& path) {
+  QList<QAction*> actions = bar->actions();
+  for (int i = 0; i < path.size(); ++i) {
+    QAction* found = nullptr;
+    for (QAction* action : actions) {
+      if (action->text() == path[i]) found = action;
+    }
+    if (found == nullptr || i + 1 == path.size()) return found;
+    if (found->menu() == nullptr) return nullptr;
+    actions = found->menu()->actions();
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -253,6 +274,87 @@ class MainFormTest : public QObject {
     QVERIFY(form_->close());
     delete answer;
     QVERIFY(!ReadAll(machine).contains("StartWidth=0\n"));
+  }
+
+  void PlotAreaShowsTheCadAndPickToolbars() {
+    QVERIFY(Start(""));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    const CadToolbars& bars = form_->cad_toolbars();
+    QStringList hints;
+    for (QAction* action : bars.cad_bar->actions()) hints << action->toolTip();
+    for (const char* hint : {"Undo Last CAD", "Undete Last Element", "Delete Toolpath",
+                             "Record Toolpath", "Tool Box"}) {
+      QVERIFY2(hints.contains(hint), hint);
+    }
+    QVERIFY(bars.cad_bar->isVisible() && bars.pick_bar->isVisible());
+    QCOMPARE(bars.pick_bar->actions().size(), 9);
+    QVERIFY(bars.pick_modes[static_cast<size_t>(PickMode::kCursor)]->isChecked());
+
+    // The colour button sets the colour new elements get.
+    Workbench& bench = form_->bench();
+    for (QAction* item : bars.colour_button->menu()->actions()) {
+      if (item->text() == "Red") item->trigger();
+    }
+    QCOMPARE(bench.cad.table.current_colour, palette::kRed);
+
+    // "&Solid" switches the solid view and shows its state.
+    QAction* solid = MenuItem(form_->menuBar(), {"&View", "&Solid"});
+    QVERIFY(solid == form_->SolidAction());
+    QCOMPARE(solid->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F3));
+    solid->trigger();
+    QVERIFY(bench.interp.motion.solid_view && solid->isChecked());
+    solid->trigger();
+    QVERIFY(!bench.interp.motion.solid_view && !solid->isChecked());
+  }
+
+  void PlotWindowPicksReachTheCadCommand() {
+    QVERIFY(Start(""));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    Workbench& bench = form_->bench();
+    PlotWidget* plot = form_->PaintBox1();
+    ElementTable& table = bench.cad.table;
+    const auto add_line = [&](double y, ElementState state) {
+      MakeElement(table, form_->host(), NextFreeSlot(table), ElementKind::kLine, palette::kWhite,
+                  {-1, y, 0, 1, y, 0}, 0, 1, state, 1);
+    };
+    add_line(0, ElementState::kNormal);
+    add_line(0.5, ElementState::kNormal);
+    add_line(-0.5, ElementState::kToolpath);
+    plot->RedrawPlot();
+    const auto at = [&](double x, double y) {
+      const PixelPoint p = WorldToScreen(bench.plot, bench.settings, bench.plot.current, x, y, 0);
+      return QPoint(p.x, p.y);
+    };
+
+    // A click picks for the running command; Escape ends it.
+    MenuItem(form_->menuBar(), {"&CAD", "&Delete", "&Elements"})->trigger();
+    QVERIFY(bench.cad.commands.Running());
+    QTest::mouseClick(plot, Qt::LeftButton, {}, at(0.3, 0));
+    QVERIFY(table.At(1)->deleted);
+    QVERIFY(!table.At(2)->deleted);
+    QTest::keyClick(plot, Qt::Key_Escape);
+    QVERIFY(!bench.cad.commands.Running());
+
+    // "Pick Inside Window": a dragged window takes what lies wholly inside it.
+    form_->cad_toolbars().pick_modes[static_cast<size_t>(PickMode::kInsideWindow)]->trigger();
+    QVERIFY(bench.cad.pick_mode == PickMode::kInsideWindow);
+    MenuItem(form_->menuBar(), {"&CAD", "&Delete", "&Elements"})->trigger();
+    const QPoint from = at(-1.2, 0.7);
+    const QPoint to = at(1.2, 0.3);
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, (from + to) / 2);
+    QTest::mouseMove(plot, to);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+    QVERIFY(table.At(2)->deleted);
+    QTest::keyClick(plot, Qt::Key_Escape);
+
+    // Record Toolpath clears the recorded path first and leaves recording off.
+    form_->cad_toolbars().record_toolpath->trigger();
+    QVERIFY(table.At(3) == nullptr);
+    QVERIFY(!bench.interp.motion.record_toolpath);
+    QVERIFY(table.At(1) != nullptr);
   }
 
   void PromptPanelShowsItsTextAndTooltip() {
