@@ -171,7 +171,11 @@ void QtHost::SetClipboardText(const std::string& text) {
 
 void QtHost::PollEvents() {
   if (last_poll_.elapsed() < kPollIntervalMs) return;
+  // The window repaints and Escape or a right-button release is noted, but nothing typed or
+  // clicked reaches the panes or the menus while a command is still working on the text.
+  polling_ = true;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  polling_ = false;
   last_poll_.restart();
 }
 
@@ -195,6 +199,26 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
     if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && widget != nullptr &&
         window_ != nullptr && widget->window() == window_) {
       right_button_ = true;
+    }
+  }
+  if (polling_) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::Drop:
+      case QEvent::InputMethod:
+        return true;
+      case QEvent::Close:
+        event->ignore();
+        return true;
+      default:
+        break;
     }
   }
   return QObject::eventFilter(watched, event);

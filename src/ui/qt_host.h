@@ -78,6 +78,7 @@ class QtHost : public QObject, public Host {
   bool non_interactive_ = false;
   FileDialogScript file_dialog_script_;
   bool escape_ = false;
+  bool polling_ = false;  // a long command lets the window repaint; user input waits
   bool right_button_ = false;
 };
 
