@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cad/palette.h"
 
@@ -191,12 +192,28 @@ struct MotionState {
   std::function<void(const DrawnMove&)> move_observer;
 };
 
+// Cutter compensation between moves: the radius offset of each turret and what the look-ahead
+// and the previous compensated move left behind.
+struct CompensationState {
+  std::array<double, 2> radius_offset{};  // "Tool Radius Offset" dialog and "TOR "
+  int side = 41;                          // Comp NC: 41 left, 42 right of the direction of travel
+  double amount = 0;                      // Comp NC: "Offset Amount"
+  bool no_next_move = false;              // NoNextMove: the look-ahead found no further block
+  bool active = false;     // the last move of turret 1 was compensated and ended at last_end
+  double last_end_x = 0;   // that compensated end in the plot plane, work offsets included,
+  double last_end_y = 0;   // kept apart from the second turret's moves
+  Xyz program_end;         // the same point in program coordinates (a lathe's X as a radius)
+  std::vector<int> passed_arc_lines;  // inside arcs the look-ahead passed over: not drawn
+  int lines_removed = 0;    // Comp NC: inside-arc blocks deleted from the text in this pass
+};
+
 struct InterpState {
   std::array<TurretState, 2> turret{};  // turret 1 at index 0
   MachineState machine;
   FlowState flow;
   RunState run;
   MotionState motion;
+  CompensationState comp;
 
   TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
   const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }

@@ -12,7 +12,6 @@ void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteAptComment(Workbench&, std::string_view) {}
 void WriteMacroOutComment(Workbench&, std::string_view, bool) {}
 void AddMinutes(Workbench&, double) {}
-void ToolRadiusFromComment(Workbench&, std::string_view) {}
 void SetAnimationSpeed(Workbench&, int) {}
 void AddDwell(Workbench&, std::string_view) {}
 

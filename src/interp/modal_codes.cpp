@@ -92,10 +92,13 @@ void ApplyG(Workbench& bench, int turret, int g, std::string_view after) {
     case 40:
       ClearGs(ts, {41, 42});
       ms.cancel_pending = true;
-      if (bench.settings.use[kUseCutterComp]) {
-        // The next move starts from the last compensated point.
-        ts[kRegX] = bench.interp.motion.last_end_x;
-        ts[kRegY] = bench.interp.motion.last_end_y;
+      if (bench.settings.use[kUseCutterComp] && bench.interp.comp.active) {
+        // The next move starts from the last compensated point, taken in program coordinates
+        // so that work offsets are not added twice.
+        const Xyz& at = bench.interp.comp.program_end;
+        ts[kRegPrevX] = ts[kRegX] = at.x;
+        ts[kRegPrevY] = ts[kRegY] = at.y;
+        ts[kRegPrevZ] = ts[kRegZ] = at.z;
       }
       return;
     case 41:

@@ -6,8 +6,6 @@ bool RotaryAxesHook(Workbench&, int, Point&, Point&) {
   return false;
 }
 
-void CompensationHook(Workbench&, int, Point&, Point&) {}
-
 void LinearAccountingHook(Workbench&, int, const Point&, const Point&, double, bool) {}
 
 void ArcAccountingHook(Workbench&, int, const Point&, const Point&, const Point&, double, double,
