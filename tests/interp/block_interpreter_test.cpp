@@ -337,8 +337,9 @@ TEST_F(Blocks, ToolChangeAdvancesThePenColour) {
 
 TEST_F(Blocks, CutterCompCodes) {
   bench.settings.use.Set(kUseCutterComp, true);
-  bench.interp.motion.last_end_x = 3;
-  bench.interp.motion.last_end_y = 4;
+  // The last compensated point, in program coordinates.
+  bench.interp.comp.active = true;
+  bench.interp.comp.program_end = {3, 4, 0};
   Lines({"G41 D1"});
   EXPECT_FALSE(bench.interp.machine.cancel_pending);
   Lines({"G40"});
