@@ -35,5 +35,6 @@ int RunSwitchAxis(const Args& args);
 int RunSwitchAddress(const Args& args);
 int RunOrder(const Args& args);
 int RunCheck(const Args& args);  // batch_check.cpp
+int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
 
 }  // namespace vormak::batch

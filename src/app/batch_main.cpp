@@ -11,6 +11,9 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
+    {"compnc",
+     "compnc FILE --offset R --side left|right [--times N] [--leave-original] [...]",
+     RunCompNcCommand},
     {"convert", "convert IN OUT", RunConvert},
     {"elements", "elements FILE", RunElements},
     {"eval", "eval EXPR...", RunEval},

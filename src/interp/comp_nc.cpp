@@ -2,7 +2,6 @@
 // copies each offset once more than the one above it.
 
 #include <string>
-#include <vector>
 
 #include "interp/block_interpreter.h"
 #include "interp/compensation.h"
@@ -51,11 +50,12 @@ LineRange CompensatePass(Workbench& bench, int pane, LineRange range) {
 // The lines of `range` copied below it; answers the copy's range.
 LineRange CopyBelow(Workbench& bench, int pane, LineRange range) {
   EditControl* edit = bench.Pane(pane);
-  std::vector<std::string> lines;
-  for (int n = range.first; n <= range.last; ++n) lines.push_back(PaneLine(bench, pane, n));
-  int after = range.last;
-  for (const std::string& line : lines) edit->InsertLine(after++, line);
-  return {range.last + 1, after};
+  std::string copy;
+  for (int n = range.first; n <= range.last; ++n) copy += "\r\n" + PaneLine(bench, pane, n);
+  const TextPosition end{range.last, edit->LineLength(range.last)};
+  edit->SetSelection({end, end});
+  edit->ReplaceSelection(copy);
+  return {range.last + 1, 2 * range.last - range.first + 1};
 }
 
 }  // namespace

@@ -79,6 +79,7 @@ double Sweep(const PathElement& arc, Vec2 from, Vec2 to) {
 }
 
 std::string Formatted(const Workbench& bench, char letter, double value) {
+  if (std::fabs(value) < 1e-6) value = 0;  // no "-0" from a rounding error
   return FormatAddressValue(bench.word_formats, letter, 1, value);
 }
 
