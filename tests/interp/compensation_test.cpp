@@ -48,7 +48,7 @@ class CompensationTest : public InterpFixture {
     bench.interp.comp.radius_offset[0] = r;
     bench.settings.use.Set(kUseCutterComp, comp);
     moves.clear();
-    Run();
+    RunProgram();
     bench.settings.use.Set(kUseCutterComp, true);
     return moves;
   }
@@ -226,7 +226,7 @@ TEST_F(CompensationTest, SecondTurretKeepsItsModalState) {
   t2[kRegI] = 3;
   const TurretState before = t2;
   bench.interp.comp.radius_offset[0] = 1;
-  Run();
+  RunProgram();
   EXPECT_EQ(t2.g, before.g);
   EXPECT_EQ(t2.reg, before.reg);
 }
