@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "ui/cad_edit_menus.h"
+#include "ui/comp_nc_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/main_form.h"
@@ -160,6 +161,7 @@ void TMainForm::BuildCamMenu() {
   Item(menu, "Tangent-&Drag", Qt::ALT | Qt::Key_D);
   Item(menu, "Contour...", Qt::ALT | Qt::Key_C);
   Item(menu, "&Offset...", Qt::ALT | Qt::Key_O);
+  AddCompensationItems(nullptr, menu, *bench_, this);
   Items(menu, {"Corn&er Radius...", "&Load Tool...", "Plot &Status...", "Calc&ulator..."});
   menu->addSeparator();
   for (auto& action : custom_actions_) {
@@ -193,6 +195,7 @@ void TMainForm::BuildUtilityMenus() {
          "Switch A&ddress...", "Ord&er NC...", "Comp NC...", "Print Tool List..."});
   AddPunchReadItem(utilities1, *bench_, this);
   AddUtilityItems(utilities1, *bench_, this);
+  AddCompensationItems(utilities1, nullptr, *bench_, this);
   QMenu* utilities2 = menuBar()->addMenu("Utilities&2");
   Items(utilities2, {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment",
                      "Remove &Blanks", "&Print To Scale...", "Re&verse Lines", "Remove &Spaces"});

@@ -1,0 +1,135 @@
+#include "ui/comp_nc_dialog.h"
+
+#include <QAction>
+#include <algorithm>
+#include <functional>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "interp/compensation.h"
+#include "interp/compensation_geometry.h"
+#include "interp/expression.h"
+#include "nctext/pane_services.h"
+#include "settings/number_text.h"
+#include "ui/configuration_widgets.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+double ValueOf(const QLineEdit* edit) {
+  const EvalResult r = EvaluateText(Bytes(edit->text()));
+  return r.failed() ? 0.0 : r.value;
+}
+
+QDialogButtonBox* OkCancel(QDialog* dialog, const std::function<void()>& ok) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, ok);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
+}
+
+int CurrentTurretIndex(const Workbench& bench) {
+  return bench.interp.run.turret == 2 ? 1 : 0;
+}
+
+template <typename Dialog>
+void OpenFrom(QMenu* menu, const char* caption, Workbench& bench, QWidget* parent) {
+  if (menu == nullptr) return;
+  QAction* item = nullptr;
+  for (QAction* a : menu->actions()) {
+    if (a->text() == caption) item = a;
+  }
+  if (item == nullptr) item = menu->addAction(caption);
+  item->setEnabled(true);
+  QPointer<Dialog> dialog;
+  QObject::connect(item, &QAction::triggered, parent, [&bench, parent, dialog]() mutable {
+    if (!dialog) dialog = new Dialog(bench, parent);
+    dialog->exec();
+  });
+}
+
+}  // namespace
+
+TComp_NC::TComp_NC(Workbench& bench, QWidget* parent) : QDialog(parent), bench_(bench) {
+  setWindowTitle("Comp NC");
+  auto* layout = new QVBoxLayout(this);
+  auto* form = new QFormLayout;
+  offset_edit = new QLineEdit("0", this);
+  form->addRow("Offset Amount", offset_edit);
+  layout->addLayout(form);
+  auto* side = new QGroupBox("Side", this);
+  auto* side_row = new QHBoxLayout(side);
+  left_button = new QRadioButton("Left", side);
+  right_button = new QRadioButton("Right", side);
+  left_button->setChecked(true);
+  side_row->addWidget(left_button);
+  side_row->addWidget(right_button);
+  layout->addWidget(side);
+  auto* copies = new QFormLayout;
+  times_edit = new QLineEdit("0", this);
+  copies->addRow("Copy and Offset #Times", times_edit);
+  layout->addLayout(copies);
+  leave_box = new QCheckBox("Leave Original", this);
+  layout->addWidget(leave_box);
+  layout->addWidget(OkCancel(this, [this] { OKClick(); }));
+}
+
+void TComp_NC::OKClick() {
+  CompNcRequest request;
+  request.amount = ValueOf(offset_edit);
+  request.side = right_button->isChecked() ? kRightSide : kLeftSide;
+  const auto times = ReadWholeNumber(Bytes(times_edit->text()));
+  request.times = times && *times > 0 ? static_cast<int>(std::min<long long>(*times, 1000)) : 0;
+  request.leave_original = leave_box->isChecked();
+  // Hidden first, so Escape reaches the run and not the dialog.
+  accept();
+  const int pane = bench_.active_pane;
+  if (bench_.Pane(pane) == nullptr) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  RunCompNc(bench_, pane, SelectedLineRange(bench_, pane), request);
+  QApplication::restoreOverrideCursor();
+}
+
+TTool_Offset::TTool_Offset(Workbench& bench, QWidget* parent) : QDialog(parent), bench_(bench) {
+  setWindowTitle("Tool Radius Offset");
+  auto* layout = new QVBoxLayout(this);
+  auto* group = new QGroupBox("Add Offset to Tool Radius", this);
+  auto* form = new QFormLayout(group);
+  radius_label = new QLabel(group);
+  form->addRow("Tool Radius is:", radius_label);
+  add_edit = new QLineEdit(group);
+  form->addRow("Amount to add:", add_edit);
+  layout->addWidget(group);
+  layout->addWidget(OkCancel(this, [this] { OKClick(); }));
+}
+
+void TTool_Offset::showEvent(QShowEvent* event) {
+  const int t = CurrentTurretIndex(bench_);
+  radius_label->setText(Latin1(PlainNumberText(bench_.tools.turret[t].nose_radius)));
+  add_edit->setText(Latin1(PlainNumberText(bench_.interp.comp.radius_offset[t])));
+  QDialog::showEvent(event);
+}
+
+void TTool_Offset::OKClick() {
+  bench_.interp.comp.radius_offset[CurrentTurretIndex(bench_)] = ValueOf(add_edit);
+  accept();
+}
+
+void AddCompensationItems(QMenu* utilities1, QMenu* cam, Workbench& bench, QWidget* parent) {
+  OpenFrom<TComp_NC>(utilities1, "Comp NC...", bench, parent);
+  OpenFrom<TTool_Offset>(cam, "&Offset...", bench, parent);
+}
+
+}  // namespace vormak
