@@ -36,5 +36,6 @@ int RunSwitchAddress(const Args& args);
 int RunOrder(const Args& args);
 int RunCheck(const Args& args);  // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
+int RunPlot(const Args& args);  // batch_plot.cpp
 
 }  // namespace vormak::batch

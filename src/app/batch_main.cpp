@@ -20,6 +20,10 @@ const Subcommand kSubcommands[] = {
     {"format", "format [--machine F] LETTER VALUE...", RunFormat},
     {"order", "order [--order TEXT] [--sort] [--strip LETTERS] FILE [...]", RunOrder},
     {"plain", "plain VALUE...", RunPlain},
+    {"plot",
+     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
+     "[--max-lines N] [--cancel]",
+     RunPlot},
     {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
     {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
     {"remove", "remove --addresses LETTERS FILE [...]", RunRemove},

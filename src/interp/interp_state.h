@@ -150,6 +150,11 @@ struct RunState {
   int turret = 1;        // the current turret
   int source_pane = 1;   // 1, or 4 while the contour dialog runs its own text
   bool running = false;
+  bool time_accounting = false;  // the Time dialog's run: breakpoints and program stops pass
+  long long lines_run = 0;       // lines interpreted since the run command started
+  long long line_limit = 0;      // a run stops after this many lines; 0 for no limit
+  // Called every few hundred lines of a run so the window can repaint and stay responsive.
+  std::function<void()> on_progress;
 };
 
 // One move as it was drawn, handed to whoever watches the plot (the batch trace, tests).
@@ -165,6 +170,7 @@ struct DrawnMove {
   Xyz centre;
   double radius = 0;
   int direction = 0;  // 2 clockwise, 3 counter-clockwise; 0 for lines
+  int plane = 1;      // arcs: 1 X-Y, 2 X-Z, 3 Y-Z
   std::int32_t colour = 0;
   int style = 1;
 };
@@ -190,6 +196,7 @@ struct MotionState {
   std::array<Xyz, 2> tool_position{};
   // Called for every move that draws; empty when nobody watches.
   std::function<void(const DrawnMove&)> move_observer;
+  std::string last_arc_block;  // the arc block the tool-path arc construction built last
 };
 
 // Cutter compensation between moves: the radius offset of each turret and what the look-ahead

@@ -51,7 +51,7 @@ void SwapAxes(const MachineState& machine, Point& p) {
 
 void Report(Workbench& bench, int turret, MoveKind kind, const Point& start, const Point& end,
             std::int32_t colour, int style, const Point& centre = {}, double radius = 0,
-            int direction = 0) {
+            int direction = 0, int plane = 1) {
   const auto& observer = bench.interp.motion.move_observer;
   if (!observer) return;
   DrawnMove move;
@@ -63,6 +63,7 @@ void Report(Workbench& bench, int turret, MoveKind kind, const Point& start, con
   move.centre = ToXyz(centre);
   move.radius = radius;
   move.direction = direction;
+  move.plane = plane;
   move.colour = colour;
   move.style = style;
   observer(move);
@@ -262,7 +263,7 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   if (s.lathe_minus) std::swap(first, second);
   DrawArc(bench.plot, s, turret, c.colour, c.style, a.plane, first, second, a.radius, dc);
   Report(bench, turret, MoveKind::kArc, start, end, c.colour, c.style, a.centre, a.radius,
-         direction);
+         direction, a.plane);
   ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, start_angle, end_angle,
                     direction, a.plane, feed);
   RecordArc(bench, c.colour, c.style, a, dc, start_angle, end_angle, clockwise);

@@ -15,4 +15,22 @@ void ToolPictureHook(Workbench&, int, const Point&, const Point&, const Point&, 
 
 void CrashCheckHook(Workbench&, int, const Point&, const Point&) {}
 
+bool PreProcessScriptActive(Workbench&) {
+  return false;
+}
+
+void RunPreProcessScript(Workbench&, std::string_view) {}
+
+void LoadPreProcessScript(Workbench&) {}
+
+void DrawBothTurretTools(Workbench&) {}
+
+int InsertDueTimeReport(Workbench&, std::string_view) {
+  return 0;
+}
+
+void InsertBlockTime(Workbench&, int) {}
+
+void RefreshPlotStatus(Workbench&) {}
+
 }  // namespace vormak

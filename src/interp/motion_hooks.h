@@ -4,6 +4,8 @@
 // rapid crash check. Each does nothing until its unit is built; the move executor calls them
 // at their fixed places.
 
+#include <string_view>
+
 #include "cad/geometry_types.h"
 
 namespace vormak {
@@ -35,5 +37,22 @@ void ToolPictureHook(Workbench& bench, int turret, const Point& start, const Poi
 
 // A rapid walked across the solid picture of the part; stops the run on a hit.
 void CrashCheckHook(Workbench& bench, int turret, const Point& start, const Point& end);
+
+// Run driver places taken over by the script window, the time dialog and the tool picture.
+
+// True when the pre-process script (setting CustomScript) takes the interpreter's place.
+bool PreProcessScriptActive(Workbench& bench);
+// The script decides through its PLOT statements what of the line is interpreted.
+void RunPreProcessScript(Workbench& bench, std::string_view line);
+// "Reset NC": the pre-process script is loaded into the script window when it is not there.
+void LoadPreProcessScript(Workbench& bench);
+// Twin turrets: both tools drawn after a line pair.
+void DrawBothTurretTools(Workbench& bench);
+// A time report due before `line`: the lines inserted above it (0 or 2).
+int InsertDueTimeReport(Workbench& bench, std::string_view line);
+// "Insert on Every Line": the block's time written in front of line n.
+void InsertBlockTime(Workbench& bench, int n);
+// The plot status window refreshed after a run.
+void RefreshPlotStatus(Workbench& bench);
 
 }  // namespace vormak

@@ -1,0 +1,358 @@
+// vormak-batch plot FILE: runs an NC program through the backplotter without a window and
+// writes the moves as CSV, the plot as PNG and a summary line.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/batch_commands.h"
+#include "app/batch_host.h"
+#include "cad/palette.h"
+#include "interp/run_driver.h"
+#include "plot/plot_window.h"
+#include "plot/view_transform.h"
+#include "plot/zoom.h"
+#include "settings/machine_file.h"
+#include "settings/word_format.h"
+#include "workbench/workbench.h"
+
+#ifdef VORMAK_HAVE_UI
+#include <QGuiApplication>
+
+#include "ui/raster_canvas.h"
+#endif
+
+namespace vormak::batch {
+
+namespace {
+
+constexpr const char* kPlotUsage =
+    "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
+    "[--max-lines N] [--cancel]";
+constexpr long long kDefaultMaxLines = 2'000'000'000LL;
+
+struct PlotOptions {
+  std::string file;
+  std::string machine = "mill";
+  std::string png;
+  std::string moves;
+  int width = 1024;
+  int height = 768;
+  int slot = kTopSlot;
+  long long max_lines = kDefaultMaxLines;
+  bool cancel = false;
+};
+
+// Answers warnings as the user of the batch run asked; `quiet` prints nothing (the second pass
+// that only draws).
+class PlotHost : public ConsoleHost {
+ public:
+  PlotHost(bool cancel, bool quiet) : cancel_(cancel), quiet_(quiet) {}
+  Answer Warning(const std::string& text, const std::string& caption) override {
+    if (!quiet_) ConsoleHost::Warning(text, caption);
+    return cancel_ ? Answer::kCancel : Answer::kOk;
+  }
+  void Information(const std::string& text, const std::string& caption) override {
+    if (!quiet_) ConsoleHost::Information(text, caption);
+  }
+  Answer Question(const std::string& text, const std::string& caption, bool cancel) override {
+    if (!quiet_) return ConsoleHost::Question(text, caption, cancel);
+    return Answer::kNo;
+  }
+
+ private:
+  bool cancel_;
+  bool quiet_;
+};
+
+int Usage() {
+  std::fprintf(stderr, "usage: vormak-batch %s\n", kPlotUsage);
+  return 2;
+}
+
+std::optional<int> ViewSlot(const std::string& name) {
+  if (name == "top") return kTopSlot;
+  if (name == "front") return kFrontSlot;
+  if (name == "side") return kSideSlot;
+  if (name == "iso") return kIsometricSlot;
+  return std::nullopt;
+}
+
+std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
+  PlotOptions o;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (a == "--cancel") {
+      o.cancel = true;
+    } else if (a == "--machine" && has_value) {
+      o.machine = args[++i];
+    } else if (a == "--png" && has_value) {
+      o.png = args[++i];
+    } else if (a == "--moves" && has_value) {
+      o.moves = args[++i];
+    } else if (a == "--size" && has_value) {
+      if (std::sscanf(args[++i].c_str(), "%dx%d", &o.width, &o.height) != 2 || o.width < 16 ||
+          o.height < 16 || o.width > 20000 || o.height > 20000) {
+        std::fprintf(stderr, "vormak-batch: bad size '%s' (WxH)\n", args[i].c_str());
+        return std::nullopt;
+      }
+    } else if (a == "--view" && has_value) {
+      const auto slot = ViewSlot(args[++i]);
+      if (!slot) {
+        std::fprintf(stderr, "vormak-batch: unknown view '%s'\n", args[i].c_str());
+        return std::nullopt;
+      }
+      o.slot = *slot;
+    } else if (a == "--max-lines" && has_value) {
+      char* end = nullptr;
+      o.max_lines = std::strtoll(args[++i].c_str(), &end, 10);
+      if (end == args[i].c_str() || *end != '\0' || o.max_lines < 1) {
+        std::fprintf(stderr, "vormak-batch: bad line count '%s'\n", args[i].c_str());
+        return std::nullopt;
+      }
+    } else if (a.rfind("--", 0) == 0 || !o.file.empty()) {
+      std::fprintf(stderr, "vormak-batch: unexpected argument '%s'\n", a.c_str());
+      return std::nullopt;
+    } else {
+      o.file = a;
+    }
+  }
+  if (o.file.empty()) return std::nullopt;
+  return o;
+}
+
+// A machine file, or the name of a shipped one ("mill", "lathe", "edm", "twin_lathe").
+bool LoadPlotMachine(Workbench& bench, const std::string& machine) {
+  bench.locations = FindLocations("");
+  std::string path = machine;
+  if (!std::filesystem::exists(path)) {
+    path = bench.locations.install_dir + "/machines/" + machine + ".ini";
+  }
+  if (!std::filesystem::exists(path)) {
+    std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
+    return false;
+  }
+  bench.machines.Slot(1).path = path;
+  if (!LoadMachineSettings(bench, 1)) return false;
+  FillFormatSet1(bench.word_formats, bench.settings);
+  return true;
+}
+
+bool LoadProgram(Workbench& bench, const std::string& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    std::fprintf(stderr, "vormak-batch: cannot open '%s'\n", file.c_str());
+    return false;
+  }
+  try {
+    bench.Pane(1)->LoadFile(file);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vormak-batch: cannot read '%s': %s\n", file.c_str(), e.what());
+    return false;
+  }
+  bench.nc_file_name = file;
+  return true;
+}
+
+// Fixed six decimals; a value that rounds to nothing is written without a minus sign.
+void PrintNumber(FILE* out, double v) {
+  if (std::fabs(v) < 5e-7) v = 0;
+  std::fprintf(out, "%.6f", v);
+}
+
+void PrintMove(FILE* out, const DrawnMove& m) {
+  static const char* const kKinds[] = {"rapid", "feed", "arc"};
+  std::fprintf(out, "%d,%d,%s", m.line, m.turret, kKinds[static_cast<int>(m.kind)]);
+  for (double v : {m.start.x, m.start.y, m.start.z, m.end.x, m.end.y, m.end.z}) {
+    std::fputc(',', out);
+    PrintNumber(out, v);
+  }
+  if (m.kind == MoveKind::kArc) {
+    for (double v : {m.centre.x, m.centre.y, m.centre.z, m.radius}) {
+      std::fputc(',', out);
+      PrintNumber(out, v);
+    }
+    std::fprintf(out, ",%d", m.direction);
+  } else {
+    std::fputs(",,,,,", out);
+  }
+  const unsigned rgb = CanvasRgb(m.colour);
+  std::fprintf(out, ",#%02X%02X%02X,%d\n", (rgb >> 16) & 0xFFu, (rgb >> 8) & 0xFFu, rgb & 0xFFu,
+               m.style);
+}
+
+struct Summary {
+  long long moves = 0;
+  long long rapids = 0;
+  long long arcs = 0;
+};
+
+// The box of everything drawn, in the view's own plane.
+struct ViewBox {
+  double min_x = std::numeric_limits<double>::max();
+  double min_y = std::numeric_limits<double>::max();
+  double max_x = std::numeric_limits<double>::lowest();
+  double max_y = std::numeric_limits<double>::lowest();
+  bool Empty() const { return min_x > max_x; }
+};
+
+void Extend(ViewBox& box, const PlotState& plot, const MachineSettings& s, int slot, int turret,
+            const Xyz& p) {
+  const double y = s.lathe_minus ? -p.y : p.y;
+  const ViewPoint v = ProjectToView(plot, s, slot, turret, p.x, y, p.z);
+  box.min_x = std::min(box.min_x, v.x);
+  box.max_x = std::max(box.max_x, v.x);
+  box.min_y = std::min(box.min_y, v.y);
+  box.max_y = std::max(box.max_y, v.y);
+}
+
+Xyz OnArc(const DrawnMove& m, double angle) {
+  const double a = angle * kPi / 180;
+  const double u = m.radius * std::cos(a), w = m.radius * std::sin(a);
+  const Xyz& c = m.centre;
+  if (m.plane == 2) return {c.x + u, c.y, c.z + w};
+  if (m.plane == 3) return {c.x, c.y + u, c.z + w};
+  return {c.x + u, c.y + w, c.z};
+}
+
+double AngleInPlane(const DrawnMove& m, const Xyz& p) {
+  const double u = m.plane == 3 ? p.y - m.centre.y : p.x - m.centre.x;
+  const double w = m.plane == 1 ? p.y - m.centre.y : p.z - m.centre.z;
+  return std::atan2(w, u) * 180 / kPi;
+}
+
+void ExtendByMove(ViewBox& box, const PlotState& plot, const MachineSettings& s, int slot,
+                  const DrawnMove& m) {
+  Extend(box, plot, s, slot, m.turret, m.start);
+  Extend(box, plot, s, slot, m.turret, m.end);
+  if (m.kind != MoveKind::kArc) return;
+  const double from = AngleInPlane(m, m.start);
+  double sweep = AngleInPlane(m, m.end) - from;
+  if (m.direction == 3) {
+    while (sweep <= 1e-9) sweep += 360;
+  } else {
+    while (sweep >= -1e-9) sweep -= 360;
+  }
+  constexpr int kSamples = 24;
+  for (int i = 1; i < kSamples; ++i) {
+    Extend(box, plot, s, slot, m.turret, OnArc(m, from + sweep * i / kSamples));
+  }
+}
+
+// The window shows the whole box with a tenth to spare, as Zoom All does for a drawing.
+void FitView(Workbench& bench, int slot, const ViewBox& box) {
+  PlotState& plot = bench.plot;
+  ViewState& view = plot.Slot(slot);
+  if (box.Empty()) {
+    view.centre_x = view.centre_y = 0;
+    view.plot_height = 1;
+  } else {
+    const double half_w = (box.max_x - box.min_x) / 2;
+    const double half_h = (box.max_y - box.min_y) / 2;
+    const double aspect = static_cast<double>(plot.height) / std::max(plot.width, 1);
+    view.plot_height = std::max({half_h, half_w * aspect, kMinPlotHeight}) * 1.1;
+    view.centre_x = (box.min_x + box.max_x) / 2;
+    view.centre_y = (box.min_y + box.max_y) / 2;
+  }
+  RecomputeScales(plot, bench.settings, slot);
+}
+
+// Reset NC, then Plot Run from line 1.
+void RunProgram(Workbench& bench, long long max_lines) {
+  bench.interp.run.line_limit = max_lines;
+  StartRun(bench, RunCommand::kResetNc);
+  StartRun(bench, RunCommand::kRunAll);
+}
+
+std::unique_ptr<Workbench> MakeBench(Host& host, const PlotOptions& o) {
+  auto bench = std::make_unique<Workbench>(host);
+  if (!LoadPlotMachine(*bench, o.machine) || !LoadProgram(*bench, o.file)) return nullptr;
+  InstallRunDriver(*bench);
+  return bench;
+}
+
+#ifdef VORMAK_HAVE_UI
+bool RenderPng(const PlotOptions& o, const ViewBox& box) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "vormak-batch";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  PlotHost quiet(o.cancel, true);
+  auto bench = MakeBench(quiet, o);
+  if (!bench) return false;
+  RasterCanvas canvas(o.width, o.height);
+  bench->plot.canvas = &canvas;
+  ResizePlotWindow(*bench, o.width, o.height);
+  SelectViewSlot(bench->plot, bench->settings, o.slot);
+  FitView(*bench, o.slot, box);
+  ClearPlotWindow(bench->plot);
+  RunProgram(*bench, o.max_lines);
+  if (!canvas.Image().save(QString::fromStdString(o.png), "PNG")) {
+    std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.png.c_str());
+    return false;
+  }
+  return true;
+}
+#else
+bool RenderPng(const PlotOptions&, const ViewBox&) {
+  std::fprintf(stderr, "vormak-batch: built without the raster canvas: no PNG\n");
+  return false;
+}
+#endif
+
+}  // namespace
+
+int RunPlot(const Args& args) {
+  const auto options = ParsePlotOptions(args);
+  if (!options) return Usage();
+  const PlotOptions& o = *options;
+
+  PlotHost host(o.cancel, false);
+  auto bench = MakeBench(host, o);
+  if (!bench) return 1;
+
+  FILE* csv = nullptr;
+  if (!o.moves.empty()) {
+    csv = o.moves == "-" ? stdout : std::fopen(o.moves.c_str(), "w");
+    if (!csv) {
+      std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.moves.c_str());
+      return 1;
+    }
+    std::fputs("line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style\n", csv);
+  }
+  // The view's projection is needed for the box before anything is drawn.
+  PlotState& plot = bench->plot;
+  plot.width = o.width;
+  plot.height = o.height;
+  SelectViewSlot(plot, bench->settings, o.slot);
+  Summary summary;
+  ViewBox box;
+  const bool want_box = !o.png.empty();
+  bench->interp.motion.move_observer = [&](const DrawnMove& m) {
+    ++summary.moves;
+    if (m.kind == MoveKind::kRapid) ++summary.rapids;
+    if (m.kind == MoveKind::kArc) ++summary.arcs;
+    if (csv) PrintMove(csv, m);
+    if (want_box) ExtendByMove(box, plot, bench->settings, o.slot, m);
+  };
+  RunProgram(*bench, o.max_lines);
+  const long long lines = bench->interp.run.lines_run;
+  if (csv && csv != stdout && std::fclose(csv) != 0) {
+    std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.moves.c_str());
+    return 1;
+  }
+  if (want_box && !RenderPng(o, box)) return 1;
+  FILE* out = csv == stdout ? stderr : stdout;
+  std::fprintf(out, "lines run %lld, moves %lld, rapids %lld, arcs %lld\n", lines, summary.moves,
+               summary.rapids, summary.arcs);
+  return 0;
+}
+
+}  // namespace vormak::batch

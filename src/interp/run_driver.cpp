@@ -1,0 +1,401 @@
+#include "interp/run_driver.h"
+
+#include <algorithm>
+#include <string>
+
+#include "interp/block_interpreter.h"
+#include "interp/motion_hooks.h"
+#include "interp/program_flow.h"
+#include "nctext/pane_services.h"
+#include "nctext/status_services.h"
+#include "settings/word_format.h"
+#include "workbench/workbench.h"
+
+namespace vormak {
+
+namespace {
+
+constexpr const char* kRunCaption = "Vormak";
+constexpr int kLinesKeptBelowCaret = 7;
+constexpr int kProgressLines = 256;  // lines between two repaint / input checks of a long run
+constexpr size_t kTargetLineLength = 90;
+constexpr size_t kInsertedLineLength = 80;
+constexpr size_t kValueLength = 20;
+
+bool Twin(const Workbench& bench) {
+  return bench.settings.twin_turrets;
+}
+
+int SourcePane(const Workbench& bench) {
+  return bench.interp.run.source_pane == 4 ? 4 : 1;
+}
+
+bool OnBreakpoint(const Workbench& bench, int line) {
+  for (int k = 1; k <= 5; ++k) {
+    if (PaneBookmarkLine(bench, bench.active_pane, k) == line) return true;
+    if (Twin(bench) && (PaneBookmarkLine(bench, 1, k) == line || PaneBookmarkLine(bench, 2, k) == line))
+      return true;
+  }
+  return false;
+}
+
+bool ProgramEnded(const InterpState& interp, bool twin) {
+  const auto ended = [](const TurretState& t) { return t.M(30) || t.M(2); };
+  return ended(interp.Turret(1)) || (twin && ended(interp.Turret(2)));
+}
+
+enum class LineOutcome { kGoOn, kEnd, kBreakpoint };
+
+// One line of the run; whether the loop goes on. `resumed`: the run's first line, which a
+// breakpoint that stopped the last run must let through.
+LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
+  InterpState& interp = bench.interp;
+  RunState& run = interp.run;
+  const MachineSettings& s = bench.settings;
+  const bool twin = Twin(bench);
+
+  // A breakpoint stops before its line; the run resumed from there passes it.
+  if (s.use[kUseStopBreakpoints] && run.current_line >= 2 && !resumed && !run.time_accounting &&
+      OnBreakpoint(bench, run.current_line)) {
+    bench.stop_requested = true;
+    return LineOutcome::kBreakpoint;
+  }
+  if (run.repeat_count < 1) run.repeat_count = 0;
+
+  const int pane = SourcePane(bench);
+  const std::string line = PaneLine(bench, pane, run.current_line);
+  const std::string line2 = twin ? PaneLine(bench, 2, run.current_line) : std::string();
+  run.last_line += InsertDueTimeReport(bench, line);
+  if (!line.empty() || !line2.empty()) {
+    run.turret = 1;
+    if (twin) {
+      InterpretLinePair(bench, line, line2);
+      DrawBothTurretTools(bench);
+    } else if (PreProcessScriptActive(bench)) {
+      RunPreProcessScript(bench, line);
+    } else {
+      InterpretLine(bench, line);
+    }
+    if (run.time_accounting) InsertBlockTime(bench, run.current_line);
+  }
+  ++run.lines_run;
+  if (run.line_limit > 0 && run.lines_run >= run.line_limit) bench.stop_requested = true;
+  if (run.on_progress && run.lines_run % kProgressLines == 0) run.on_progress();
+
+  if (ProgramEnded(interp, twin) && s.use[kUseSubprograms]) {
+    if (run.time_accounting) {
+      bench.stop_requested = true;
+    } else {
+      ResetProgram(bench);
+    }
+  }
+  if (mode == RunMode::kSingleLine && interp.Turret(1).M(30) && interp.flow.level >= 1) {
+    GoToLine(bench, pane, run.current_line);
+  }
+  if (EscapePending(bench) || RightButtonPending(bench)) bench.stop_requested = true;
+  if (bench.stop_requested) return LineOutcome::kEnd;
+
+  if (interp.flow.level == 0) --run.repeat_count;
+  const bool repeating = interp.flow.level == 0 && run.repeat_count >= 1;
+  if (!repeating) ++run.current_line;
+
+  // Past the text's end inside a subprogram: it never returns.
+  if (interp.flow.level >= 1 && run.current_line > run.line_count) {
+    bench.host().Information(kMissingM99, kRunCaption);
+    ResetSubprogramState(bench);
+    GoToLine(bench, pane, run.last_line);
+    return LineOutcome::kEnd;
+  }
+  TurretState& t = interp.Turret(1);
+  const bool stop_m0 = t.M(0) && s.use[kUseStopM00];
+  const bool stop_m1 = t.M(1) && s.use[kUseStopM01];
+  if (!run.time_accounting && (stop_m0 || stop_m1)) {
+    bench.stop_requested = true;
+    t.SetM(stop_m0 ? 0 : 1, false);
+    --run.current_line;
+    return LineOutcome::kEnd;
+  }
+  if (s.use[kUseStepSubs]) {
+    if (interp.flow.level >= 1) {
+      MarkPlotLine(bench, pane, run.current_line);
+      if (mode == RunMode::kSingleLine) return LineOutcome::kEnd;
+    } else if (mode == RunMode::kSingleLine && t.M(98)) {
+      return LineOutcome::kEnd;
+    }
+  }
+  if (interp.flow.level >= 1 || repeating || run.current_line <= run.last_line) {
+    return LineOutcome::kGoOn;
+  }
+  return LineOutcome::kEnd;
+}
+
+// Keeps seven lines below the caret in view when the pane shows at least fourteen.
+void KeepCaretInView(Workbench& bench, int caret) {
+  EditControl* pane = bench.Pane(1);
+  if (!pane) return;
+  const int visible = pane->VisibleLineCount();
+  if (visible < 2 * kLinesKeptBelowCaret) return;
+  const int top = pane->TopLine();
+  if (top + visible - 1 - caret >= kLinesKeptBelowCaret) return;
+  SetPaneTopLine(bench, 1, std::max(1, caret + kLinesKeptBelowCaret - visible + 1));
+  if (Twin(bench)) SetPaneTopLine(bench, 2, PaneTopLine(bench, 1));
+}
+
+void ShowRunEnd(Workbench& bench, RunMode mode, int first, int last) {
+  const int current = bench.interp.run.current_line;
+  switch (mode) {
+    case RunMode::kSingleLine:
+      MarkPlotLine(bench, 1, current);
+      if (Twin(bench)) MarkPlotLine(bench, 2, current);
+      KeepCaretInView(bench, current);
+      break;
+    case RunMode::kSelectedLines:
+      SelectLines(bench, bench.active_pane, first, last);
+      break;
+    case RunMode::kCaretToEnd:
+      MarkPlotLine(bench, 1, current);
+      break;
+  }
+}
+
+void ResetNc(Workbench& bench) {
+  ResetProgram(bench);
+  GoToLine(bench, bench.active_pane, 1);
+  if (Twin(bench)) {
+    GoToLine(bench, 1, 1);
+    GoToLine(bench, 2, 1);
+  }
+  const EditControl* pane = bench.Pane(1);
+  const long long size = pane ? pane->TextSize() : 0;
+  ShowPrompt(bench, std::to_string(size) + " Chars, " + std::to_string(PaneLineCount(bench, 1)) +
+                        " Lines");
+  LoadPreProcessScript(bench);
+}
+
+void StepUp(Workbench& bench) {
+  const int caret = CaretLine(bench, bench.active_pane);
+  MarkPlotLine(bench, 1, caret - 1);
+  if (Twin(bench)) MarkPlotLine(bench, 2, caret - 1);
+  FocusPane(bench, bench.active_pane);
+}
+
+void RecordToolpath(Workbench& bench) {
+  ResetRunState(bench);
+  MotionState& motion = bench.interp.motion;
+  bool& spindle = bench.interp.machine.spindle_on;
+  const bool spindle_was = spindle;
+  motion.record_toolpath = true;
+  spindle = true;
+  const EditControl* pane = bench.Pane(bench.active_pane);
+  const TextSelection sel = pane ? pane->GetSelection() : TextSelection{};
+  bench.stop_requested = false;
+  if (std::abs(sel.end.line - sel.start.line) < 1) {
+    RunLines(bench, RunMode::kCaretToEnd);
+  } else {
+    RunLines(bench, RunMode::kSelectedLines);
+  }
+  motion.record_toolpath = false;
+  spindle = spindle_was;
+}
+
+}  // namespace
+
+void RunLines(Workbench& bench, RunMode mode) {
+  RunState& run = bench.interp.run;
+  const int pane = SourcePane(bench);
+  int first = CaretLine(bench, bench.active_pane);
+  int last = first;
+  if (mode == RunMode::kSelectedLines) {
+    const EditControl* control = bench.Pane(bench.active_pane);
+    const TextSelection sel = control ? control->GetSelection() : TextSelection{};
+    first = std::min(sel.start.line, sel.end.line);
+    last = std::max(sel.start.line, sel.end.line);
+  } else if (mode == RunMode::kCaretToEnd) {
+    last = PaneLineCount(bench, pane);
+  }
+  first = std::max(first, 1);
+  run.current_line = first;
+  run.last_line = last;
+  run.line_count = PaneLineCount(bench, pane);
+  run.mode = static_cast<int>(mode);
+  run.running = true;
+
+  LineOutcome outcome = LineOutcome::kEnd;
+  if (!bench.stop_requested && run.current_line <= run.last_line) {
+    bool resumed = true;
+    do {
+      outcome = RunOneLine(bench, mode, resumed);
+      resumed = false;
+    } while (outcome == LineOutcome::kGoOn);
+  }
+  // A stopped run goes on after the line it stopped on; a breakpoint's line is still to run.
+  if (bench.stop_requested && outcome != LineOutcome::kBreakpoint) ++run.current_line;
+  run.running = false;
+  ShowRunEnd(bench, mode, first, run.last_line);
+  RefreshPlotStatus(bench);
+  if (run.on_progress) run.on_progress();
+}
+
+void StartRun(Workbench& bench, RunCommand command) {
+  RunState& run = bench.interp.run;
+  if (run.running) return;
+  run.lines_run = 0;
+  switch (command) {
+    case RunCommand::kPlotCurrentLine:
+      ShowPrompt(bench, "Plot Current Line");
+      bench.stop_requested = false;
+      RunLines(bench, RunMode::kSingleLine);
+      ClearPrompt(bench);
+      FocusPane(bench, bench.active_pane);
+      break;
+    case RunCommand::kRunAll:
+      ShowPrompt(bench, "Run All");
+      bench.stop_requested = false;
+      RunLines(bench, RunMode::kCaretToEnd);
+      break;
+    case RunCommand::kRunSelectedText:
+      ShowPrompt(bench, "Run Selected Text");
+      bench.stop_requested = false;
+      FocusPane(bench, bench.active_pane);
+      RunLines(bench, RunMode::kSelectedLines);
+      break;
+    case RunCommand::kPlotAuto:
+      ShowPrompt(bench, "Plot Auto");
+      bench.stop_requested = false;
+      while (!bench.stop_requested) {
+        RunLines(bench, RunMode::kSingleLine);
+        if (run.current_line >= PaneLineCount(bench, bench.active_pane)) break;
+      }
+      break;
+    case RunCommand::kStepUp:
+      StepUp(bench);
+      break;
+    case RunCommand::kResetNc:
+      ResetNc(bench);
+      break;
+    case RunCommand::kRecordToolpath:
+      RecordToolpath(bench);
+      break;
+  }
+}
+
+void ResetProgram(Workbench& bench) {
+  InterpState& interp = bench.interp;
+  for (TurretState& t : interp.turret) {
+    for (int m = 0; m <= 99; ++m) t.SetM(m, false);
+  }
+  interp.run.current_line = 1;
+
+  TurretState& t = interp.Current();
+  for (TurretRegister r : {kRegA, kRegB, kRegC, kRegPrevA, kRegPrevB, kRegPrevC}) t[r] = 0;
+  MachineState& m = interp.machine;
+  m.feed_per_rev = true;
+  m.spindle_on = false;
+  m.coolant_on = false;
+  m.trt_flag = false;
+  m.comp_nc_mode = false;
+  m.axis_swap = false;
+  for (int i = 0; i < 4; ++i) m.work_offsets[static_cast<size_t>(i)] = {};
+  m.common_offset = {};
+  m.work_offset_code = 54;
+
+  ResetSubprogramState(bench);
+
+  for (int g : {4, 10, 28, 50, 65, 80, 92}) t.SetG(g, false);
+  for (TurretRegister r : {kRegI, kRegJ, kRegK, kRegL}) t[r] = 0;
+
+  const auto& home = bench.settings.home_xyz;
+  Xyz& tool = interp.motion.tool_position[interp.run.turret == 2 ? 1 : 0];
+  if (bench.settings.system_type == SystemType::kLathe) {
+    tool = {home[2], home[0], 0};
+  } else {
+    tool = {home[0], home[1], home[2]};
+  }
+  ClearPrompt(bench);
+  bench.stop_requested = true;
+}
+
+void ResetRunState(Workbench& bench) {
+  ClearCommand(bench);
+  ClearPrompt(bench);
+  bench.cad.commands.End(bench.host());
+  bench.stop_requested = true;
+}
+
+void InstallRunDriver(Workbench& bench) {
+  bench.nctext.reset_run_state = [&bench] { ResetRunState(bench); };
+}
+
+std::string SetWordInLine(const std::string& line, char letter, const std::string& value) {
+  std::string out = line;
+  const size_t at = out.find(letter);
+  if (at == std::string::npos) {
+    out += letter;
+    out += value;
+  } else {
+    size_t end = at + 1;
+    while (end < out.size() && out[end] != ' ' && out[end] >= '!' && out[end] <= '9') ++end;
+    out.replace(at + 1, end - at - 1, value);
+  }
+  if (out.size() > kInsertedLineLength) out.resize(kInsertedLineLength);
+  return out;
+}
+
+void InsertCommandValue(Workbench& bench, InsertCommand command) {
+  const int pane = bench.active_pane;
+  const EditControl* control = bench.Pane(pane);
+  if (!control) return;
+  const TextSelection sel = control->GetSelection();
+  const int selection_start = std::min(sel.start.line, sel.end.line);
+  const int caret = sel.end.line;
+  const int target = caret == selection_start + 1 ? selection_start : caret;
+  std::string line = PaneLine(bench, pane, target);
+  if (line.size() > kTargetLineLength) line.resize(kTargetLineLength);
+
+  if (command == InsertCommand::kArc) {
+    const std::string& arc = bench.interp.motion.last_arc_block;
+    if (!arc.empty()) ReplacePaneLine(bench, pane, target, arc);
+    return;
+  }
+  const MachineSettings& s = bench.settings;
+  const bool mill = s.system_type == SystemType::kMill;
+  const Xyz& at = bench.interp.motion.tool_position[bench.interp.run.turret == 2 ? 1 : 0];
+  double x = at.x, y = at.y, z = at.z;
+  if (!mill) {
+    // Lathe and wire machine: X up the screen, Z across.
+    const double minus = s.lathe_minus ? -1 : 1;
+    x = at.y * minus;
+    z = at.x * minus;
+    if (s.system_type == SystemType::kLathe && !s.x_radius) x *= 2;
+  }
+  const auto value = [&](char letter, double v) {
+    std::string text = FormatAddressValue(bench.word_formats, letter, 1, v);
+    if (text.size() > kValueLength) text.resize(kValueLength);
+    return text;
+  };
+  const auto put = [&](char letter, double v) { line = SetWordInLine(line, letter, value(letter, v)); };
+  switch (command) {
+    case InsertCommand::kX:
+      put('X', x);
+      break;
+    case InsertCommand::kY:
+      if (mill) put('Y', y);
+      break;
+    case InsertCommand::kZ:
+      put('Z', z);
+      break;
+    case InsertCommand::kXY:
+      put('X', x);
+      if (mill) put('Y', y);
+      break;
+    case InsertCommand::kXZ:
+      put('X', x);
+      put('Z', z);
+      break;
+    case InsertCommand::kArc:
+      break;
+  }
+  ReplacePaneLine(bench, pane, target, line);
+}
+
+}  // namespace vormak

@@ -1,0 +1,45 @@
+#pragma once
+// The run driver: which editor lines are interpreted, in which order, and when a run stops.
+// The Plot toolbar, the Plot menu and scripts start it; it feeds the block interpreter line by
+// line, honours breakpoints and program stops, and keeps the executed line in view.
+
+#include <string>
+
+namespace vormak {
+
+class Workbench;
+
+inline constexpr const char* kMissingM99 = "Missing M99 for Return";
+
+enum class RunCommand {
+  kPlotCurrentLine,  // single step down
+  kRunAll,           // "Plot Run "
+  kRunSelectedText,  // "Plot Selected Text"
+  kPlotAuto,
+  kStepUp,  // the marked plot line one line up; nothing is interpreted
+  kResetNc,
+  kRecordToolpath,
+};
+
+enum class RunMode { kSingleLine = 1, kSelectedLines = 2, kCaretToEnd = 3 };
+
+enum class InsertCommand { kX, kY, kZ, kXY, kXZ, kArc };
+
+// Runs only start from idle: a command given while a run goes on is ignored.
+void StartRun(Workbench& bench, RunCommand command);
+void RunLines(Workbench& bench, RunMode mode);
+
+// The end-of-program state: M flags, machine state, subprograms, G tables, the tool at home.
+void ResetProgram(Workbench& bench);
+// Escape and the commands that take the mouse: panels cleared, the plot window's pick and
+// drawing modes ended, the run stopped.
+void ResetRunState(Workbench& bench);
+// Makes Escape reset the run state (called once per workbench by its host).
+void InstallRunDriver(Workbench& bench);
+
+// Writes the current tool position (or the last arc block) into the active pane.
+void InsertCommandValue(Workbench& bench, InsertCommand command);
+// The line with `letter`'s value set to `value` text: replaced after the letter, or appended.
+std::string SetWordInLine(const std::string& line, char letter, const std::string& value);
+
+}  // namespace vormak
