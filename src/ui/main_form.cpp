@@ -15,6 +15,7 @@
 #include "ui/find_replace_dialog.h"
 #include "ui/machines_dialog.h"
 #include "ui/nc_lexer.h"
+#include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "workbench/command_line.h"
@@ -40,6 +41,7 @@ TMainForm::TMainForm(QWidget* parent)
   BuildMenus();
   AcceptDroppedFiles();
   InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
+  new PlotRunActions(this, *bench_, paint_box_);
   // Every dialog lives as long as the window.
   configuration_ = new TConfiguration(*bench_, this);
   machines_dialog_ = new TMachines(*bench_, this);
