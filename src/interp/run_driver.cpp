@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "cad/element_table.h"
 #include "interp/block_interpreter.h"
 #include "interp/motion_hooks.h"
 #include "interp/program_flow.h"
@@ -181,6 +182,12 @@ void StepUp(Workbench& bench) {
 
 void RecordToolpath(Workbench& bench) {
   ResetRunState(bench);
+  // A new recording replaces the last one.
+  ElementTable& table = bench.cad.table;
+  for (int slot = 1; slot <= table.high_water; ++slot) {
+    const CadElement* e = table.At(slot);
+    if (e && e->state == ElementState::kToolpath) DiscardElement(table, slot);
+  }
   MotionState& motion = bench.interp.motion;
   bool& spindle = bench.interp.machine.spindle_on;
   const bool spindle_was = spindle;
