@@ -310,6 +310,10 @@ bool RenderPng(const PlotOptions&, const ViewBox&) {
 }  // namespace
 
 int RunPlot(const Args& args) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::printf("usage: vormak-batch %s\n", kPlotUsage);
+    return 0;
+  }
   const auto options = ParsePlotOptions(args);
   if (!options) return Usage();
   const PlotOptions& o = *options;

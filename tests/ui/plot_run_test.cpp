@@ -73,7 +73,7 @@ class PlotRunTest : public QObject {
 
   void AltDownStepsOneLineAtATime() {
     SciEditControl* pane = form_->LEdit1();
-    pane->SetText("G90 G00 X1\nX2\nX3\n");
+    pane->SetText("G90 G00 X1.\nX2.\nX3.\n");
     Action("ResetNc")->trigger();
     QAction* step = Action("PlotCurrentLine");
     QCOMPARE(step->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Down));
