@@ -5,6 +5,7 @@
 
 #include "cad/cad_session.h"
 #include "cad/element_edit.h"
+#include "interp/run_driver.h"
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 
@@ -25,9 +26,12 @@ void TMainForm::RecordToolpathClick() {
 }
 
 void TMainForm::RunRecordingToolpath(bool selected_text) {
-  // The run driver's Run All / Run Selected Text goes here; without it nothing is plotted and
-  // so nothing is recorded.
-  static_cast<void>(selected_text);
+  // The spindle counts as running while the path is recorded.
+  bool& spindle = bench_->interp.machine.spindle_on;
+  const bool spindle_was = spindle;
+  spindle = true;
+  StartRun(*bench_, selected_text ? RunCommand::kRunSelectedText : RunCommand::kRunAll);
+  spindle = spindle_was;
 }
 
 void TMainForm::SolidClick(bool on) {
