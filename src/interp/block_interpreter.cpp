@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "interp/canned_cycles.h"
 #include "interp/comment_codes.h"
 #include "interp/interp_state.h"
 #include "interp/later_hooks.h"
@@ -77,22 +78,6 @@ void CustomGCodeCall(Workbench& bench, TurretState& ts, std::string_view block) 
   }
 }
 
-Xyz Offsets(const Workbench& bench) {
-  const MachineState& ms = bench.interp.machine;
-  Xyz total;
-  if (bench.settings.use[kUseOffsets]) {
-    const int index = ms.work_offset_code - 54;
-    const Xyz work = index >= 0 && index < 6 ? ms.work_offsets[static_cast<size_t>(index)] : Xyz{};
-    total = {ms.common_offset.x + work.x, ms.common_offset.y + work.y, ms.common_offset.z + work.z};
-  }
-  if (bench.settings.use[kUseG92G50]) {
-    total.x += ms.coordinate_shift.x;
-    total.y += ms.coordinate_shift.y;
-    total.z += ms.coordinate_shift.z;
-  }
-  return total;
-}
-
 Xyz Plus(const Xyz& a, const Xyz& b) {
   return {a.x + b.x, a.y + b.y, a.z + b.z};
 }
@@ -113,19 +98,6 @@ void Move(Workbench& bench, int turret, const Xyz& start, const Xyz& end, double
   } else {
     ExecuteMove(bench, turret, start.x, start.y, start.z, end.x, end.y, end.z, feed);
   }
-}
-
-int CycleInForce(const TurretState& ts, int code_format) {
-  if (ts.G(73)) return 73;
-  for (int g = 81; g <= 87; ++g) {
-    if (ts.G(g)) return g;
-  }
-  if (code_format == 0) {
-    for (int g = 74; g <= 76; ++g) {
-      if (ts.G(g)) return g;
-    }
-  }
-  return 0;
 }
 
 void RunLineKind(Workbench& bench, LineKind kind, std::string_view text, std::string_view line,
@@ -169,6 +141,22 @@ void RunLineKind(Workbench& bench, LineKind kind, std::string_view text, std::st
 }
 
 }  // namespace
+
+Xyz ActiveOffsets(const Workbench& bench) {
+  const MachineState& ms = bench.interp.machine;
+  Xyz total;
+  if (bench.settings.use[kUseOffsets]) {
+    const int index = ms.work_offset_code - 54;
+    const Xyz work = index >= 0 && index < 6 ? ms.work_offsets[static_cast<size_t>(index)] : Xyz{};
+    total = {ms.common_offset.x + work.x, ms.common_offset.y + work.y, ms.common_offset.z + work.z};
+  }
+  if (bench.settings.use[kUseG92G50]) {
+    total.x += ms.coordinate_shift.x;
+    total.y += ms.coordinate_shift.y;
+    total.z += ms.coordinate_shift.z;
+  }
+  return total;
+}
 
 void InterpretLine(Workbench& bench, std::string_view line) {
   const MachineSettings& s = bench.settings;
@@ -230,7 +218,9 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
   ts[kRegPrevX] = ts[kRegX];
   ts[kRegPrevY] = ts[kRegY];
   if (!DrillingCycleInForce(ts)) ts[kRegPrevZ] = ts[kRegZ];
-  if (!ReadWords(bench, turret, block)) return;
+  const bool read = ReadWords(bench, turret, block);
+  WritePendingCycleApt(bench, turret);  // the drilling cycle's APT line, with this block's Z and R
+  if (!read) return;
   if (!s.twin_turrets) CustomGCodeCall(bench, ts, block);
   if (ts.G(4)) return;  // dwell
   if (ts.G(92)) {
@@ -241,7 +231,7 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
       return;
     }
   }
-  const Xyz offsets = Offsets(bench);
+  const Xyz offsets = ActiveOffsets(bench);
   const Xyz start = Plus({ts[kRegPrevX], ts[kRegPrevY], ts[kRegPrevZ]}, offsets);
   const Xyz end = Plus({ts[kRegX], ts[kRegY], ts[kRegZ]}, offsets);
   const double feed = ts[kRegF];
@@ -250,29 +240,29 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
     Move(bench, turret, start, end, feed);
     interp.motion.rotary_feed_move = false;
   }
-  if (const int cycle = CycleInForce(ts, s.code_format); cycle != 0) {
-    RunCannedCycle(bench, turret, start, end, ts[kRegR], cycle);
-    return;
-  }
+  // G74 and G75 leave the block's own move to start where their last pass retracted to.
+  Xyz from = start;
+  const bool drilling = DrillingCycleInForce(ts);
+  if (!RunCannedCycle(bench, turret, block, from, end)) return;
   const bool macro_call = ts.G(65) && s.use[kUseMacros];
   if ((ts.M(98) || macro_call) && ts[kRegP] > 0) {
     CallSubprogram(bench, turret, block);
     return;
   }
-  if (ts.M(99)) {
-    // In the Q-parameter dialect M99 calls the cycle G200 defined; it is no return.
-    if (s.code_format == 1) {
-      CallCycle200(bench, turret);
-    } else {
-      ReturnFromSubprogram(bench, turret);
-    }
+  // In the Q-parameter dialect M99 calls the cycle G200 defined; it is no return.
+  const bool cycle_call = ts.M(99) && s.code_format == 1;
+  if (ts.M(99) && !cycle_call) {
+    ReturnFromSubprogram(bench, turret);
     return;
   }
   const bool arc = ts.G(2) || ts.G(3);
   const bool axis_words =
       ms.word_x || ms.word_y || ms.word_z || ms.word_i || ms.word_j || ms.word_k;
-  if (end == start && (!arc || !axis_words)) return;
-  Move(bench, turret, start, end, feed);
+  const bool own_move = !drilling && !(end == from && (!arc || !axis_words));
+  if (own_move) Move(bench, turret, from, end, feed);
+  // A called cycle 200 drills once the tool is over the hole: after the calling block's own
+  // positioning move, or in a later block that does not move.
+  if (!own_move || cycle_call) RunPendingCycle200(bench, turret);
 }
 
 }  // namespace vormak

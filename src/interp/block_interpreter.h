@@ -8,6 +8,7 @@ namespace vormak {
 
 class Workbench;
 struct TurretState;
+struct Xyz;
 struct MachineSettings;
 
 inline constexpr const char* kBadGCode = "Bad G code in\r\n";
@@ -48,6 +49,10 @@ void AdvancePenColour(Workbench& bench);
 
 // X words are radii: the machine says so, or it is a mill.
 bool RadiusMode(const MachineSettings& settings);
+// The work offset, common offset and coordinate shift a block's points get, as the options
+// "Offsets" and "G92, G50" say.
+Xyz ActiveOffsets(const Workbench& bench);
+
 // One of G73, G81..G87 is set.
 bool DrillingCycleInForce(const TurretState& turret);
 

@@ -214,6 +214,24 @@ struct CompensationState {
   int lines_removed = 0;    // Comp NC: inside-arc blocks deleted from the text in this pass
 };
 
+// Cycle 200 of the Q-parameter dialect: levels and feeds from the last G200 block, shared by
+// both turrets and kept until the next G200.
+struct Cycle200Parameters {
+  double clearance_level = 0;   // Q203 + Q200: every plunge starts here
+  double depth_level = 0;       // Q203 + Q201: the hole bottom
+  double plunge_depth = 0;      // Q202: depth of each pass
+  double plunge_feed = 0;       // Q206
+  double dwell_top = 0;         // Q210, kept only
+  double second_clearance = 0;  // Q204 as written: every retract and the tool after the cycle
+  double surface = 0;           // Q203
+};
+
+struct CycleState {
+  Cycle200Parameters cycle200;
+  bool cycle200_called = false;    // M99 in that dialect; cleared when the hole is drilled
+  bool drill_apt_pending = false;  // a drilling G word was read: its APT line follows the words
+};
+
 struct InterpState {
   std::array<TurretState, 2> turret{};  // turret 1 at index 0
   MachineState machine;
@@ -221,6 +239,7 @@ struct InterpState {
   RunState run;
   MotionState motion;
   CompensationState comp;
+  CycleState cycles;
 
   TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
   const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }

@@ -4,9 +4,6 @@
 
 namespace vormak {
 
-void RunCannedCycle(Workbench&, int, const Xyz&, const Xyz&, double, int) {}
-void DefineCycle200(Workbench&, int, std::string_view) {}
-void CallCycle200(Workbench&, int) {}
 void LoadToolFromComment(Workbench&, std::string_view) {}
 void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteAptComment(Workbench&, std::string_view) {}

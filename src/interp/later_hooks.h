@@ -1,6 +1,6 @@
 #pragma once
-// Places where the backplotter hands work to pieces that are not built yet: canned cycles,
-// tool definitions, APT and Macro Out files, time accounting, tool-nose offsets and the
+// Places where the backplotter hands work to pieces that are not built yet: tool
+// definitions, APT and Macro Out files, time accounting, tool-nose offsets and the
 // animation speed. Each does nothing for now; the interpreter already classifies the lines and
 // calls them at the point where the work belongs, so filling one in needs no other change.
 
@@ -10,18 +10,6 @@ namespace vormak {
 
 class Workbench;
 struct Xyz;
-
-// A drilling cycle is in force (G73, G81..G87) or a lathe cycle G74/G75/G76 is set: the block
-// becomes the cycle's moves. `start` and `end` are the block's points with the offsets added
-// (mill order X, Y, Z); `r` is the R register (39); `cycle_g` the G number that is set.
-void RunCannedCycle(Workbench& bench, int turret, const Xyz& start, const Xyz& end, double r,
-                    int cycle_g);
-
-// G200 in the dialect with Q-parameter cycles: the cycle's parameters from "Q203=" (surface),
-// "Q200=", "Q201=", "Q206=", "Q202=", "Q210=", "Q204=" of `block`.
-void DefineCycle200(Workbench& bench, int turret, std::string_view block);
-// M99 in that dialect: the cycle defined by G200 is called at the current position.
-void CallCycle200(Workbench& bench, int turret);
 
 // "TL ": a tool from a drawing file for the current turret; `text` is the line after "TL".
 void LoadToolFromComment(Workbench& bench, std::string_view text);

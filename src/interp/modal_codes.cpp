@@ -5,6 +5,7 @@
 
 #include "cad/drawing_colours.h"
 #include "interp/block_interpreter.h"
+#include "interp/canned_cycles.h"
 #include "interp/interp_state.h"
 #include "interp/later_hooks.h"
 #include "interp/word_reader.h"
@@ -128,9 +129,11 @@ void ApplyG(Workbench& bench, int turret, int g, std::string_view after) {
       ts.SetG(g, true);
       ts.SetG(80, false);
       ms.cycle_active = true;
+      NoteDrillCycleApt(bench);
       return;
     case 80:
       CancelCycles(bench, turret);
+      WriteAptComment(bench, kCycleOffApt);
       return;
     case 90:
     case 91:
@@ -150,7 +153,7 @@ void ApplyG(Workbench& bench, int turret, int g, std::string_view after) {
       ms.feed_per_rev = true;
       return;
     case 200:
-      if (bench.settings.code_format == 1) DefineCycle200(bench, turret, after);
+      if (bench.settings.code_format == 1) DefineCycle200(bench, after);
       return;
     default:
       return;  // the flag only
@@ -200,8 +203,12 @@ void ApplyM(Workbench& bench, int turret, int m) {
       ms.spindle_on = true;
       ms.coolant_on = true;
       return;
+    case 99:
+      // In the Q-parameter dialect M99 calls the cycle G200 defined.
+      if (bench.settings.code_format == 1) MarkCycle200Call(bench);
+      return;
     default:
-      return;  // the flag only (M99 of the Q-parameter dialect is seen by InterpretBlock)
+      return;  // the flag only
   }
 }
 

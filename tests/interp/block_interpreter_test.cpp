@@ -143,7 +143,7 @@ TEST_F(Blocks, DrillingCyclesCancelAndKeepTheirZ) {
   EXPECT_DOUBLE_EQ(Reg(kRegR), 1);
   Lines({"X2."});
   EXPECT_DOUBLE_EQ(Reg(kRegPrevZ), 10);  // the cycle keeps its clearance Z
-  EXPECT_EQ(moves.size(), before);       // cycle blocks go to the cycle, not the executor
+  EXPECT_EQ(moves.size(), before + 8);   // each cycle block drills a hole in four legs
   Lines({"G80"});
   EXPECT_FALSE(T1().G(81));
   EXPECT_FALSE(bench.interp.machine.cycle_active);
