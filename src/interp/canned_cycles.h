@@ -15,7 +15,7 @@ inline constexpr const char* kBadQ202 = "Bad Number in Q202";
 inline constexpr const char* kCycleOffApt = "CYCLE/OFF";
 // More passes than this in one grooving or peck cycle means a step that cannot be meant (a
 // step of a millionth of the depth); the cycle stops stepping there and cuts the last pass.
-inline constexpr int kMaxCyclePasses = 100000;
+inline constexpr int kMaxCyclePasses = 10000;
 
 // The cycle step of a block: a drilling cycle in force (G73, G81..G87) drills the hole; on a
 // lathe G76 (standard dialect), G74 or G75 runs its passes. `start` and `end` are the block's

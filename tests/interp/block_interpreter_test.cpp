@@ -142,7 +142,7 @@ TEST_F(Blocks, DrillingCyclesCancelAndKeepTheirZ) {
   EXPECT_FALSE(T1().G(80));
   EXPECT_DOUBLE_EQ(Reg(kRegR), 1);
   Lines({"X2."});
-  EXPECT_DOUBLE_EQ(Reg(kRegPrevZ), 10);  // the cycle keeps its clearance Z
+  EXPECT_DOUBLE_EQ(Reg(kRegPrevZ), 1);   // the next hole starts from the R level
   EXPECT_EQ(moves.size(), before + 8);   // each cycle block drills a hole in four legs
   Lines({"G80"});
   EXPECT_FALSE(T1().G(81));
