@@ -354,7 +354,7 @@ TEST_F(Cycles, AProgramOfThreeHundredHoles) {
   program += "G80\nG0 Z25.\nM30\n";
   Load(program);
   bench.interp.motion.record_toolpath = true;
-  Run();
+  RunProgram();
   // The first move, the cycle block's own hole at (0, 0), 300 holes, and the final Z move.
   ASSERT_EQ(moves.size(), 1 + 4 * 301u + 1);
   for (int hole = 1; hole <= 300; ++hole) {
