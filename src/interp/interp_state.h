@@ -150,7 +150,6 @@ struct RunState {
   int turret = 1;        // the current turret
   int source_pane = 1;   // 1, or 4 while the contour dialog runs its own text
   bool running = false;
-  bool time_accounting = false;  // the Time dialog's run: breakpoints and program stops pass
   long long lines_run = 0;       // lines interpreted since the run command started
   long long line_limit = 0;      // a run stops after this many lines; 0 for no limit
   // Called every few hundred lines of a run so the window can repaint and stay responsive.
@@ -232,6 +231,23 @@ struct CycleState {
   bool drill_apt_pending = false;  // a drilling G word was read: its APT line follows the words
 };
 
+// Machining time of the run, in minutes, and the Time dialog's reports.
+struct TimeState {
+  // Time is counted only while this is on: the plot status window is open or the Time dialog's
+  // run is going. Breakpoints and M00/M01 stops pass and M30 only stops the run while it is on.
+  bool accounting = false;
+  double block_time = 0;       // the block being interpreted
+  double total_time = 0;       // since the last "Reset NC"
+  double total_at_report = 0;  // the total when the last time report was written
+  // What the Time dialog's run reports between the lines: 0 nothing, 489 asked for with no
+  // choice (matches nothing), 490 after every M06, 491 before every T word, 492 before every
+  // line holding `report_text`.
+  int report_mode = 0;
+  std::string report_text;
+  bool insert_every_line = false;  // each timed line gets its block time in front
+  bool infinite_speed_warned = false;  // a move of infinite speed was reported in this run
+};
+
 struct InterpState {
   std::array<TurretState, 2> turret{};  // turret 1 at index 0
   MachineState machine;
@@ -240,6 +256,7 @@ struct InterpState {
   MotionState motion;
   CompensationState comp;
   CycleState cycles;
+  TimeState time;
 
   TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
   const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }

@@ -56,7 +56,7 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
   const bool twin = Twin(bench);
 
   // A breakpoint stops before its line; the run resumed from there passes it.
-  if (s.use[kUseStopBreakpoints] && run.current_line >= 2 && !resumed && !run.time_accounting &&
+  if (s.use[kUseStopBreakpoints] && run.current_line >= 2 && !resumed && !interp.time.accounting &&
       OnBreakpoint(bench, run.current_line)) {
     bench.stop_requested = true;
     return LineOutcome::kBreakpoint;
@@ -77,14 +77,14 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
     } else {
       InterpretLine(bench, line);
     }
-    if (run.time_accounting) InsertBlockTime(bench, run.current_line);
+    if (interp.time.accounting) InsertBlockTime(bench, run.current_line);
   }
   ++run.lines_run;
   if (run.line_limit > 0 && run.lines_run >= run.line_limit) bench.stop_requested = true;
   if (run.on_progress && run.lines_run % kProgressLines == 0) run.on_progress();
 
   if (ProgramEnded(interp, twin) && s.use[kUseSubprograms]) {
-    if (run.time_accounting) {
+    if (interp.time.accounting) {
       bench.stop_requested = true;
     } else {
       ResetProgram(bench);
@@ -110,7 +110,7 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
   TurretState& t = interp.Turret(1);
   const bool stop_m0 = t.M(0) && s.use[kUseStopM00];
   const bool stop_m1 = t.M(1) && s.use[kUseStopM01];
-  if (!run.time_accounting && (stop_m0 || stop_m1)) {
+  if (!interp.time.accounting && (stop_m0 || stop_m1)) {
     bench.stop_requested = true;
     t.SetM(stop_m0 ? 0 : 1, false);
     --run.current_line;
