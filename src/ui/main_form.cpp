@@ -38,10 +38,11 @@ TMainForm::TMainForm(QWidget* parent)
   host_.SetMainWindow(this);
   BuildPanes();
   BuildStatusBar();
+  // The run commands come first: the View menu lists their toolbars.
+  plot_run_ = new PlotRunActions(this, *bench_, paint_box_);
   BuildMenus();
   AcceptDroppedFiles();
   InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
-  new PlotRunActions(this, *bench_, paint_box_);
   // Every dialog lives as long as the window.
   configuration_ = new TConfiguration(*bench_, this);
   machines_dialog_ = new TMachines(*bench_, this);

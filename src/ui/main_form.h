@@ -22,6 +22,7 @@ class QSplitter;
 
 namespace vormak {
 
+class PlotRunActions;
 class PlotWidget;
 class SciEditControl;
 class TConfiguration;
@@ -46,6 +47,7 @@ class TMainForm : public QMainWindow {
   PlotWidget* PaintBox1() const { return paint_box_; }
   const ViewActions& view_actions() const { return view_actions_; }
   const CadToolbars& cad_toolbars() const { return cad_toolbars_; }
+  PlotRunActions* plot_run_actions() const { return plot_run_; }
   QAction* SolidAction() const { return solid_action_; }
   TConfiguration* Configuration() const { return configuration_; }
   TMachines* Machines() const { return machines_dialog_; }
@@ -129,6 +131,7 @@ class TMainForm : public QMainWindow {
   PlotWidget* paint_box_ = nullptr;
   ViewActions view_actions_;
   CadToolbars cad_toolbars_;
+  PlotRunActions* plot_run_ = nullptr;
   QAction* solid_action_ = nullptr;
   TConfiguration* configuration_ = nullptr;
   TMachines* machines_dialog_ = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/main_form.h"
+#include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/punch_dialog.h"
 #include "ui/sci_edit_control.h"
@@ -143,8 +144,9 @@ void TMainForm::BuildViewMenu() {
   FillViewMenu(menu, view_actions_, MakeLayersAction(menu, CadTargetOf(this)), solid_action_,
                MakeResetViewAction(menu, CadTargetOf(this)), Item(menu, "&Animation", Qt::Key_F8));
   QMenu* toolbars = menu->addMenu("&Toolbars");
-  for (QToolBar* bar : {view_actions_.view_bar, view_actions_.zoom_bar, view_actions_.screen_bar,
-                        cad_toolbars_.cad_bar, cad_toolbars_.pick_bar}) {
+  for (QToolBar* bar : {plot_run_->plot_bar, plot_run_->insert_bar, view_actions_.view_bar,
+                        view_actions_.zoom_bar, view_actions_.screen_bar, cad_toolbars_.cad_bar,
+                        cad_toolbars_.pick_bar}) {
     toolbars->addAction(bar->toggleViewAction());
   }
 }

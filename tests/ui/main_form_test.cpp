@@ -29,6 +29,7 @@
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_pages.h"
 #include "ui/main_form.h"
+#include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 
@@ -306,6 +307,17 @@ class MainFormTest : public QObject {
     QVERIFY(bench.interp.motion.solid_view && solid->isChecked());
     solid->trigger();
     QVERIFY(!bench.interp.motion.solid_view && !solid->isChecked());
+
+    // View > Toolbars has one check item per toolbar; unchecking hides the bar.
+    for (const char* caption : {"Plot", "Insert", "View", "Zoom", "Screen", "Cad", "Pick"}) {
+      QAction* item = MenuItem(form_->menuBar(), {"&View", "&Toolbars", caption});
+      QVERIFY2(item && item->isCheckable() && item->isChecked(), caption);
+    }
+    QToolBar* plot_bar = form_->plot_run_actions()->plot_bar;
+    MenuItem(form_->menuBar(), {"&View", "&Toolbars", "Plot"})->trigger();
+    QVERIFY(!plot_bar->isVisible());
+    MenuItem(form_->menuBar(), {"&View", "&Toolbars", "Plot"})->trigger();
+    QVERIFY(plot_bar->isVisible());
   }
 
   void PlotWindowPicksReachTheCadCommand() {
