@@ -3,12 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "quiet_host.h"
-
 #include <cmath>
 
 #include "cad/element_draw.h"
 #include "cad/element_pick.h"
+#include "nctext/quiet_host.h"
 #include "plot/plot_window.h"
 #include "workbench/workbench.h"
 

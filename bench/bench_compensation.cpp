@@ -1,8 +1,6 @@
 // Plotting a 100,000-block contour with and without cutter compensation, and Comp NC over it.
 #include <benchmark/benchmark.h>
 
-#include "quiet_host.h"
-
 #include <cstdio>
 #include <string>
 
@@ -11,6 +9,7 @@
 #include "interp/compensation_geometry.h"
 #include "nctext/edit_control.h"
 #include "nctext/pane_services.h"
+#include "nctext/quiet_host.h"
 #include "settings/word_format.h"
 #include "workbench/workbench.h"
 

@@ -16,31 +16,17 @@
 #include "dnc/punch.h"
 #include "dnc/tape_reader.h"
 #include "nctext/edit_control.h"
-#include "nctext/host.h"
+#include "nctext/quiet_host.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
 namespace {
 
-class QuietHost : public Host {
+// Titles and headers carry the date and time: fixed, so every run punches the same bytes.
+class DatedHost : public QuietHost {
  public:
-  Answer Warning(const std::string&, const std::string&) override { return Answer::kOk; }
-  void Information(const std::string&, const std::string&) override {}
-  Answer Question(const std::string&, const std::string&, bool) override { return Answer::kNo; }
-  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return {}; }
-  void SetCommandPanel(const std::string&) override {}
-  void SetPromptPanel(const std::string&) override {}
-  void Beep() override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  bool EscapePending() override { return false; }
-  bool RightButtonPending() override { return false; }
   std::string DateText() override { return "12/09/26"; }
   std::string TimeText() override { return "10:30"; }
-  long long TickMilliseconds() override { return 0; }
-  bool StartProgram(const std::string&) override { return false; }
-  void OpenHelp(const std::string&, const std::string&) override {}
 };
 
 class NullObserver : public TransferObserver {
@@ -90,7 +76,7 @@ void Open(TComm& port, Pty& pty) {
 }
 
 std::string Punched(const std::string& program, TapeCode code, size_t* bytes) {
-  QuietHost host;
+  DatedHost host;
   Workbench bench(host);
   bench.Pane(1)->SetText(program);
   Pty pty;
@@ -139,7 +125,7 @@ void BM_Read(benchmark::State& state) {
   for (const char c : program) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
   const double cpu_start = CpuSeconds();
   for (auto _ : state) {
-    QuietHost host;
+    DatedHost host;
     Workbench bench(host);
     bench.Pane(1)->SetText("");
     Pty pty;

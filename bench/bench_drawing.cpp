@@ -1,7 +1,6 @@
 // Reading and writing a full drawing of 2000 elements in every drawing format.
 #include <benchmark/benchmark.h>
 
-#include "quiet_host.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +8,7 @@
 
 #include "cad/drawing_files.h"
 #include "cad/element_table.h"
+#include "nctext/quiet_host.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -9,7 +9,7 @@
 #include "interp/interp_state.h"
 #include "nc_workload.h"
 #include "nctext/pane_services.h"
-#include "quiet_host.h"
+#include "nctext/quiet_host.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -10,7 +10,7 @@
 #include "nc_workload.h"
 #include "ncfiles/nc_files.h"
 #include "nctext/edit_control.h"
-#include "quiet_host.h"
+#include "nctext/quiet_host.h"
 #include "utilities/syntax_check.h"
 #include "workbench/workbench.h"
 

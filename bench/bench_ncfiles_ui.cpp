@@ -3,13 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdio>
 #include <string>
 
 #include "nc_workload.h"
 #include "ncfiles/nc_files.h"
-#include "quiet_host.h"
+#include "nctext/quiet_host.h"
 #include "ui/sci_edit_control.h"
 #include "utilities/syntax_check.h"
 #include "workbench/workbench.h"
@@ -65,13 +64,3 @@ BENCHMARK(BM_PaneCheckSyntax)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 }  // namespace
 }  // namespace vormak::bench
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -3,14 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "quiet_host.h"
-
-#include <QApplication>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "cad/element_table.h"
+#include "nctext/quiet_host.h"
 #include "plot/draw_primitives.h"
 #include "plot/plot_window.h"
 #include "ui/plot_widget.h"
@@ -126,13 +124,3 @@ BENCHMARK(BM_WidgetPanStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vormak::bench
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,14 +2,13 @@
 // million-line program.
 #include <benchmark/benchmark.h>
 
-#include "quiet_host.h"
-
 #include <string>
 #include <vector>
 
 #include "interp/expression.h"
 #include "nctext/block_words.h"
 #include "nctext/nc_colouring.h"
+#include "nctext/quiet_host.h"
 #include "settings/word_format.h"
 #include "workbench/workbench.h"
 

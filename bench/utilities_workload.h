@@ -10,7 +10,7 @@
 
 #include "nc_workload.h"
 #include "nctext/order_blocks.h"
-#include "quiet_host.h"
+#include "nctext/quiet_host.h"
 #include "settings/word_format.h"
 #include "utilities/renumber.h"
 #include "utilities/word_transforms.h"

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "nctext/host.h"
+#include "nctext/quiet_host.h"
 
 namespace vormak {
 
-class FuzzHost : public Host {
+class FuzzHost : public QuietHost {
  public:
   Answer warning_answer = Answer::kOk;
   int messages = 0;
@@ -19,21 +19,6 @@ class FuzzHost : public Host {
     return warning_answer;
   }
   void Information(const std::string&, const std::string&) override { ++messages; }
-  Answer Question(const std::string&, const std::string&, bool) override { return Answer::kNo; }
-  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return {}; }
-  void SetCommandPanel(const std::string&) override {}
-  void SetPromptPanel(const std::string&) override {}
-  void Beep() override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  bool EscapePending() override { return false; }
-  bool RightButtonPending() override { return false; }
-  std::string DateText() override { return {}; }
-  std::string TimeText() override { return {}; }
-  long long TickMilliseconds() override { return 0; }
-  bool StartProgram(const std::string&) override { return false; }
-  void OpenHelp(const std::string&, const std::string&) override {}
 };
 
 // Takes one byte off the front of the input (0 when it is empty).

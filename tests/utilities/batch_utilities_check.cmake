@@ -6,21 +6,12 @@ set(mill --machine ${MACHINES}/mill.ini)
 set(lathe --machine ${MACHINES}/lathe.ini)
 set(failures "")
 
+include(${CMAKE_CURRENT_LIST_DIR}/../support/batch_expect.cmake)
+
 # check(NAME INPUT ARGS...): the result of `vormak-batch ARGS... INPUT` must be NAME.expected.
-function(check name input)
-  set(out "${WORK_DIR}/batch_${name}.out")
-  execute_process(COMMAND "${BATCH}" ${ARGN} "${DATA}/${input}" -o "${out}"
-                  RESULT_VARIABLE rc ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    set(failures "${failures}\n${name}: exit ${rc}: ${err}" PARENT_SCOPE)
-    return()
-  endif()
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${out}" "${DATA}/${name}.expected"
-                  RESULT_VARIABLE differ)
-  if(differ)
-    set(failures "${failures}\n${name}: ${out} differs from ${name}.expected" PARENT_SCOPE)
-  endif()
-endfunction()
+macro(check name input)
+  expect_batch_output(${name} ${ARGN} "${DATA}/${input}")
+endmacro()
 
 check(renumber_mill mill_crlf.nc renumber ${mill})
 check(renumber_lines lathe_lf.nc renumber --start 100 --increment 10 --lines 2-5 ${lathe})
@@ -51,16 +42,8 @@ execute_process(COMMAND "${BATCH}" switch-axis --x Y "${DATA}/mill_crlf.nc"
 if(NOT rc EQUAL 2 OR NOT err MATCHES "Duplicate Address Choices Not Allowed")
   set(failures "${failures}\nduplicate axes: exit ${rc}, '${err}'")
 endif()
-execute_process(COMMAND "${BATCH}" renumber --lines 5-2 "${DATA}/mill_crlf.nc"
-                RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
-if(NOT rc EQUAL 2)
-  set(failures "${failures}\nbad line range: exit ${rc}")
-endif()
-execute_process(COMMAND "${BATCH}" scale --addresses X --factor 2 "${DATA}/no_such.nc"
-                RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
-if(NOT rc EQUAL 1)
-  set(failures "${failures}\nmissing file: exit ${rc}")
-endif()
+expect_batch_exit("bad line range" 2 renumber --lines 5-2 "${DATA}/mill_crlf.nc")
+expect_batch_exit("missing file" 1 scale --addresses X --factor 2 "${DATA}/no_such.nc")
 
 if(failures)
   message(FATAL_ERROR "${failures}")

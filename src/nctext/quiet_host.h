@@ -1,5 +1,6 @@
 #pragma once
-// A host that answers every question with the default and shows nothing, for benchmarks.
+// A host that answers every question with its default and shows nothing: for benchmarks and
+// fuzzing, where nobody sits at the screen.
 
 #include <optional>
 #include <string>
