@@ -21,7 +21,7 @@ cat >"$work/while.nc" <<'NC'
 G90 G17 G00 X0 Y0 Z0 M03 M08
 #1=0
 WHILE [#1 LT 200000] DO1
-G01 X[#1 MOD 100] Y[#1 MOD 37] F100.
+G01 X[#1*0.001] Y[SIN[#1]*10.] F100.
 #1=#1+1
 END1
 M30

@@ -64,7 +64,7 @@ void CustomGCodeCall(Workbench& bench, TurretState& ts, std::string_view block) 
   for (const MacroCallRow& row : bench.settings.macros) any = any || row.name == "G";
   if (!any) return;
   std::string_view rest = block;
-  for (size_t at = rest.find('G'); at != std::string_view::npos; at = rest.find('G')) {
+  for (size_t at = FindWordLetter(rest, 'G'); at != std::string_view::npos; at = FindWordLetter(rest, 'G')) {
     const double g = LetterValueAt(bench, rest, at, false);
     rest = rest.substr(at + 1);
     if (g <= 99) continue;

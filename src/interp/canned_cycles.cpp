@@ -9,6 +9,7 @@
 #include "interp/interp_state.h"
 #include "interp/later_hooks.h"
 #include "interp/motion.h"
+#include "interp/word_reader.h"
 #include "nctext/block_words.h"
 #include "nctext/status_services.h"
 #include "settings/number_text.h"
@@ -127,7 +128,7 @@ void Threading(Workbench& bench, int turret, std::string_view block) {
   const double zp = ts[kRegPrevZ], xp = ts[kRegPrevX];
   const double z = ts[kRegZ], x = ts[kRegX];
   const double i = ts[kRegI], k = ts[kRegK];
-  const double d = block.find('D') != std::string_view::npos ? ts[kRegD] : 0;
+  const double d = FindWordLetter(block, 'D') != std::string_view::npos ? ts[kRegD] : 0;
   const SavedMotion saved(ts);
   if (ts[kRegF] > 0) ts[kRegF] = 0.001;
   const double f = ts[kRegF];

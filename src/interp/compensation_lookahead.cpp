@@ -57,11 +57,11 @@ LineUse Classify(Workbench& bench, std::string_view line, std::string& block) {
 
 // A call, a return or the end of the program ends the path the look-ahead can follow.
 bool ChangesFlow(Workbench& bench, std::string_view block) {
-  for (size_t at = block.find('M'); at != std::string_view::npos; at = block.find('M', at + 1)) {
+  for (size_t at = FindWordLetter(block, 'M'); at != std::string_view::npos; at = FindWordLetter(block, 'M', at + 1)) {
     const double m = LetterValueAt(bench, block, at, false);
     if (m == 98 || m == 99 || m == 30 || m == 2) return true;
   }
-  for (size_t at = block.find('G'); at != std::string_view::npos; at = block.find('G', at + 1)) {
+  for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos; at = FindWordLetter(block, 'G', at + 1)) {
     if (LetterValueAt(bench, block, at, false) == 65) return true;
   }
   return false;
@@ -77,7 +77,7 @@ void ReadMotionWords(Workbench& bench, TurretState& ts, std::string_view block) 
   if (!DrillingCycleInForce(ts)) ts[kRegPrevZ] = ts[kRegZ];
   ts[kRegI] = ts[kRegJ] = ts[kRegK] = 0;
   ts.SetG(28, false);
-  for (size_t at = block.find('G'); at != std::string_view::npos; at = block.find('G', at + 1)) {
+  for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos; at = FindWordLetter(block, 'G', at + 1)) {
     const double value = LetterValueAt(bench, block, at, false);
     const int g = static_cast<int>(value);
     if (g != value) continue;

@@ -28,7 +28,8 @@ void ForEachCode(Workbench& bench, char letter, int max, const char* bad, std::s
   const bool was_stopped = bench.stop_requested;
   std::string_view rest = block;
   bool first = true;
-  for (size_t at = rest.find(letter); at != std::string_view::npos; at = rest.find(letter)) {
+  for (size_t at = FindWordLetter(rest, letter); at != std::string_view::npos;
+       at = FindWordLetter(rest, letter)) {
     const double value = LetterValueAt(bench, rest, at, false);
     if (!was_stopped && bench.stop_requested) return;
     if (!(value >= 0 && value <= max)) {
@@ -236,7 +237,7 @@ bool DrillingCycleInForce(const TurretState& ts) {
 double MotionGCode(Workbench& bench, int turret, std::string_view block) {
   double code = bench.interp.Turret(turret)[kRegMotion];
   std::string_view rest = block;
-  for (size_t at = rest.find('G'); at != std::string_view::npos; at = rest.find('G')) {
+  for (size_t at = FindWordLetter(rest, 'G'); at != std::string_view::npos; at = FindWordLetter(rest, 'G')) {
     const double value = LetterValueAt(bench, rest, at, false);
     if (IsMotionCode(value)) code = value;
     rest = rest.substr(at + 1);

@@ -52,11 +52,37 @@ std::string_view PlainNumberAfter(std::string_view block, size_t at,
   return {buffer, n};
 }
 
+// AddressValue of the word at `at`. AddressValue reads the letter's first occurrence; one
+// inside an earlier bracket expression is not this word, so the text starts at the word then.
+double FullAddressValue(Workbench& bench, std::string_view block, size_t at, bool implied) {
+  const std::string_view from = block.find(block[at]) == at ? block : block.substr(at);
+  return AddressValue(bench, std::string_view(&block[at], 1), from, implied);
+}
+
 }  // namespace
+
+size_t FindWordLetter(std::string_view block, char letter, size_t from) {
+  int depth = 0;
+  for (size_t i = from; i < block.size(); ++i) {
+    const char c = block[i];
+    if (c == '[') {
+      ++depth;
+    } else if (c == ']') {
+      if (depth > 0) --depth;
+    } else if (c == letter && depth == 0) {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
 
 WordReader::WordReader(std::string_view block) : block_(block) {
   first_.fill(std::string_view::npos);
+  int depth = 0;
   for (size_t i = 0; i < block.size(); ++i) {
+    if (block[i] == '[') ++depth;
+    if (block[i] == ']' && depth > 0) --depth;
+    if (depth > 0) continue;
     const int slot = Slot(block[i]);
     if (slot >= 0 && first_[static_cast<size_t>(slot)] == std::string_view::npos) {
       first_[static_cast<size_t>(slot)] = i;
@@ -76,7 +102,7 @@ double WordReader::Value(Workbench& bench, char address, bool implied) const {
 }
 
 double LetterValue(Workbench& bench, char address, std::string_view block, bool implied) {
-  const size_t at = block.find(address);
+  const size_t at = FindWordLetter(block, address);
   if (at == std::string_view::npos) return 0;
   return LetterValueAt(bench, block, at, implied);
 }
@@ -85,7 +111,7 @@ double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool i
   const char letter = block[at];
   char buffer[kQuickNumberLength];
   const std::string_view text = PlainNumberAfter(block, at, buffer);
-  if (text.empty()) return AddressValue(bench, std::string_view(&block[at], 1), block, implied);
+  if (text.empty()) return FullAddressValue(bench, block, at, implied);
   double value = 0;
   const char* first = text.data();
   const char* last = first + text.size();
@@ -94,7 +120,7 @@ double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool i
   if (negative) ++first;
   const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
   if (result.ec != std::errc() || result.ptr != last) {
-    return AddressValue(bench, std::string_view(&block[at], 1), block, implied);
+    return FullAddressValue(bench, block, at, implied);
   }
   if (negative) value = -value;
   if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string_view::npos) {

@@ -1,6 +1,6 @@
 #pragma once
-// Word values of one block read in a single pass: where each address letter first stands,
-// and its value. Plain numbers are read directly; anything else (brackets, operators, a bad
+// Word values of one block read in a single pass: where each address letter first stands
+// outside bracket expressions, and its value. Plain numbers are read directly; anything else (brackets, operators, a bad
 // value) goes through AddressValue, so the results are exactly AddressValue's.
 
 #include <array>
@@ -25,6 +25,10 @@ class WordReader {
   std::string_view block_;
   std::array<size_t, 27> first_;
 };
+
+// Where `letter` first stands as a word from `from` on: letters inside a bracket expression
+// ("X[#1 MOD 100]", "Y[SIN[30]]") belong to the expression, not to M, S or I words.
+size_t FindWordLetter(std::string_view block, char letter, size_t from = 0);
 
 // AddressValue of a one-character address, taking the quick road for plain numbers.
 double LetterValue(Workbench& bench, char address, std::string_view block, bool implied);

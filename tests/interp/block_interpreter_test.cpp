@@ -117,6 +117,27 @@ TEST_F(Blocks, SpindleAndCoolantFollowTheMCodes) {
   EXPECT_FALSE(T1().M(0));
 }
 
+// The letters of SIN, COS, ROUND, TRUNC, ABS inside a bracket expression are not S, I, C, R, T
+// or A words: they must neither change the spindle speed, call a tool or an arc radius, nor
+// show "Bad Character in Value".
+TEST_F(Blocks, LettersInsideBracketExpressionsAreNotWords) {
+  Lines({"S1000 M3 M8", "G01 X[TRUNC[2.7]] Y[SIN[30.]*10.] Z[COS[60.]] F[ROUND[99.6]] M08"});
+  EXPECT_TRUE(host.Texts().empty()) << host.Texts().front();
+  EXPECT_TRUE(T1().M(8));
+  EXPECT_DOUBLE_EQ(T1()[kRegS], 1000);
+  EXPECT_DOUBLE_EQ(T1()[kRegX], 2);
+  EXPECT_NEAR(T1()[kRegY], 5, 1e-9);
+  EXPECT_NEAR(T1()[kRegZ], 0.5, 1e-9);
+  EXPECT_DOUBLE_EQ(T1()[kRegF], 100);
+  for (TurretRegister r : {kRegT, kRegC, kRegA, kRegI, kRegR, kRegArcRadius}) {
+    EXPECT_DOUBLE_EQ(T1()[r], 0) << r;
+  }
+  // A word after an expression holding its letter is still read.
+  Lines({"G01 X[ABS[-3.]] S[SQRT[4.]*100.]"});
+  EXPECT_DOUBLE_EQ(T1()[kRegX], 3);
+  EXPECT_DOUBLE_EQ(T1()[kRegS], 200);
+}
+
 TEST_F(Blocks, FeedWithoutSpindleOrCoolantWarnsAndCancelStops) {
   bench.settings.use.Set(kUseWarnNoSpindle, true);
   bench.settings.use.Set(kUseWarnNoCoolant, true);
@@ -374,6 +395,9 @@ TEST(WordReader, AgreesWithAddressValue) {
           << block;
     }
   }
+  EXPECT_EQ(WordReader("X[SIN[3]]S5").FirstAt('S'), 9u);
+  EXPECT_FALSE(WordReader("Y[SIN[[2]]]").Has('S'));
+  EXPECT_EQ(FindWordLetter("G1X[2]G2", 'G', 1), 6u);
 }
 
 }  // namespace
