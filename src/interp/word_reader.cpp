@@ -62,8 +62,11 @@ double FullAddressValue(Workbench& bench, std::string_view block, size_t at, boo
 }  // namespace
 
 size_t FindWordLetter(std::string_view block, char letter, size_t from) {
+  const size_t at = block.find(letter, from);
+  const size_t open = block.find('[', from);
+  if (at == std::string_view::npos || open == std::string_view::npos || at < open) return at;
   int depth = 0;
-  for (size_t i = from; i < block.size(); ++i) {
+  for (size_t i = open; i < block.size(); ++i) {
     const char c = block[i];
     if (c == '[') {
       ++depth;
@@ -78,11 +81,14 @@ size_t FindWordLetter(std::string_view block, char letter, size_t from) {
 
 WordReader::WordReader(std::string_view block) : block_(block) {
   first_.fill(std::string_view::npos);
+  const bool expressions = block.find('[') != std::string_view::npos;
   int depth = 0;
   for (size_t i = 0; i < block.size(); ++i) {
-    if (block[i] == '[') ++depth;
-    if (block[i] == ']' && depth > 0) --depth;
-    if (depth > 0) continue;
+    if (expressions) {
+      if (block[i] == '[') ++depth;
+      if (block[i] == ']' && depth > 0) --depth;
+      if (depth > 0) continue;
+    }
     const int slot = Slot(block[i]);
     if (slot >= 0 && first_[static_cast<size_t>(slot)] == std::string_view::npos) {
       first_[static_cast<size_t>(slot)] = i;
