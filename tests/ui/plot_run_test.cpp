@@ -87,17 +87,24 @@ class PlotRunTest : public QObject {
     QCOMPARE(std::min(sel.start.line, sel.end.line), 1);
   }
 
-  void EscapeStopsAnEndlessLoop() {
-    form_->bench().settings.use.Set(kUseMacros, true);
-    form_->LEdit1()->SetText("N1 G91 G01 X.01 F10.\nGOTO 1\n");
-    Action("ResetNc")->trigger();
-    QTimer::singleShot(200, this, [this] {
-      QTest::keyClick(form_->LEdit1(), Qt::Key_Escape);
-    });
-    Action("PlotRun")->trigger();
-    QVERIFY(form_->bench().stop_requested);
-    QVERIFY(form_->bench().interp.run.lines_run > 10);
-    QVERIFY(!form_->bench().interp.run.running);
+  // An endless GOTO loop stops at Escape, and at a right-button release on the plot window.
+  void EscapeOrRightButtonStopsAnEndlessLoop() {
+    for (bool escape : {true, false}) {
+      form_->bench().settings.use.Set(kUseMacros, true);
+      form_->LEdit1()->SetText("N1 G91 G01 X.01 F10.\nGOTO 1\n");
+      Action("ResetNc")->trigger();
+      QTimer::singleShot(200, this, [this, escape] {
+        if (escape) {
+          QTest::keyClick(form_->LEdit1(), Qt::Key_Escape);
+        } else {
+          QTest::mouseRelease(form_->PaintBox1(), Qt::RightButton, {}, QPoint(50, 50));
+        }
+      });
+      Action("PlotRun")->trigger();
+      QVERIFY(form_->bench().stop_requested);
+      QVERIFY(form_->bench().interp.run.lines_run > 10);
+      QVERIFY(!form_->bench().interp.run.running);
+    }
   }
 };
 
