@@ -27,23 +27,28 @@ bool TakesImpliedDecimal(char letter) {
 }
 
 // The value characters after the address with the blanks left out, when they form a plain
-// number: an optional "-", digits and at most one ".". Empty otherwise.
+// number: an optional "-" or "+", digits and at most one ".". Empty otherwise.
 std::string_view PlainNumberAfter(std::string_view block, size_t at,
                                   char (&buffer)[kQuickNumberLength]) {
   size_t n = 0;
   bool digit = false;
   bool point = false;
+  bool plus = false;  // X+1.25 reads as X1.25
   for (size_t i = at + 1; i < block.size(); ++i) {
     const char c = block[i];
     if (c == ' ') continue;
     if (c == '[') return {};
     if (!IsValueRunChar(c)) break;
     if (n == kQuickNumberLength) return {};
+    if (c == '+' && n == 0 && !plus) {
+      plus = true;
+      continue;
+    }
     if (c >= '0' && c <= '9') {
       digit = true;
     } else if (c == '.' && !point) {
       point = true;
-    } else if (!(c == '-' && n == 0)) {
+    } else if (!(c == '-' && n == 0 && !plus)) {
       return {};
     }
     buffer[n++] = c;

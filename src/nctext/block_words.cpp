@@ -99,7 +99,13 @@ double AddressValue(Workbench& bench, std::string_view address, std::string_view
       CountChar('(', text) != CountChar(')', text)) {
     bench.host().Information(kMismatchedBrackets, kWarningCaption);
   }
-  const EvalResult result = Evaluate(text);
+  // Controls read a signed word such as X+1.25 as X1.25; the "+" is dropped before the number
+  // (inside an expression a leading "+" stays a syntax error).
+  std::string_view number = text;
+  if (number.size() > 1 && number[0] == '+' && (IsDigit(number[1]) || number[1] == '.')) {
+    number.remove_prefix(1);
+  }
+  const EvalResult result = Evaluate(number);
   if (result.failed()) return BadValue(bench, block);
   const char letter = address.front();
   if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string::npos) {

@@ -30,7 +30,15 @@ TEST_F(AddressValueTest, FirstOccurrenceAndImpliedDecimal) {
   // Letters outside C F I J K U V W X Y Z take no implied decimal.
   EXPECT_DOUBLE_EQ(AddressValue(bench, "S", "S1200", true), 1200);
   EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X-15000", true), -1.5);
+  // A "+" sign on a word is read as controls read it; it takes the implied decimal too.
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "G3 X+1.0704 Y+3.345 R+1.635", false), 1.0704);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "R", "G3 X+1.0704 Y+3.345 R+1.635", false), 1.635);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "Y", "Y+.5", false), 0.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X+15000", true), 1.5);
   EXPECT_TRUE(host.messages.empty());
+  // Two signs stay a bad value.
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X+-5", false), 0);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X++5", false), 0);
 }
 
 TEST_F(AddressValueTest, WholeUnitFormatsAreNotDivided) {
