@@ -13,6 +13,7 @@
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
 #include "cad/palette.h"
+#include "interp/machining_time.h"
 #include "interp/run_driver.h"
 #include "plot/plot_window.h"
 #include "plot/view_transform.h"
@@ -33,7 +34,7 @@ namespace {
 
 constexpr const char* kPlotUsage =
     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
-    "[--max-lines N] [--cancel]";
+    "[--max-lines N] [--cancel] [--time] [--block-times CSV]";
 constexpr long long kDefaultMaxLines = 2'000'000'000LL;
 
 struct PlotOptions {
@@ -41,6 +42,8 @@ struct PlotOptions {
   std::string machine = "mill";
   std::string png;
   std::string moves;
+  std::string block_times;
+  bool time = false;
   int width = 1024;
   int height = 768;
   int slot = kTopSlot;
@@ -90,6 +93,10 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
     const bool has_value = i + 1 < args.size();
     if (a == "--cancel") {
       o.cancel = true;
+    } else if (a == "--time") {
+      o.time = true;
+    } else if (a == "--block-times" && has_value) {
+      o.block_times = args[++i];
     } else if (a == "--machine" && has_value) {
       o.machine = args[++i];
     } else if (a == "--png" && has_value) {
@@ -263,6 +270,26 @@ void FitView(Workbench& bench, int slot, const ViewBox& box) {
   RecomputeScales(plot, bench.settings, slot);
 }
 
+// A CSV named on the command line ("-" for standard output) with its header; null when none is
+// asked for or it cannot be written (said on stderr).
+FILE* OpenCsv(const std::string& path, const char* header) {
+  if (path.empty()) return nullptr;
+  FILE* file = path == "-" ? stdout : std::fopen(path.c_str(), "w");
+  if (!file) {
+    std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", path.c_str());
+    return nullptr;
+  }
+  std::fputs(header, file);
+  return file;
+}
+
+bool CloseCsv(FILE* file, const std::string& path) {
+  if (file == nullptr || file == stdout) return true;
+  if (std::fclose(file) == 0) return true;
+  std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", path.c_str());
+  return false;
+}
+
 // Reset NC, then Plot Run from line 1.
 void RunProgram(Workbench& bench, long long max_lines) {
   bench.interp.run.line_limit = max_lines;
@@ -322,14 +349,15 @@ int RunPlot(const Args& args) {
   auto bench = MakeBench(host, o);
   if (!bench) return 1;
 
-  FILE* csv = nullptr;
-  if (!o.moves.empty()) {
-    csv = o.moves == "-" ? stdout : std::fopen(o.moves.c_str(), "w");
-    if (!csv) {
-      std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.moves.c_str());
-      return 1;
-    }
-    std::fputs("line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style\n", csv);
+  FILE* csv = OpenCsv(o.moves, "line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style\n");
+  FILE* times = OpenCsv(o.block_times, "line,minutes\n");
+  if ((!o.moves.empty() && !csv) || (!o.block_times.empty() && !times)) return 1;
+  TimeState& time = bench->interp.time;
+  time.accounting = o.time || times != nullptr;
+  if (times) {
+    time.block_observer = [times](int line, double minutes) {
+      std::fprintf(times, "%d,%.6f\n", line, minutes);
+    };
   }
   // The view's projection is needed for the box before anything is drawn.
   PlotState& plot = bench->plot;
@@ -348,14 +376,16 @@ int RunPlot(const Args& args) {
   };
   RunProgram(*bench, o.max_lines);
   const long long lines = bench->interp.run.lines_run;
-  if (csv && csv != stdout && std::fclose(csv) != 0) {
-    std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.moves.c_str());
-    return 1;
-  }
+  const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times);
+  if (!written) return 1;
   if (want_box && !RenderPng(o, box)) return 1;
-  FILE* out = csv == stdout ? stderr : stdout;
+  FILE* out = csv == stdout || times == stdout ? stderr : stdout;
   std::fprintf(out, "lines run %lld, moves %lld, rapids %lld, arcs %lld\n", lines, summary.moves,
                summary.rapids, summary.arcs);
+  if (o.time) {
+    std::fprintf(out, "total minutes: %.6f\n", time.total_time);
+    std::fprintf(out, "Total Time: %s\n", TotalTimeText(time.total_time).c_str());
+  }
   return 0;
 }
 

@@ -215,6 +215,7 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
   TurretState& ts = interp.Turret(turret);
   MachineState& ms = interp.machine;
   const MachineSettings& s = bench.settings;
+  if (interp.time.accounting) interp.time.block_time = 0;
   ts[kRegPrevX] = ts[kRegX];
   ts[kRegPrevY] = ts[kRegY];
   if (!DrillingCycleInForce(ts)) ts[kRegPrevZ] = ts[kRegZ];

@@ -246,6 +246,9 @@ struct TimeState {
   std::string report_text;
   bool insert_every_line = false;  // each timed line gets its block time in front
   bool infinite_speed_warned = false;  // a move of infinite speed was reported in this run
+  // Called after each line of a run that took time, with its editor line and minutes; empty
+  // when nobody watches (the batch block-time list does).
+  std::function<void(int line, double minutes)> block_observer;
 };
 
 struct InterpState {

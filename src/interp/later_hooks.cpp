@@ -1,6 +1,9 @@
 #include "interp/later_hooks.h"
 
 #include "interp/interp_state.h"
+#include "interp/machining_time.h"
+#include "interp/word_reader.h"
+#include "workbench/workbench.h"
 
 namespace vormak {
 
@@ -8,8 +11,16 @@ void LoadToolFromComment(Workbench&, std::string_view) {}
 void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteAptComment(Workbench&, std::string_view) {}
 void WriteMacroOutComment(Workbench&, std::string_view, bool) {}
-void AddMinutes(Workbench&, double) {}
+void AddMinutes(Workbench& bench, double minutes) {
+  AddBlockMinutes(bench, minutes);
+}
 void SetAnimationSpeed(Workbench&, int) {}
-void AddDwell(Workbench&, std::string_view) {}
+void AddDwell(Workbench& bench, std::string_view after_g) {
+  if (!bench.interp.time.accounting) return;
+  const double minutes = FindWordLetter(after_g, 'X') != std::string_view::npos
+                             ? LetterValue(bench, 'X', after_g, false) / 60
+                             : LetterValue(bench, 'P', after_g, false) / 1000 / 60;
+  AddBlockMinutes(bench, minutes);
+}
 
 }  // namespace vormak

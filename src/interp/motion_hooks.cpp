@@ -1,15 +1,23 @@
 #include "interp/motion_hooks.h"
 
+#include "interp/machining_time.h"
+
 namespace vormak {
 
 bool RotaryAxesHook(Workbench&, int, Point&, Point&) {
   return false;
 }
 
-void LinearAccountingHook(Workbench&, int, const Point&, const Point&, double, bool) {}
+void LinearAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                          double feed, bool) {
+  LinearTime(bench, turret, start, end, feed);
+}
 
-void ArcAccountingHook(Workbench&, int, const Point&, const Point&, const Point&, double, double,
-                       double, int, int, double) {}
+void ArcAccountingHook(Workbench& bench, int turret, const Point&, const Point&, const Point&,
+                       double radius, double start_angle, double end_angle, int direction, int,
+                       double feed) {
+  ArcTime(bench, turret, direction, start_angle, end_angle, radius, feed);
+}
 
 void ToolPictureHook(Workbench&, int, const Point&, const Point&, const Point&, int) {}
 

@@ -171,6 +171,9 @@ void ResetSubprogramState(Workbench& bench) {
   TurretState& current = interp.Current();
   for (int m = 1; m <= 99; ++m) current.SetM(m, false);
   for (TurretState& ts : interp.turret) SetGDefaults(ts);
+  interp.time.block_time = 0;
+  interp.time.total_time = 0;
+  interp.time.total_at_report = 0;
 }
 
 int FlowPane(const Workbench& bench) {

@@ -5,6 +5,7 @@
 
 #include "cad/element_table.h"
 #include "interp/block_interpreter.h"
+#include "interp/machining_time.h"
 #include "interp/motion_hooks.h"
 #include "interp/program_flow.h"
 #include "nctext/pane_services.h"
@@ -69,6 +70,9 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
   run.last_line += InsertDueTimeReport(bench, line);
   if (!line.empty() || !line2.empty()) {
     run.turret = 1;
+    // A comment or macro line takes no time of its own: the last block's time must not be
+    // reported again for it.
+    if (interp.time.accounting) interp.time.block_time = 0;
     if (twin) {
       InterpretLinePair(bench, line, line2);
       DrawBothTurretTools(bench);
@@ -77,7 +81,13 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
     } else {
       InterpretLine(bench, line);
     }
-    if (interp.time.accounting) InsertBlockTime(bench, run.current_line);
+    TimeState& time = interp.time;
+    if (time.accounting) {
+      if (time.block_observer && time.block_time > 0) {
+        time.block_observer(run.current_line, time.block_time);
+      }
+      InsertBlockTime(bench, run.current_line);
+    }
   }
   ++run.lines_run;
   if (run.line_limit > 0 && run.lines_run >= run.line_limit) bench.stop_requested = true;
@@ -247,6 +257,7 @@ void StartRun(Workbench& bench, RunCommand command) {
   RunState& run = bench.interp.run;
   if (run.running) return;
   run.lines_run = 0;
+  StartTimedRun(bench);
   switch (command) {
     case RunCommand::kPlotCurrentLine:
       ShowPrompt(bench, "Plot Current Line");
