@@ -14,6 +14,7 @@
 #include "app/batch_host.h"
 #include "cad/palette.h"
 #include "interp/machining_time.h"
+#include "interp/macro_out.h"
 #include "interp/run_driver.h"
 #include "plot/plot_window.h"
 #include "plot/view_transform.h"
@@ -34,7 +35,7 @@ namespace {
 
 constexpr const char* kPlotUsage =
     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
-    "[--max-lines N] [--cancel] [--time] [--block-times CSV]";
+    "[--max-lines N] [--cancel] [--time] [--block-times CSV] [--macro-out FILE [--incremental]]";
 constexpr long long kDefaultMaxLines = 2'000'000'000LL;
 
 struct PlotOptions {
@@ -43,6 +44,8 @@ struct PlotOptions {
   std::string png;
   std::string moves;
   std::string block_times;
+  std::string macro_out;
+  bool incremental = false;
   bool time = false;
   int width = 1024;
   int height = 768;
@@ -93,6 +96,10 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
     const bool has_value = i + 1 < args.size();
     if (a == "--cancel") {
       o.cancel = true;
+    } else if (a == "--macro-out" && has_value) {
+      o.macro_out = args[++i];
+    } else if (a == "--incremental") {
+      o.incremental = true;
     } else if (a == "--time") {
       o.time = true;
     } else if (a == "--block-times" && has_value) {
@@ -130,7 +137,7 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
       o.file = a;
     }
   }
-  if (o.file.empty()) return std::nullopt;
+  if (o.file.empty() || (o.incremental && o.macro_out.empty())) return std::nullopt;
   return o;
 }
 
@@ -349,9 +356,17 @@ int RunPlot(const Args& args) {
   auto bench = MakeBench(host, o);
   if (!bench) return 1;
 
-  FILE* csv = OpenCsv(o.moves, "line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style\n");
+  FILE* csv =
+      OpenCsv(o.moves, "line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style\n");
   FILE* times = OpenCsv(o.block_times, "line,minutes\n");
   if ((!o.moves.empty() && !csv) || (!o.block_times.empty() && !times)) return 1;
+  if (!o.macro_out.empty()) {
+    if (!OpenMacroOut(*bench, o.macro_out)) {
+      std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.macro_out.c_str());
+      return 1;
+    }
+    bench->interp.motion.macro_out_incremental = o.incremental;
+  }
   TimeState& time = bench->interp.time;
   time.accounting = o.time || times != nullptr;
   if (times) {
@@ -376,7 +391,8 @@ int RunPlot(const Args& args) {
   };
   RunProgram(*bench, o.max_lines);
   const long long lines = bench->interp.run.lines_run;
-  const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times);
+  const bool echoed = o.macro_out.empty() || (MacroOutOpen(*bench) & CloseMacroOut(*bench));
+  const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed;
   if (!written) return 1;
   if (want_box && !RenderPng(o, box)) return 1;
   FILE* out = csv == stdout || times == stdout ? stderr : stdout;

@@ -9,7 +9,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -251,6 +253,13 @@ struct TimeState {
   std::function<void(int line, double minutes)> block_observer;
 };
 
+// The Macro Out file: while it is open every move of the plotter is echoed into it as a plain
+// motion block.
+struct MacroOutState {
+  std::shared_ptr<std::FILE> file;
+  std::string path;
+};
+
 struct InterpState {
   std::array<TurretState, 2> turret{};  // turret 1 at index 0
   MachineState machine;
@@ -260,6 +269,7 @@ struct InterpState {
   CompensationState comp;
   CycleState cycles;
   TimeState time;
+  MacroOutState macro_out;
 
   TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
   const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }

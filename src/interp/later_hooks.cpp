@@ -2,7 +2,9 @@
 
 #include "interp/interp_state.h"
 #include "interp/machining_time.h"
+#include "interp/macro_out.h"
 #include "interp/word_reader.h"
+#include "nctext/block_words.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -10,7 +12,18 @@ namespace vormak {
 void LoadToolFromComment(Workbench&, std::string_view) {}
 void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteAptComment(Workbench&, std::string_view) {}
-void WriteMacroOutComment(Workbench&, std::string_view, bool) {}
+void WriteMacroOutComment(Workbench& bench, std::string_view text, bool as_comment) {
+  if (!MacroOutOpen(bench)) return;
+  if (!as_comment) {
+    WriteMacroOutLine(bench, text);
+    return;
+  }
+  const CommentChars chars = CommentCharsOf(bench.settings);
+  std::string line(1, chars.begin);
+  line += text;
+  if (chars.end != 0) line += chars.end;
+  WriteMacroOutLine(bench, line);
+}
 void AddMinutes(Workbench& bench, double minutes) {
   AddBlockMinutes(bench, minutes);
 }

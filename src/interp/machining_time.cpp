@@ -16,7 +16,7 @@ namespace vormak {
 namespace {
 
 constexpr char kNeedRpm[] = "Need RPM for Time";
-constexpr double kCssStep = 0.02;       // constant surface speed is stepped every 0.02 of radius
+constexpr double kCssStep = 0.02;  // constant surface speed is stepped every 0.02 of radius
 constexpr long long kMaxCssSteps = 1'000'000;  // a longer taper takes wider steps
 
 bool IsLatheSystem(const Workbench& bench) {
@@ -81,9 +81,9 @@ void LinearTime(Workbench& bench, int turret, const Point& start, const Point& e
          std::isfinite(per_minute) ? per_minute * settings.decel_factor : 0);
     return;
   }
-  const double length = std::sqrt((end.x - start.x) * (end.x - start.x) +
-                                  (end.y - start.y) * (end.y - start.y) +
-                                  (end.z - start.z) * (end.z - start.z));
+  const double length =
+      std::sqrt((end.x - start.x) * (end.x - start.x) + (end.y - start.y) * (end.y - start.y) +
+                (end.z - start.z) * (end.z - start.z));
   if (length == 0) return;
   const double rise = std::fabs(end.y - start.y);
   if (lathe && t.G(96) && t.G(1) && rise > 0) {
@@ -118,7 +118,8 @@ void ArcTime(Workbench& bench, int turret, int direction, double start_angle, do
   if (IsLatheSystem(bench) && bench.interp.machine.feed_per_rev) {
     speed = feed * SurfaceRpm(t[kRegS], std::fabs(t[kRegX]));
   }
-  const ArcDirection dir = direction == 2 ? ArcDirection::kClockwise : ArcDirection::kCounterClockwise;
+  const ArcDirection dir =
+      direction == 2 ? ArcDirection::kClockwise : ArcDirection::kCounterClockwise;
   const double length = ArcLength(dir, start_angle, end_angle, radius);
   if (speed > 0 && std::isfinite(speed)) {
     Book(bench, length / speed, speed * bench.settings.decel_factor);

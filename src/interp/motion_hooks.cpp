@@ -1,6 +1,7 @@
 #include "interp/motion_hooks.h"
 
 #include "interp/machining_time.h"
+#include "interp/macro_out.h"
 
 namespace vormak {
 
@@ -9,14 +10,16 @@ bool RotaryAxesHook(Workbench&, int, Point&, Point&) {
 }
 
 void LinearAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
-                          double feed, bool) {
+                          double feed, bool rapid) {
   LinearTime(bench, turret, start, end, feed);
+  EchoLinearMove(bench, turret, start, end, rapid);
 }
 
-void ArcAccountingHook(Workbench& bench, int turret, const Point&, const Point&, const Point&,
-                       double radius, double start_angle, double end_angle, int direction, int,
-                       double feed) {
+void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                       const Point&, double radius, double start_angle, double end_angle,
+                       int direction, int, double feed) {
   ArcTime(bench, turret, direction, start_angle, end_angle, radius, feed);
+  EchoArcMove(bench, turret, start, end, direction);
 }
 
 void ToolPictureHook(Workbench&, int, const Point&, const Point&, const Point&, int) {}

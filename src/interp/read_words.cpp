@@ -109,7 +109,8 @@ bool ReadRotaryWords(Workbench& bench, TurretState& ts, const WordReader& words)
     const double read = words.Value(bench, letter, true);
     ts[reg] = ts.G(91) && !ts.G(92) ? ts[prev] + read : read;
     // A C word outside G1 is a rotary rapid; A and B add no time.
-    if (letter == 'C' && !ts.G(1)) RotaryTime(bench, ts[prev], ts[reg], bench.settings.rotary_rapid);
+    if (letter == 'C' && !ts.G(1))
+      RotaryTime(bench, ts[prev], ts[reg], bench.settings.rotary_rapid);
     const int axis = bench.settings.rotary_axis[static_cast<size_t>(i)];
     if (axis >= 1 && axis <= 3) {
       bench.interp.machine.rotation[static_cast<size_t>(axis - 1)].angle = ts[reg];

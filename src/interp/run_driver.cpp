@@ -35,7 +35,8 @@ int SourcePane(const Workbench& bench) {
 bool OnBreakpoint(const Workbench& bench, int line) {
   for (int k = 1; k <= 5; ++k) {
     if (PaneBookmarkLine(bench, bench.active_pane, k) == line) return true;
-    if (Twin(bench) && (PaneBookmarkLine(bench, 1, k) == line || PaneBookmarkLine(bench, 2, k) == line))
+    if (Twin(bench) &&
+        (PaneBookmarkLine(bench, 1, k) == line || PaneBookmarkLine(bench, 2, k) == line))
       return true;
   }
   return false;
@@ -391,7 +392,9 @@ void InsertCommandValue(Workbench& bench, InsertCommand command) {
     if (text.size() > kValueLength) text.resize(kValueLength);
     return text;
   };
-  const auto put = [&](char letter, double v) { line = SetWordInLine(line, letter, value(letter, v)); };
+  const auto put = [&](char letter, double v) {
+    line = SetWordInLine(line, letter, value(letter, v));
+  };
   switch (command) {
     case InsertCommand::kX:
       put('X', x);
