@@ -36,12 +36,6 @@ void LoadPreProcessScript(Workbench&) {}
 
 void DrawBothTurretTools(Workbench&) {}
 
-int InsertDueTimeReport(Workbench&, std::string_view) {
-  return 0;
-}
-
-void InsertBlockTime(Workbench&, int) {}
-
 void RefreshPlotStatus(Workbench&) {}
 
 }  // namespace vormak
