@@ -298,6 +298,26 @@ void StartRun(Workbench& bench, RunCommand command) {
   }
 }
 
+void ResetAndRun(Workbench& bench) {
+  // "Reset NC" puts the caret on line 1: the selection is kept for the run.
+  EditControl* pane = bench.Pane(bench.active_pane);
+  const TextSelection selection = pane ? pane->GetSelection() : TextSelection{};
+  // A selection that ends at the start of a line (the marked plot line) holds the lines above.
+  const bool caret_last = selection.end.line >= selection.start.line;
+  const TextPosition first = caret_last ? selection.start : selection.end;
+  const TextPosition last = caret_last ? selection.end : selection.start;
+  const int last_line = last.column == 0 ? last.line - 1 : last.line;
+  const bool selected = last_line > first.line;
+  StartRun(bench, RunCommand::kResetNc);
+  if (selected) {
+    pane->SetSelection(selection);
+    StartRun(bench, RunCommand::kRunSelectedText);
+  } else {
+    GoToLine(bench, bench.active_pane, 1);
+    StartRun(bench, RunCommand::kRunAll);
+  }
+}
+
 void ResetProgram(Workbench& bench) {
   InterpState& interp = bench.interp;
   for (TurretState& t : interp.turret) {

@@ -27,6 +27,10 @@ enum class InsertCommand { kX, kY, kZ, kXY, kXZ, kArc };
 
 // Runs only start from idle: a command given while a run goes on is ignored.
 void StartRun(Workbench& bench, RunCommand command);
+
+// "Reset NC", then the lines the programmer selected (when the selection spans lines) or the
+// whole program: the Time and Macro Out dialogs run programs this way.
+void ResetAndRun(Workbench& bench);
 void RunLines(Workbench& bench, RunMode mode);
 
 // The end-of-program state: M flags, machine state, subprograms, G tables, the tool at home.

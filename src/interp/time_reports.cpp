@@ -7,7 +7,6 @@
 #include "interp/motion_hooks.h"
 #include "interp/run_driver.h"
 #include "nctext/block_words.h"
-#include "nctext/edit_control.h"
 #include "nctext/pane_services.h"
 #include "settings/number_text.h"
 #include "workbench/workbench.h"
@@ -100,18 +99,7 @@ void RunTimeDialog(Workbench& bench, const TimeDialogChoices& choices) {
       time.report_text = choices.text;
     }
   }
-  // "Reset NC" puts the caret on line 1: the lines the programmer selected are kept for the run.
-  EditControl* pane = bench.Pane(bench.active_pane);
-  const TextSelection selection = pane ? pane->GetSelection() : TextSelection{};
-  const bool selected = selection.start.line != selection.end.line;
-  StartRun(bench, RunCommand::kResetNc);
-  if (selected) {
-    pane->SetSelection(selection);
-    StartRun(bench, RunCommand::kRunSelectedText);
-  } else {
-    GoToLine(bench, bench.active_pane, 1);
-    StartRun(bench, RunCommand::kRunAll);
-  }
+  ResetAndRun(bench);
   if (choices.total_at_end) {
     AppendPaneLine(bench, 1, TimeCommentLine(bench, "TOTAL TIME= ", time.total_time));
   }

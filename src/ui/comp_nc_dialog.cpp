@@ -1,8 +1,6 @@
 #include "ui/comp_nc_dialog.h"
 
 #include <QAction>
-#include <algorithm>
-#include <functional>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,6 +13,8 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 #include "interp/compensation.h"
 #include "interp/compensation_geometry.h"
@@ -22,42 +22,15 @@
 #include "nctext/pane_services.h"
 #include "settings/number_text.h"
 #include "ui/configuration_widgets.h"
+#include "ui/menu_dialogs.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
 
 namespace {
 
-double ValueOf(const QLineEdit* edit) {
-  const EvalResult r = EvaluateText(Bytes(edit->text()));
-  return r.failed() ? 0.0 : r.value;
-}
-
-QDialogButtonBox* OkCancel(QDialog* dialog, const std::function<void()>& ok) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, ok);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
-
 int CurrentTurretIndex(const Workbench& bench) {
   return bench.interp.run.turret == 2 ? 1 : 0;
-}
-
-template <typename Dialog>
-void OpenFrom(QMenu* menu, const char* caption, Workbench& bench, QWidget* parent) {
-  if (menu == nullptr) return;
-  QAction* item = nullptr;
-  for (QAction* a : menu->actions()) {
-    if (a->text() == caption) item = a;
-  }
-  if (item == nullptr) item = menu->addAction(caption);
-  item->setEnabled(true);
-  QPointer<Dialog> dialog;
-  QObject::connect(item, &QAction::triggered, parent, [&bench, parent, dialog]() mutable {
-    if (!dialog) dialog = new Dialog(bench, parent);
-    dialog->exec();
-  });
 }
 
 }  // namespace
@@ -128,8 +101,8 @@ void TTool_Offset::OKClick() {
 }
 
 void AddCompensationItems(QMenu* utilities1, QMenu* cam, Workbench& bench, QWidget* parent) {
-  OpenFrom<TComp_NC>(utilities1, "Comp NC...", bench, parent);
-  OpenFrom<TTool_Offset>(cam, "&Offset...", bench, parent);
+  OpenDialogFrom<TComp_NC>(utilities1, "Comp NC...", bench, parent);
+  OpenDialogFrom<TTool_Offset>(cam, "&Offset...", bench, parent);
 }
 
 }  // namespace vormak

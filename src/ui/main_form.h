@@ -132,6 +132,7 @@ class TMainForm : public QMainWindow {
   ViewActions view_actions_;
   CadToolbars cad_toolbars_;
   PlotRunActions* plot_run_ = nullptr;
+  QMenu* macro_out_menu_ = nullptr;
   QAction* solid_action_ = nullptr;
   TConfiguration* configuration_ = nullptr;
   TMachines* machines_dialog_ = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/plot_widget.h"
 #include "ui/punch_dialog.h"
 #include "ui/sci_edit_control.h"
+#include "ui/time_dialog.h"
 #include "ui/utility_dialogs.h"
 
 namespace vormak {
@@ -83,7 +84,8 @@ void TMainForm::BuildFileMenu() {
   Item(edit, "&Print NC", Qt::ALT | Qt::Key_F10);
   Item(edit, "Print &W/Tools", Qt::CTRL | Qt::Key_F10);
   Item(edit, "Print &Editor");
-  Items(edit->addMenu("Macro &Out"), {"&Absolute", "&Incremental"});
+  macro_out_menu_ = edit->addMenu("Macro &Out");
+  Items(macro_out_menu_, {"&Absolute", "&Incremental"});
 
   Items(file_menu_, {"Se&t Printer...", "&Script..."});
   QMenu* keys = file_menu_->addMenu("&Keyboard Macro");
@@ -203,6 +205,7 @@ void TMainForm::BuildUtilityMenus() {
                      "Remove &Blanks", "&Print To Scale...", "Re&verse Lines", "Remove &Spaces"});
   Item(utilities2, "Check Synta&x", {}, this, [this] { CheckSyntax1Click(); });
   Items(utilities2, {"&Break Arcs", "APT Output", "Line up P#", "Macro Out...", "Bolt Circle.."});
+  AddTimeItems(utilities2, macro_out_menu_, *bench_, this);
 }
 
 void TMainForm::BuildHelpMenu() {

@@ -1,0 +1,126 @@
+// The Time dialog writes its comment lines into the program; the Macro Out toggle and dialog
+// write the plotter's moves into their files.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "interp/macro_out.h"
+#include "interp/run_driver.h"
+#include "nctext/pane_services.h"
+#include "support/test_paths.h"
+#include "ui/main_form.h"
+#include "ui/sci_edit_control.h"
+#include "ui/time_dialog.h"
+
+namespace vormak {
+
+class TimeDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<TMainForm> form_;
+
+  QAction* MenuItem(const QStringList& path) const {
+    QList<QAction*> actions = form_->menuBar()->actions();
+    QAction* found = nullptr;
+    for (const QString& caption : path) {
+      found = nullptr;
+      for (QAction* a : actions) {
+        if (a->text() == caption) found = a;
+      }
+      if (found == nullptr) return nullptr;
+      if (found->menu() != nullptr) actions = found->menu()->actions();
+    }
+    return found;
+  }
+
+  static QString ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll());
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(home_->isValid());
+    qputenv("HOME", home_->path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home_->path() + "/config").toLocal8Bit());
+    qputenv("VORMAK_HOME", QByteArray::fromStdString(test::SourceDataDir()));
+    QDir::setCurrent(home_->path());
+    form_ = std::make_unique<TMainForm>();
+    form_->host().SetNonInteractive(true);
+    Workbench& bench = form_->bench();
+    bench.settings.system_type = SystemType::kMill;
+    bench.settings.x_radius = true;
+    bench.settings.use.Set(kUseTools, false);
+    bench.settings.use.Set(kUseSubprograms, true);
+    bench.settings.nc_path = home_->path().toStdString();
+    form_->LEdit1()->SetText("G90 G00 X0 Y0\nT1 M06\nG01 X10. F100.\nG00 X50.\nM30\n");
+  }
+
+  void cleanup() {
+    form_.reset();
+    home_.reset();
+  }
+
+  void TimeDialogWritesTheTotalAndTheBlockTimes() {
+    QVERIFY(MenuItem({"Utilities&2", "&Time..."})->isEnabled());
+    form_->SolidAction()->trigger();  // the dialog switches the solid view off
+    TTime_Dialog dialog(form_->bench(), form_.get());
+    dialog.every_line_box->setChecked(true);
+    dialog.total_box->setChecked(true);
+    dialog.OKClick();
+    Workbench& bench = form_->bench();
+    QVERIFY(!bench.interp.motion.solid_view);
+    QVERIFY(!bench.interp.time.accounting);
+    QCOMPARE(PaneLine(bench, 1, 3), std::string("(* .102)G01 X10. F100."));
+    QCOMPARE(PaneLine(bench, 1, 4), std::string("(* .108)G00 X50."));
+    const std::string text = form_->LEdit1()->GetText();
+    QVERIFY2(text.ends_with("M30\r\n(* TOTAL TIME= 0 HOURS 0 MINS)\r\n") ||
+                 text.ends_with("M30\r\n\r\n(* TOTAL TIME= 0 HOURS 0 MINS)"),
+             text.c_str());
+  }
+
+  void MacroOutToggleAndDialogWriteTheirFiles() {
+    Workbench& bench = form_->bench();
+    MenuItem({"&File", "&Edit Window", "Macro &Out", "&Absolute"})->trigger();
+    QVERIFY(MacroOutOpen(bench));
+    MenuItem({"Utilities&2", "&Time..."});  // the window stays usable
+    StartRun(bench, RunCommand::kResetNc);
+    StartRun(bench, RunCommand::kRunAll);
+    MenuItem({"&File", "&Edit Window", "Macro &Out", "&Incremental"})->trigger();
+    QVERIFY(!MacroOutOpen(bench));
+    QCOMPARE(ReadFile(home_->filePath("macout.nc")),
+             QString("G01X10.0Y.0Z.0F100.0\r\nG00X50.0Y.0Z.0\r\n"));
+
+    TMacro_Out dialog(bench, form_.get());
+    dialog.show();
+    QCOMPARE(dialog.file_edit->text(), home_->filePath("m.nc"));
+    dialog.file_edit->setText("inc.nc");
+    dialog.incremental_button->setChecked(true);
+    dialog.OKClick();
+    QVERIFY(!MacroOutOpen(bench));
+    // The tool first travels back from X50, where the last run left it.
+    QCOMPARE(ReadFile(home_->filePath("inc.nc")),
+             QString("G00X-50.0Y.0Z.0\r\nG01X10.0Y.0Z.0F100.0\r\nG00X40.0Y.0Z.0\r\n"));
+    // A file that cannot be created plots nothing and the dialog stays open.
+    dialog.show();
+    dialog.file_edit->setText(home_->filePath("no/such/folder/x.nc"));
+    dialog.OKClick();
+    QVERIFY(!MacroOutOpen(bench));
+    QVERIFY(dialog.isVisible());
+  }
+};
+
+}  // namespace vormak
+
+QTEST_MAIN(vormak::TimeDialogTest)
+#include "time_dialog_test.moc"
