@@ -156,6 +156,8 @@ struct RunState {
   long long line_limit = 0;      // a run stops after this many lines; 0 for no limit
   // Called every few hundred lines of a run so the window can repaint and stay responsive.
   std::function<void()> on_progress;
+  // Called when a run ends: the plot status window shows the state it left.
+  std::function<void()> on_run_end;
 };
 
 // One move as it was drawn, handed to whoever watches the plot (the batch trace, tests).

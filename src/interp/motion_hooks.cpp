@@ -2,6 +2,7 @@
 
 #include "interp/machining_time.h"
 #include "interp/macro_out.h"
+#include "workbench/workbench.h"
 
 namespace vormak {
 
@@ -36,6 +37,8 @@ void LoadPreProcessScript(Workbench&) {}
 
 void DrawBothTurretTools(Workbench&) {}
 
-void RefreshPlotStatus(Workbench&) {}
+void RefreshPlotStatus(Workbench& bench) {
+  if (bench.interp.run.on_run_end) bench.interp.run.on_run_end();
+}
 
 }  // namespace vormak

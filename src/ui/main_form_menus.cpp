@@ -12,6 +12,7 @@
 #include "ui/find_replace_dialog.h"
 #include "ui/main_form.h"
 #include "ui/plot_run_actions.h"
+#include "ui/plot_status_window.h"
 #include "ui/plot_widget.h"
 #include "ui/punch_dialog.h"
 #include "ui/sci_edit_control.h"
@@ -167,6 +168,7 @@ void TMainForm::BuildCamMenu() {
   Item(menu, "&Offset...", Qt::ALT | Qt::Key_O);
   AddCompensationItems(nullptr, menu, *bench_, this);
   Items(menu, {"Corn&er Radius...", "&Load Tool...", "Plot &Status...", "Calc&ulator..."});
+  AddPlotStatusItem(menu, *bench_, this);
   menu->addSeparator();
   for (auto& action : custom_actions_) {
     action = Item(menu, "---");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include "nctext/pane_services.h"
 #include "support/test_paths.h"
 #include "ui/main_form.h"
+#include "ui/plot_status_window.h"
 #include "ui/sci_edit_control.h"
 #include "ui/time_dialog.h"
 
@@ -87,6 +89,24 @@ class TimeDialogTest : public QObject {
     QVERIFY2(text.ends_with("M30\r\n(* TOTAL TIME= 0 HOURS 0 MINS)\r\n") ||
                  text.ends_with("M30\r\n\r\n(* TOTAL TIME= 0 HOURS 0 MINS)"),
              text.c_str());
+  }
+
+  // Time counts while the status window is open; a run refreshes it; closing stops the count.
+  void PlotStatusWindowFollowsTheRun() {
+    Workbench& bench = form_->bench();
+    MenuItem({"CA&M", "Plot &Status..."})->trigger();
+    auto* window = form_->findChild<TPlotStatus*>();
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(bench.interp.time.accounting);
+    window->watch_edit->setText("X");
+    window->AddClick();
+    StartRun(bench, RunCommand::kResetNc);
+    StartRun(bench, RunCommand::kRunAll);
+    QCOMPARE(window->FieldText(0, "Total Time:"), QString("0 Hr 0 Min 13 Sec"));
+    QCOMPARE(window->FieldText(1, "To X:"), QString("50"));
+    QCOMPARE(window->watch_list->item(0)->text(), QString("X: 50"));
+    window->close();
+    QVERIFY(!bench.interp.time.accounting);
   }
 
   void MacroOutToggleAndDialogWriteTheirFiles() {

@@ -1,0 +1,84 @@
+// The plot status window's texts: state of a turret after a line move and an arc, and the
+// watch list.
+#include "interp/plot_status.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "interp/macro_variables.h"
+#include "interp_fixture.h"
+
+namespace vormak::test {
+namespace {
+
+class PlotStatus : public InterpFixture {
+ protected:
+  static std::string Field(const StatusFields& fields, const std::string& caption) {
+    for (const auto& [name, text] : fields) {
+      if (name == caption) return text;
+    }
+    return "(none)";
+  }
+};
+
+TEST_F(PlotStatus, MovementOfALineAndOfAnArc) {
+  Lines({"G90 G00 X0 Y0 Z0", "G01 X3. Y4. F25."});
+  StatusFields m = MovementPageFields(bench, 1);
+  EXPECT_EQ(Field(m, "From X:"), "0");
+  EXPECT_EQ(Field(m, "To Y:"), "4");
+  EXPECT_EQ(Field(m, "Radius:"), "0");
+  EXPECT_EQ(Field(m, "Start Angle:"), Field(m, "End Angle:"));
+  EXPECT_EQ(Field(m, "Start Angle:"), "53.1301");
+  EXPECT_EQ(Field(m, "Distance:"), "5");
+  EXPECT_EQ(Field(m, "Feedrate:"), "25");
+  // A quarter circle clockwise from (3, 4) about (3, 0): 90 to 0 degrees, length pi * 2.
+  Lines({"G02 X7. Y0 I0 J-4."});
+  m = MovementPageFields(bench, 1);
+  EXPECT_EQ(Field(m, "Radius:"), "4");
+  EXPECT_EQ(Field(m, "Start Angle:"), "90");
+  EXPECT_EQ(Field(m, "End Angle:"), "0");
+  EXPECT_EQ(Field(m, "Distance:"), "6.2832");
+  Lines({"G00 X1."});
+  EXPECT_EQ(Field(MovementPageFields(bench, 1), "Feedrate:"), "400");
+}
+
+TEST_F(PlotStatus, TimesShowOnlyWhileCounted) {
+  Lines({"G90 G00 X0 Y0"});
+  EXPECT_EQ(Field(StatusPageFields(bench, 1), "Total Time:"), "---");
+  bench.interp.time.accounting = true;
+  Lines({"G01 X10. F100."});
+  const StatusFields s = StatusPageFields(bench, 1);
+  EXPECT_EQ(Field(s, "Blocktime:"), "0.102 min.");
+  EXPECT_EQ(Field(s, "Total Time:"), "0 Hr 0 Min 6 Sec");
+  EXPECT_EQ(Field(s, "Sub Level:"), "0");
+  EXPECT_EQ(Field(s, "RPM:"), "---");
+}
+
+TEST_F(PlotStatus, WatchEntriesAndTheirValues) {
+  EXPECT_EQ(WatchEntries("@5"), (std::vector<std::string>{"@5:"}));
+  EXPECT_EQ(WatchEntries("@1@3"), (std::vector<std::string>{"@1:", "@2:", "@3:"}));
+  EXPECT_EQ(WatchEntries("#2-#3"), (std::vector<std::string>{"#2:", "#3:"}));  // "-" removed
+  EXPECT_EQ(WatchEntries("x"), (std::vector<std::string>{"X"}));
+  EXPECT_EQ(WatchEntries("$"), (std::vector<std::string>{"$"}));
+  EXPECT_TRUE(WatchEntries("@").empty());
+  EXPECT_TRUE(WatchEntries("@9@3").empty());
+  EXPECT_TRUE(WatchEntries("?").empty());
+  EXPECT_EQ(WatchEntries("@1@99999999").size(), 1000u);
+
+  SetVariable(bench.macro_variables, 0, 100, 1.5);
+  Load("G90 G01 X2.5 F10. M08\nM30\n");
+  RunProgram(1);
+  bench.interp.run.current_line = 1;
+  EXPECT_EQ(WatchEntryText(bench, 1, "@100:"), "@100: 1.5000");
+  EXPECT_EQ(WatchEntryText(bench, 1, "X"), "X: 2.5");
+  EXPECT_EQ(WatchEntryText(bench, 1, "G"), "G: ,1,17,54,80,90");
+  EXPECT_EQ(WatchEntryText(bench, 1, "M"), "M: 8");
+  EXPECT_EQ(WatchEntryText(bench, 1, "$"), "$: G90 G01 X2.5 F10. M08");
+  EXPECT_EQ(WatchEntryText(bench, 1, "#500:"), "#500: ---");
+  // Refreshing an entry twice gives the same text.
+  EXPECT_EQ(WatchEntryText(bench, 1, WatchEntryText(bench, 1, "@100:")), "@100: 1.5000");
+}
+
+}  // namespace
+}  // namespace vormak::test
