@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Plot throughput through vormak-batch plot (release build): a million plain milling blocks and
-# a WHILE loop of 200,000 turns. Each run is repeated; the median wall time, the lines per
-# second and the peak resident memory are printed.
+# Plot throughput through vormak-batch plot (release build): a million plain milling blocks,
+# the same with machining time counted (--time), and a WHILE loop of 200,000 turns. Each run is
+# repeated; the median wall time, the lines per second and the peak resident memory are printed.
 #   bench/bench_plot.sh [RUNS]        (default 5; builds the release vormak-batch first)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,12 +27,13 @@ END1
 M30
 NC
 
-measure() {  # name file
+measure() {  # name file [plot options]
   local name=$1 file=$2 times=() rss=() summary=""
+  shift 2
   for ((i = 0; i < runs; i++)); do
-    /usr/bin/time -f "%e %M" -o "$work/time" "$batch" plot "$file" --machine mill >"$work/out" 2>/dev/null
+    /usr/bin/time -f "%e %M" -o "$work/time" "$batch" plot "$file" --machine mill "$@" >"$work/out" 2>/dev/null
     read -r t m <"$work/time"
-    times+=("$t"); rss+=("$m"); summary=$(cat "$work/out")
+    times+=("$t"); rss+=("$m"); summary=$(head -1 "$work/out")
   done
   local med_t med_m lines
   med_t=$(printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
@@ -44,4 +45,5 @@ measure() {  # name file
 
 echo "vormak-batch plot, median of $runs runs"
 measure "1M plain blocks" "$work/million.nc"
+measure "1M blocks, --time" "$work/million.nc" --time
 measure "WHILE x 200000" "$work/while.nc"

@@ -1,6 +1,8 @@
 #include "interp/motion.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "cad/element_table.h"
@@ -270,7 +272,79 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   return true;
 }
 
+// Turns (a, b) about (c1, c2) by `degrees`, counter-clockwise with the first axis to the right.
+void Turn(double& a, double& b, double c1, double c2, double degrees) {
+  const double r = degrees * std::numbers::pi / 180;
+  const double u = a - c1, w = b - c2;
+  a = c1 + u * std::cos(r) - w * std::sin(r);
+  b = c2 + u * std::sin(r) + w * std::cos(r);
+}
+
+// The coordinate rotations of the rotary words: about Z in X-Y, about Y in X-Z, about X in Y-Z.
+void RotatePoint(const MachineState& m, Point& p) {
+  const AxisRotation& about_x = m.rotation[0];
+  const AxisRotation& about_y = m.rotation[1];
+  const AxisRotation& about_z = m.rotation[2];
+  if (about_z.angle != 0) Turn(p.x, p.y, about_z.c1, about_z.c2, about_z.angle);
+  if (about_y.angle != 0) Turn(p.x, p.z, about_y.c1, about_y.c2, about_y.angle);
+  if (about_x.angle != 0) Turn(p.y, p.z, about_x.c1, about_x.c2, about_x.angle);
+}
+
+// A rotary word in a G01 block turns the part under the tool: drawn as an arc about the X-Y
+// origin through the start turned by the old angle and the end turned by the new one.
+void PureRotation(Workbench& bench, int turret, Point start, Point end, double feed) {
+  InterpState& interp = bench.interp;
+  MotionState& motion = interp.motion;
+  TurretState& t = interp.Turret(turret);
+  const int axis = std::clamp(motion.rotary_axis_moved, 1, 3) - 1;
+  const double before = t.reg[static_cast<size_t>(kRegPrevA + axis)];
+  const double after = t.reg[static_cast<size_t>(kRegA + axis)];
+  const AxisRotation& about_z = interp.machine.rotation[2];
+  Turn(start.x, start.y, about_z.c1, about_z.c2, before);
+  Turn(end.x, end.y, about_z.c1, about_z.c2, after);
+  const Point origin{0, 0, 0};
+  const double radius = std::hypot(start.x, start.y);
+  const double from = DirectionAngle(origin, start);
+  const double to = DirectionAngle(origin, end);
+  const bool clockwise = motion.rotary_reverse;
+  motion.rotary_reverse = false;
+  const std::int32_t colour = motion.pen_colour;
+  // DrawArc goes clockwise from its first angle to its second.
+  DrawArc(bench.plot, bench.settings, turret, colour, kFeedStyle, 1, clockwise ? from : to,
+          clockwise ? to : from, radius, origin);
+  Report(bench, turret, MoveKind::kArc, start, end, colour, kFeedStyle, origin, radius,
+         clockwise ? 2 : 3, 1);
+  // Timed as a straight move as long as the turn in degrees.
+  LinearAccountingHook(bench, turret, {0, 0, 0}, {std::fabs(after - before), 0, 0}, feed, false);
+}
+
 }  // namespace
+
+bool RotaryAxesHook(Workbench& bench, int turret, Point& start, Point& end, double feed) {
+  InterpState& interp = bench.interp;
+  if (interp.machine.rotary_word && interp.motion.rotary_feed_move) {
+    PureRotation(bench, turret, start, end, feed);
+    return true;
+  }
+  const MachineState& m = interp.machine;
+  if (m.rotation[0].angle == 0 && m.rotation[1].angle == 0 && m.rotation[2].angle == 0) {
+    return false;
+  }
+  RotatePoint(m, start);
+  RotatePoint(m, end);
+  TurretState& t = interp.Turret(turret);
+  if (t.G(2) || t.G(3)) {
+    // The centre offsets turn about the origin.
+    MachineState about_origin = m;
+    for (AxisRotation& r : about_origin.rotation) r.c1 = r.c2 = 0;
+    Point ijk{t[kRegI], t[kRegJ], t[kRegK]};
+    RotatePoint(about_origin, ijk);
+    t[kRegI] = ijk.x;
+    t[kRegJ] = ijk.y;
+    t[kRegK] = ijk.z;
+  }
+  return false;
+}
 
 void ExecuteMove(Workbench& bench, int turret, double x1, double y1, double z1, double x2,
                  double y2, double z2, double feed) {
@@ -284,7 +358,7 @@ void ExecuteMove(Workbench& bench, int turret, double x1, double y1, double z1, 
   SwapAxes(interp.machine, start);
   SwapAxes(interp.machine, end);
   if (s.system_type == SystemType::kMill && s.use[kUseRotary] &&
-      RotaryAxesHook(bench, turret, start, end)) {
+      RotaryAxesHook(bench, turret, start, end, feed)) {
     return;
   }
   if (s.use[kUseCutterComp] || interp.machine.comp_nc_mode) {

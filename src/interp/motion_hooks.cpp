@@ -6,10 +6,6 @@
 
 namespace vormak {
 
-bool RotaryAxesHook(Workbench&, int, Point&, Point&) {
-  return false;
-}
-
 void LinearAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
                           double feed, bool rapid) {
   LinearTime(bench, turret, start, end, feed);

@@ -12,10 +12,11 @@ namespace vormak {
 
 class Workbench;
 
-// A rotary word came in this block: a pure rotation is drawn as an arc about the origin and
-// true is returned (the move is done); otherwise the coordinate rotations are applied to both
-// points (and to I, J, K of an arc) and false is returned.
-bool RotaryAxesHook(Workbench& bench, int turret, Point& start, Point& end);
+// Mills with "Rotary" on: a rotary word in a G01 block is a pure rotation, drawn as an arc
+// about the origin and timed at `feed`, and true is returned (the move is done); otherwise the
+// coordinate rotations are applied to both points (and to I, J, K of an arc) and false is
+// returned.
+bool RotaryAxesHook(Workbench& bench, int turret, Point& start, Point& end, double feed);
 
 // Cutter or tool-nose compensation of the move; may replace the end point.
 void CompensationHook(Workbench& bench, int turret, Point& start, Point& end);
