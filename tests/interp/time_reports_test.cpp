@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "interp/run_driver.h"
 #include "nctext/pane_services.h"
 #include "settings/word_format.h"
 #include "support/fake_host.h"
+#include "support/test_paths.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -84,6 +87,47 @@ TEST_F(TimeReports, EveryLineGetsItsTimeCutTo90Characters) {
   const std::string timed = PaneLine(bench, 1, 2);
   EXPECT_EQ(timed.size(), 90u);
   EXPECT_EQ(timed.rfind("(* .102)G01 X10. F100. (AAA", 0), 0u) << timed;
+}
+
+// The shipped example (two tools, a subprogram called three times): a report follows the line
+// after each tool change, and the inserted lines change neither the path nor the total.
+TEST_F(TimeReports, ReportsInARealProgramLeaveThePathAndTotalAlone) {
+  std::ifstream in(test::SourceDataDir() + "/examples/example.nc", std::ios::binary);
+  std::stringstream program;
+  program << in.rdbuf();
+  ASSERT_FALSE(program.str().empty());
+  int moves = 0;
+  bench.interp.motion.move_observer = [&moves](const DrawnMove&) { ++moves; };
+
+  // Every run starts where the last one left the tool: compare two runs that start alike.
+  for (int run = 0; run < 2; ++run) {
+    moves = 0;
+    bench.Pane(1)->SetText(program.str());
+    RunTimeDialog(bench, TimeDialogChoices{});
+  }
+  const double plain_total = bench.interp.time.total_time;
+  const int plain_moves = moves;
+  const int plain_lines = PaneLineCount(bench, 1);
+  ASSERT_GT(plain_total, 0);
+
+  moves = 0;
+  bench.Pane(1)->SetText(program.str());
+  TimeDialogChoices choices;
+  choices.reports = true;
+  choices.after_m06 = true;
+  choices.total_at_end = true;
+  RunTimeDialog(bench, choices);
+  EXPECT_EQ(moves, plain_moves);
+  EXPECT_DOUBLE_EQ(bench.interp.time.total_time, plain_total);
+  EXPECT_EQ(PaneLineCount(bench, 1), plain_lines + 5);
+  EXPECT_EQ(PaneLine(bench, 1, 4), "T1 M06 (1/2 END MILL)");
+  EXPECT_EQ(PaneLine(bench, 1, 6).rfind("(* SEGMENT TIME= ", 0), 0u);
+  EXPECT_EQ(PaneLine(bench, 1, 7).rfind("(* TOTAL TIME= ", 0), 0u);
+  EXPECT_EQ(PaneLine(bench, 1, 35), "T2 M06 (#7 DRILL)");
+  EXPECT_EQ(PaneLine(bench, 1, 37).rfind("(* SEGMENT TIME= ", 0), 0u);
+  const std::string total = TimeCommentLine(bench, "TOTAL TIME= ", plain_total);
+  const int last = PaneLineCount(bench, 1);
+  EXPECT_TRUE(PaneLine(bench, 1, last) == total || PaneLine(bench, 1, last - 1) == total);
 }
 
 TEST_F(TimeReports, TotalLineRoundsTheMinutes) {
