@@ -24,7 +24,7 @@ int RunRead(const Args& args);
 int RunWord(const Args& args);
 int RunPunch(const Args& args);        // batch_dnc.cpp
 int RunReadCommand(const Args& args);  // read --port: the tape reader; otherwise RunRead
-int RunConvert(const Args& args);  // batch_drawing.cpp
+int RunConvert(const Args& args);      // batch_drawing.cpp
 int RunElements(const Args& args);
 int RunRenumber(const Args& args);  // batch_utilities.cpp
 int RunChange(const Args& args);
@@ -34,8 +34,9 @@ int RunRemove(const Args& args);
 int RunSwitchAxis(const Args& args);
 int RunSwitchAddress(const Args& args);
 int RunOrder(const Args& args);
-int RunCheck(const Args& args);  // batch_check.cpp
+int RunCheck(const Args& args);          // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
-int RunPlot(const Args& args);  // batch_plot.cpp
+extern const char kPlotUsage[];          // the plot subcommand's options, for the usage texts
+int RunPlot(const Args& args);           // batch_plot.cpp
 
 }  // namespace vormak::batch

@@ -11,8 +11,7 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
-    {"compnc",
-     "compnc FILE --offset R --side left|right [--times N] [--leave-original] [...]",
+    {"compnc", "compnc FILE --offset R --side left|right [--times N] [--leave-original] [...]",
      RunCompNcCommand},
     {"convert", "convert IN OUT", RunConvert},
     {"elements", "elements FILE", RunElements},
@@ -20,10 +19,7 @@ const Subcommand kSubcommands[] = {
     {"format", "format [--machine F] LETTER VALUE...", RunFormat},
     {"order", "order [--order TEXT] [--sort] [--strip LETTERS] FILE [...]", RunOrder},
     {"plain", "plain VALUE...", RunPlain},
-    {"plot",
-     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
-     "[--max-lines N] [--cancel]",
-     RunPlot},
+    {"plot", kPlotUsage, RunPlot},
     {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
     {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
     {"remove", "remove --addresses LETTERS FILE [...]", RunRemove},

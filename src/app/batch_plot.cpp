@@ -31,11 +31,12 @@
 
 namespace vormak::batch {
 
-namespace {
-
-constexpr const char* kPlotUsage =
+const char kPlotUsage[] =
     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
     "[--max-lines N] [--cancel] [--time] [--block-times CSV] [--macro-out FILE [--incremental]]";
+
+namespace {
+
 constexpr long long kDefaultMaxLines = 2'000'000'000LL;
 
 struct PlotOptions {
