@@ -150,5 +150,25 @@ TEST_F(RunDriverTest, InsertTakesTheToolPositionOfALatheInDiameter) {
   EXPECT_NE(PaneLine(bench, 1, 1).find("X-2.5"), std::string::npos) << PaneLine(bench, 1, 1);
 }
 
+// A twin-turret lathe runs pane 1 and pane 2 line by line together: each turret keeps its own
+// modal state, its moves come from its own pane and the run ends at either program end.
+TEST_F(RunDriverTest, TwinTurretsRunBothPanesLineByLine) {
+  bench.settings.system_type = SystemType::kLathe;
+  bench.settings.x_radius = false;
+  bench.settings.twin_turrets = true;
+  bench.Pane(2)->SetText("G00 X40. Z5.\nG01 X30. F.1\nZ-10.\nG00 X40.\nM30\n");
+  Load("G00 X20. Z2.\nG01 Z-20. F.2\nX24.\nG00 Z2.\nM30\n");
+  StartRun(bench, RunCommand::kRunAll);
+  std::vector<std::pair<int, int>> order;  // (line, turret)
+  for (const DrawnMove& m : moves) order.emplace_back(m.line, m.turret);
+  EXPECT_EQ(order, (std::vector<std::pair<int, int>>{
+                       {1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}}));
+  // Turret 2's "Z-10." is a feed move: its G01 stayed with it while turret 1 went on.
+  EXPECT_EQ(moves[5].kind, MoveKind::kFeed);
+  EXPECT_EQ(moves[5].end, (Xyz{-10, 15, 0}));
+  EXPECT_EQ(moves[4].end, (Xyz{-20, 12, 0}));
+  EXPECT_TRUE(bench.interp.Turret(2).G(0));
+}
+
 }  // namespace
 }  // namespace vormak
