@@ -21,6 +21,7 @@
 #include "nctext/text_functions.h"
 #include "settings/word_format.h"
 #include "ui/configuration_widgets.h"
+#include "ui/menu_dialogs.h"
 #include "utilities/renumber.h"
 #include "utilities/word_transforms.h"
 #include "workbench/workbench.h"
@@ -30,11 +31,6 @@ namespace vormak {
 namespace {
 
 constexpr char kAxes[3] = {'X', 'Y', 'Z'};
-
-double ValueOf(const QLineEdit* edit) {
-  const EvalResult r = EvaluateText(Bytes(edit->text()));
-  return r.failed() ? 0.0 : r.value;
-}
 
 char FirstChar(const QLineEdit* edit) {
   const std::string text = Bytes(edit->text());
@@ -348,34 +344,16 @@ void TOrder_NC::OKClick() {
 
 // ---- menu -------------------------------------------------------------------------------
 
-namespace {
-
-template <typename Dialog>
-void TakeOverItem(QMenu* menu, const char* caption, Workbench& bench, QWidget* parent) {
-  QAction* item = nullptr;
-  for (QAction* a : menu->actions()) {
-    if (a->text() == caption) item = a;
-  }
-  if (item == nullptr) item = menu->addAction(caption);
-  item->setEnabled(true);
-  QPointer<Dialog> dialog;
-  QObject::connect(item, &QAction::triggered, parent, [&bench, parent, dialog]() mutable {
-    if (!dialog) dialog = new Dialog(bench, parent);
-    dialog->exec();
-  });
-}
-
-}  // namespace
 
 void AddUtilityItems(QMenu* menu, Workbench& bench, QWidget* parent) {
-  TakeOverItem<TChange_Value>(menu, "&Change Value...", bench, parent);
-  TakeOverItem<TOffset_NC>(menu, "Shift &NC...", bench, parent);
-  TakeOverItem<TRemove_Address>(menu, "Re&move Address...", bench, parent);
-  TakeOverItem<Trenumber>(menu, "Re&number...", bench, parent);
-  TakeOverItem<TScale_Address>(menu, "&Scale NC...", bench, parent);
-  TakeOverItem<TSwitch_Axis>(menu, "S&witch X Y Z...", bench, parent);
-  TakeOverItem<TSwitch_Address>(menu, "Switch A&ddress...", bench, parent);
-  TakeOverItem<TOrder_NC>(menu, "Ord&er NC...", bench, parent);
+  OpenDialogFrom<TChange_Value>(menu, "&Change Value...", bench, parent);
+  OpenDialogFrom<TOffset_NC>(menu, "Shift &NC...", bench, parent);
+  OpenDialogFrom<TRemove_Address>(menu, "Re&move Address...", bench, parent);
+  OpenDialogFrom<Trenumber>(menu, "Re&number...", bench, parent);
+  OpenDialogFrom<TScale_Address>(menu, "&Scale NC...", bench, parent);
+  OpenDialogFrom<TSwitch_Axis>(menu, "S&witch X Y Z...", bench, parent);
+  OpenDialogFrom<TSwitch_Address>(menu, "Switch A&ddress...", bench, parent);
+  OpenDialogFrom<TOrder_NC>(menu, "Ord&er NC...", bench, parent);
 }
 
 }  // namespace vormak
