@@ -32,6 +32,7 @@
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui_test_home.h"
 
 namespace vormak {
 
@@ -47,20 +48,6 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(bytes);
-}
-
-QAction* MenuItem(QMenuBar* bar, const QStringList& path) {
-  QList<QAction*> actions = bar->actions();
-  for (int i = 0; i < path.size(); ++i) {
-    QAction* found = nullptr;
-    for (QAction* action : actions) {
-      if (action->text() == path[i]) found = action;
-    }
-    if (found == nullptr || i + 1 == path.size()) return found;
-    if (found->menu() == nullptr) return nullptr;
-    actions = found->menu()->actions();
-  }
-  return nullptr;
 }
 
 }  // namespace
@@ -110,11 +97,8 @@ class MainFormTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
+    home_ = test::MakeTestHome();
     QVERIFY(home_->isValid());
-    qputenv("HOME", home_->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home_->path() + "/config").toLocal8Bit());
-    qputenv("VORMAK_HOME", QByteArray::fromStdString(test::SourceDataDir()));
   }
 
   void cleanup() {
@@ -300,7 +284,7 @@ class MainFormTest : public QObject {
     QCOMPARE(bench.cad.table.current_colour, palette::kRed);
 
     // "&Solid" switches the solid view and shows its state.
-    QAction* solid = MenuItem(form_->menuBar(), {"&View", "&Solid"});
+    QAction* solid = test::MenuItem(form_->menuBar(), {"&View", "&Solid"});
     QVERIFY(solid == form_->SolidAction());
     QCOMPARE(solid->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F3));
     solid->trigger();
@@ -310,13 +294,13 @@ class MainFormTest : public QObject {
 
     // View > Toolbars has one check item per toolbar; unchecking hides the bar.
     for (const char* caption : {"Plot", "Insert", "View", "Zoom", "Screen", "Cad", "Pick"}) {
-      QAction* item = MenuItem(form_->menuBar(), {"&View", "&Toolbars", caption});
+      QAction* item = test::MenuItem(form_->menuBar(), {"&View", "&Toolbars", caption});
       QVERIFY2(item && item->isCheckable() && item->isChecked(), caption);
     }
     QToolBar* plot_bar = form_->plot_run_actions()->plot_bar;
-    MenuItem(form_->menuBar(), {"&View", "&Toolbars", "Plot"})->trigger();
+    test::MenuItem(form_->menuBar(), {"&View", "&Toolbars", "Plot"})->trigger();
     QVERIFY(!plot_bar->isVisible());
-    MenuItem(form_->menuBar(), {"&View", "&Toolbars", "Plot"})->trigger();
+    test::MenuItem(form_->menuBar(), {"&View", "&Toolbars", "Plot"})->trigger();
     QVERIFY(plot_bar->isVisible());
   }
 
@@ -341,7 +325,7 @@ class MainFormTest : public QObject {
     };
 
     // A click picks for the running command; Escape ends it.
-    MenuItem(form_->menuBar(), {"&CAD", "&Delete", "&Elements"})->trigger();
+    test::MenuItem(form_->menuBar(), {"&CAD", "&Delete", "&Elements"})->trigger();
     QVERIFY(bench.cad.commands.Running());
     QTest::mouseClick(plot, Qt::LeftButton, {}, at(0.3, 0));
     QVERIFY(table.At(1)->deleted);
@@ -352,7 +336,7 @@ class MainFormTest : public QObject {
     // "Pick Inside Window": a dragged window takes what lies wholly inside it.
     form_->cad_toolbars().pick_modes[static_cast<size_t>(PickMode::kInsideWindow)]->trigger();
     QVERIFY(bench.cad.pick_mode == PickMode::kInsideWindow);
-    MenuItem(form_->menuBar(), {"&CAD", "&Delete", "&Elements"})->trigger();
+    test::MenuItem(form_->menuBar(), {"&CAD", "&Delete", "&Elements"})->trigger();
     const QPoint from = at(-1.2, 0.7);
     const QPoint to = at(1.2, 0.3);
     QTest::mousePress(plot, Qt::LeftButton, {}, from);

@@ -10,6 +10,7 @@
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui_test_home.h"
 
 namespace vormak {
 
@@ -35,11 +36,8 @@ class PlotRunTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
+    home_ = test::MakeTestHome();
     QVERIFY(home_->isValid());
-    qputenv("HOME", home_->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home_->path() + "/config").toLocal8Bit());
-    qputenv("VORMAK_HOME", QByteArray::fromStdString(test::SourceDataDir()));
     form_ = std::make_unique<TMainForm>();
     form_->host().SetNonInteractive(true);
     form_->resize(1000, 700);

@@ -19,6 +19,7 @@
 #include "ui/plot_status_window.h"
 #include "ui/sci_edit_control.h"
 #include "ui/time_dialog.h"
+#include "ui_test_home.h"
 
 namespace vormak {
 
@@ -30,17 +31,7 @@ class TimeDialogTest : public QObject {
   std::unique_ptr<TMainForm> form_;
 
   QAction* MenuItem(const QStringList& path) const {
-    QList<QAction*> actions = form_->menuBar()->actions();
-    QAction* found = nullptr;
-    for (const QString& caption : path) {
-      found = nullptr;
-      for (QAction* a : actions) {
-        if (a->text() == caption) found = a;
-      }
-      if (found == nullptr) return nullptr;
-      if (found->menu() != nullptr) actions = found->menu()->actions();
-    }
-    return found;
+    return test::MenuItem(form_->menuBar(), path);
   }
 
   static QString ReadFile(const QString& path) {
@@ -51,11 +42,8 @@ class TimeDialogTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
+    home_ = test::MakeTestHome();
     QVERIFY(home_->isValid());
-    qputenv("HOME", home_->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home_->path() + "/config").toLocal8Bit());
-    qputenv("VORMAK_HOME", QByteArray::fromStdString(test::SourceDataDir()));
     QDir::setCurrent(home_->path());
     form_ = std::make_unique<TMainForm>();
     form_->host().SetNonInteractive(true);
