@@ -31,13 +31,15 @@ void StartBlock(InterpState& interp, TurretState& ts) {
 }
 
 // X, Y, Z, U, W: absolute, or added to the previous value under G91; G28 sends an axis home,
-// and G50 with "G92, G50" makes it the new home.
-void ReadAxes(Workbench& bench, TurretState& ts, const WordReader& words) {
+// and G50 with "G92, G50" makes it the new home. `drilled`: a drilling cycle was in force when
+// the block began; the block that cancels it starts where the last hole left the tool (its
+// retract level), not at the hole bottom the Z register still holds.
+void ReadAxes(Workbench& bench, TurretState& ts, const WordReader& words, bool drilled) {
   MachineState& ms = bench.interp.machine;
   const MachineSettings& s = bench.settings;
   const bool radius_mode = RadiusMode(s);
   const bool g50_home = ts.G(50) && s.use[kUseG92G50];
-  const bool drilling = DrillingCycleInForce(ts);
+  const bool drilling = drilled || DrillingCycleInForce(ts);
   if (words.Has('X') && !ts.G(4)) {
     ts[kRegPrevX] = ts[kRegX];
     double x = words.Value(bench, 'X', true);
@@ -148,13 +150,14 @@ bool ReadWords(Workbench& bench, int turret, std::string_view block) {
   }
   if (abandoned()) return false;
   if (words.Has('P')) ts[kRegP] = words.Value(bench, 'P', false);
+  const bool drilled = DrillingCycleInForce(ts);
   if (words.Has('G')) {
     ts[kRegMotion] = MotionGCode(bench, turret, block);
     ApplyGWords(bench, turret, block);
     ts[kRegMotion] = std::trunc(ts[kRegMotion]);
   }
   if (abandoned()) return false;
-  ReadAxes(bench, ts, words);
+  ReadAxes(bench, ts, words, drilled);
   if (abandoned()) return false;
   ReadArcWords(bench, ts, words);
   if (words.Has('S')) ts[kRegS] = words.Value(bench, 'S', false);
