@@ -6,6 +6,7 @@
 #include "interp/interp_state.h"
 #include "interp/motion_hooks.h"
 #include "interp/run_driver.h"
+#include "nctext/edit_control.h"
 #include "nctext/block_words.h"
 #include "nctext/pane_services.h"
 #include "settings/number_text.h"
@@ -83,6 +84,10 @@ void InsertBlockTime(Workbench& bench, int n) {
 }
 
 void RunTimeDialog(Workbench& bench, const TimeDialogChoices& choices) {
+  // The lines written by one run undo as one step in every pane they go into.
+  for (int pane = 1; pane <= kPaneCount; ++pane) {
+    if (EditControl* control = bench.Pane(pane)) control->BeginUndoGroup();
+  }
   TimeState& time = bench.interp.time;
   bench.interp.motion.solid_view = false;  // rapids are timed only outside the solid view
   time.accounting = true;
@@ -104,6 +109,9 @@ void RunTimeDialog(Workbench& bench, const TimeDialogChoices& choices) {
     AppendPaneLine(bench, 1, TimeCommentLine(bench, "TOTAL TIME= ", time.total_time));
   }
   time.accounting = false;
+  for (int pane = 1; pane <= kPaneCount; ++pane) {
+    if (EditControl* control = bench.Pane(pane)) control->EndUndoGroup();
+  }
 }
 
 }  // namespace vormak

@@ -89,6 +89,23 @@ TEST_F(TimeReports, EveryLineGetsItsTimeCutTo90Characters) {
   EXPECT_EQ(timed.rfind("(* .102)G01 X10. F100. (AAA", 0), 0u) << timed;
 }
 
+// Block times, reports and the total of one run come off with a single undo.
+TEST_F(TimeReports, OneRunIsOneUndoStep) {
+  const std::string program = "G90 G00 X0 Y0\r\nG01 X10. F100.\r\n(ROUGH)\r\nG00 X50.\r\nM30\r\n";
+  bench.Pane(1)->SetText(program);
+  bench.Pane(1)->EmptyUndoBuffer();
+  TimeDialogChoices choices;
+  choices.reports = true;
+  choices.text = "ROUGH";
+  choices.every_line = true;
+  choices.total_at_end = true;
+  RunTimeDialog(bench, choices);
+  ASSERT_NE(Text(), program);
+  bench.Pane(1)->Undo();
+  EXPECT_EQ(Text(), program);
+  EXPECT_FALSE(bench.Pane(1)->CanUndo());
+}
+
 // The shipped example (two tools, a subprogram called three times): a report follows the line
 // after each tool change, and the inserted lines change neither the path nor the total.
 TEST_F(TimeReports, ReportsInARealProgramLeaveThePathAndTotalAlone) {

@@ -64,6 +64,7 @@ class TimeDialogTest : public QObject {
   void TimeDialogWritesTheTotalAndTheBlockTimes() {
     QVERIFY(MenuItem({"Utilities&2", "&Time..."})->isEnabled());
     form_->SolidAction()->trigger();  // the dialog switches the solid view off
+    const std::string before = form_->LEdit1()->GetText();
     TTime_Dialog dialog(form_->bench(), form_.get());
     dialog.every_line_box->setChecked(true);
     dialog.total_box->setChecked(true);
@@ -77,6 +78,8 @@ class TimeDialogTest : public QObject {
     QVERIFY2(text.ends_with("M30\r\n(* TOTAL TIME= 0 HOURS 0 MINS)\r\n") ||
                  text.ends_with("M30\r\n\r\n(* TOTAL TIME= 0 HOURS 0 MINS)"),
              text.c_str());
+    form_->LEdit1()->Undo();  // the whole run comes off in one step
+    QCOMPARE(form_->LEdit1()->GetText(), before);
   }
 
   // Time counts while the status window is open; a run refreshes it; closing stops the count.
