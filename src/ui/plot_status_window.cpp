@@ -146,6 +146,12 @@ void AddPlotStatusItem(QMenu* cam, Workbench& bench, QWidget* parent) {
   bench.interp.run.on_run_end = [window = QPointer<TPlotStatus>(window)] {
     if (window && window->isVisible()) window->ShowPlotStatus();
   };
+  // A long run also refreshes the open window whenever the plot is repainted on the way.
+  bench.interp.run.on_progress = [plot = std::move(bench.interp.run.on_progress),
+                                  window = QPointer<TPlotStatus>(window)] {
+    if (plot) plot();
+    if (window && window->isVisible()) window->ShowPlotStatus();
+  };
   QObject::connect(item, &QAction::triggered, window, [window] {
     window->show();
     window->raise();

@@ -100,6 +100,22 @@ class TimeDialogTest : public QObject {
     QVERIFY(!bench.interp.time.accounting);
   }
 
+  // A long run refreshes the open window on its way, not only at its end.
+  void PlotStatusWindowFollowsALongRun() {
+    Workbench& bench = form_->bench();
+    MenuItem({"CA&M", "Plot &Status..."})->trigger();
+    auto* window = form_->findChild<TPlotStatus*>();
+    QVERIFY(window != nullptr);
+    bench.interp.run.on_run_end = nullptr;  // only the refreshes during the run remain
+    std::string program = "G90 G01 F100.\n";
+    for (int i = 1; i <= 300; ++i) program += "X" + std::to_string(i) + ".\n";
+    form_->LEdit1()->SetText(program + "M30\n");
+    StartRun(bench, RunCommand::kResetNc);
+    StartRun(bench, RunCommand::kRunAll);
+    const double to_x = window->FieldText(1, "To X:").toDouble();
+    QVERIFY2(to_x >= 200 && to_x <= 300, qPrintable(window->FieldText(1, "To X:")));
+  }
+
   void MacroOutToggleAndDialogWriteTheirFiles() {
     Workbench& bench = form_->bench();
     MenuItem({"&File", "&Edit Window", "Macro &Out", "&Absolute"})->trigger();
