@@ -108,7 +108,11 @@ void RunTimeDialog(Workbench& bench, const TimeDialogChoices& choices) {
   if (choices.total_at_end) {
     AppendPaneLine(bench, 1, TimeCommentLine(bench, "TOTAL TIME= ", time.total_time));
   }
+  // The report choices end with the run: a later plot with the status window open counts time
+  // but writes nothing into the program.
   time.accounting = false;
+  time.report_mode = 0;
+  time.insert_every_line = false;
   for (int pane = 1; pane <= kPaneCount; ++pane) {
     if (EditControl* control = bench.Pane(pane)) control->EndUndoGroup();
   }

@@ -101,6 +101,10 @@ TEST_F(TimeReports, OneRunIsOneUndoStep) {
   choices.total_at_end = true;
   RunTimeDialog(bench, choices);
   ASSERT_NE(Text(), program);
+  const std::string timed = Text();
+  bench.interp.time.accounting = true;  // the status window counts time on a plain plot
+  ResetAndRun(bench);
+  EXPECT_EQ(Text(), timed);
   bench.Pane(1)->Undo();
   EXPECT_EQ(Text(), program);
   EXPECT_FALSE(bench.Pane(1)->CanUndo());
