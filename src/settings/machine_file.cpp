@@ -137,6 +137,8 @@ void ApplyMachineSettings(Workbench& bench) {
   FillFormatSet1(bench.word_formats, bench.settings);
   StoreFormatSet1(bench.word_formats, bench.settings);
   HideSolidLayer(bench.cad.table, s.solid_layer);
+  // G28 goes to the machine's home; a G50 in a program moves it until the settings load again.
+  bench.interp.machine.home = {s.home_xyz[0], s.home_xyz[1], s.home_xyz[2]};
   if (!s.twin_turrets) {
     bench.active_pane = 1;
     bench.Pane(1)->SetReadOnly(false);

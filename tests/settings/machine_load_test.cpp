@@ -93,6 +93,7 @@ TEST_F(SettingsTest, EndCommentCharFollowsTheCommentChar) {
 TEST_F(SettingsTest, HomeXyzIsReadInFull) {
   ASSERT_TRUE(LoadKeys("HomeXYZ=12.5,-100.25,3\n"));
   EXPECT_EQ(bench.settings.home_xyz, (std::array<double, 3>{12.5, -100.25, 3}));
+  EXPECT_EQ(bench.interp.machine.home, (Xyz{12.5, -100.25, 3}));  // where G28 goes
   ASSERT_TRUE(LoadKeys("HomeXYZ=1.123456789,oops\n"));
   EXPECT_EQ(bench.settings.home_xyz, (std::array<double, 3>{1.123456789, 100, 100}));
 }
