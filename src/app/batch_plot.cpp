@@ -55,11 +55,12 @@ struct PlotOptions {
   bool cancel = false;
 };
 
-// Answers warnings as the user of the batch run asked; `quiet` prints nothing (the second pass
-// that only draws).
+// Answers warnings as the user of the batch run asked; once quiet it prints nothing (the second
+// pass that only draws).
 class PlotHost : public ConsoleHost {
  public:
-  PlotHost(bool cancel, bool quiet) : cancel_(cancel), quiet_(quiet) {}
+  explicit PlotHost(bool cancel) : cancel_(cancel) {}
+  void SetQuiet() { quiet_ = true; }
   Answer Warning(const std::string& text, const std::string& caption) override {
     if (!quiet_) ConsoleHost::Warning(text, caption);
     return cancel_ ? Answer::kCancel : Answer::kOk;
@@ -74,7 +75,7 @@ class PlotHost : public ConsoleHost {
 
  private:
   bool cancel_;
-  bool quiet_;
+  bool quiet_ = false;
 };
 
 int Usage() {
@@ -313,15 +314,17 @@ std::unique_ptr<Workbench> MakeBench(Host& host, const PlotOptions& o) {
 }
 
 #ifdef VORMAK_HAVE_UI
-bool RenderPng(const PlotOptions& o, const ViewBox& box) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "vormak-batch";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-  PlotHost quiet(o.cancel, true);
-  auto bench = MakeBench(quiet, o);
-  if (!bench) return false;
+// Nothing plotted is kept, so the picture is the program plotted again into the view fitted to
+// what the first run drew, as the window shows a program again after Zoom All. The second run
+// starts from a machine as fresh as the first one's, on the text already loaded, and says nothing.
+bool RenderPng(Workbench& loaded, const PlotOptions& o, const ViewBox& box) {
+  PlotHost quiet(o.cancel);
+  quiet.SetQuiet();
+  auto bench = std::make_unique<Workbench>(quiet);
+  if (!LoadPlotMachine(*bench, o.machine)) return false;
+  bench->SetPane(1, loaded.Pane(1));
+  bench->nc_file_name = loaded.nc_file_name;
+  InstallRunDriver(*bench);
   RasterCanvas canvas(o.width, o.height);
   bench->plot.canvas = &canvas;
   ResizePlotWindow(*bench, o.width, o.height);
@@ -335,8 +338,17 @@ bool RenderPng(const PlotOptions& o, const ViewBox& box) {
   }
   return true;
 }
+
+// The raster canvas draws text, which needs a GUI application; without a display it is offscreen.
+std::unique_ptr<QGuiApplication> MakePictureApplication() {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "vormak-batch";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
 #else
-bool RenderPng(const PlotOptions&, const ViewBox&) {
+bool RenderPng(Workbench&, const PlotOptions&, const ViewBox&) {
   std::fprintf(stderr, "vormak-batch: built without the raster canvas: no PNG\n");
   return false;
 }
@@ -353,7 +365,10 @@ int RunPlot(const Args& args) {
   if (!options) return Usage();
   const PlotOptions& o = *options;
 
-  PlotHost host(o.cancel, false);
+#ifdef VORMAK_HAVE_UI
+  const auto picture_app = o.png.empty() ? nullptr : MakePictureApplication();
+#endif
+  PlotHost host(o.cancel);
   auto bench = MakeBench(host, o);
   if (!bench) return 1;
 
@@ -395,7 +410,7 @@ int RunPlot(const Args& args) {
   const bool echoed = o.macro_out.empty() || (MacroOutOpen(*bench) & CloseMacroOut(*bench));
   const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed;
   if (!written) return 1;
-  if (want_box && !RenderPng(o, box)) return 1;
+  if (want_box && !RenderPng(*bench, o, box)) return 1;
   FILE* out = csv == stdout || times == stdout ? stderr : stdout;
   std::fprintf(out, "lines run %lld, moves %lld, rapids %lld, arcs %lld\n", lines, summary.moves,
                summary.rapids, summary.arcs);
