@@ -1,4 +1,5 @@
 #include "interp/block_interpreter.h"
+#include <algorithm>
 
 #include <string>
 
@@ -64,7 +65,8 @@ void CustomGCodeCall(Workbench& bench, TurretState& ts, std::string_view block) 
   for (const MacroCallRow& row : bench.settings.macros) any = any || row.name == "G";
   if (!any) return;
   std::string_view rest = block;
-  for (size_t at = FindWordLetter(rest, 'G'); at != std::string_view::npos; at = FindWordLetter(rest, 'G')) {
+  for (size_t at = FindWordLetter(rest, 'G'); at != std::string_view::npos;
+       at = FindWordLetter(rest, 'G')) {
     const double g = LetterValueAt(bench, rest, at, false);
     rest = rest.substr(at + 1);
     if (g <= 99) continue;
@@ -160,8 +162,9 @@ Xyz ActiveOffsets(const Workbench& bench) {
 
 void InterpretLine(Workbench& bench, std::string_view line) {
   const MachineSettings& s = bench.settings;
-  // The syntax check of the line comes first when "Check Syntax" is on.
-  if (s.use[kUseCheckSyntax]) {
+  // The syntax check of the line comes first when "Check Syntax" is on; a timing run (Time
+  // dialog, status window) goes through without it.
+  if (s.use[kUseCheckSyntax] && !bench.interp.time.accounting) {
     const int verdict = CheckLine(bench, line);
     if (verdict == 2) return;
     if (verdict != 0) bench.stop_requested = true;
@@ -203,10 +206,16 @@ void InterpretLine(Workbench& bench, std::string_view line) {
 void InterpretLinePair(Workbench& bench, std::string_view line1, std::string_view line2) {
   RunState& run = bench.interp.run;
   const int saved = run.turret;
+  TimeState& time = bench.interp.time;
+  // The turrets cut at the same time: the pair takes as long as the slower of its two lines.
   run.turret = 1;
+  if (time.accounting) time.block_time = 0;
   InterpretLine(bench, line1);
+  const double first = time.block_time;
   run.turret = 2;
+  if (time.accounting) time.block_time = 0;
   InterpretLine(bench, line2);
+  if (time.accounting) time.block_time = std::max(first, time.block_time);
   run.turret = saved;
 }
 
@@ -250,9 +259,9 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
     CallSubprogram(bench, turret, block);
     return;
   }
-  // In the Q-parameter dialect M99 calls the cycle G200 defined; it is no return.
-  const bool cycle_call = ts.M(99) && s.code_format == 1;
-  if (ts.M(99) && !cycle_call) {
+  // M99 returns in every dialect; in the Q-parameter dialect it has also marked the cycle G200
+  // defined, which a later block without a move of its own drills.
+  if (ts.M(99)) {
     ReturnFromSubprogram(bench, turret);
     return;
   }
@@ -261,9 +270,8 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
       ms.word_x || ms.word_y || ms.word_z || ms.word_i || ms.word_j || ms.word_k;
   const bool own_move = !drilling && !(end == from && (!arc || !axis_words));
   if (own_move) Move(bench, turret, from, end, feed);
-  // A called cycle 200 drills once the tool is over the hole: after the calling block's own
-  // positioning move, or in a later block that does not move.
-  if (!own_move || cycle_call) RunPendingCycle200(bench, turret);
+  // A called cycle 200 is drilled by a block that does not move (or one of a drilling cycle).
+  if (!own_move) RunPendingCycle200(bench, turret);
 }
 
 }  // namespace vormak

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cad/element_table.h"
+#include "interp/program_flow.h"
 #include "interp_fixture.h"
 
 namespace vormak::test {
@@ -278,6 +279,7 @@ class Cycle200 : public Cycles {
 };
 
 TEST_F(Cycle200, PlungesFromTheClearanceAndRetractsToTheSecondClearance) {
+  bench.settings.use.Set(kUseSubprograms, false);
   Lines({"G0 X10. Y20. Z100.", "G200 Q200=2 Q201=-10 Q202=4 Q203=0 Q204=50 Q206=150 Q210=0"});
   const Cycle200Parameters& c = bench.interp.cycles.cycle200;
   EXPECT_DOUBLE_EQ(c.clearance_level, 2);
@@ -286,28 +288,46 @@ TEST_F(Cycle200, PlungesFromTheClearanceAndRetractsToTheSecondClearance) {
   EXPECT_DOUBLE_EQ(c.plunge_feed, 150);
   EXPECT_DOUBLE_EQ(c.second_clearance, 50);
   moves.clear();
+  // The M99 block only marks the call (and ends, as M99 does without subprograms); the next
+  // block that does not move drills.
   Lines({"M99"});
+  EXPECT_TRUE(moves.empty());
+  EXPECT_TRUE(bench.interp.cycles.cycle200_called);
+  Lines({"M8"});
   ExpectLegs(0, Legs(10, 20, 100, {-4, -8, -10}));
   EXPECT_FALSE(bench.interp.cycles.cycle200_called);
   EXPECT_DOUBLE_EQ(Reg(kRegZ), 50);
   EXPECT_DOUBLE_EQ(Reg(kRegPrevZ), 50);
   EXPECT_TRUE(T1().G(0));
   EXPECT_FALSE(T1().G(1));
-  EXPECT_EQ(bench.interp.flow.level, 0);  // no return was attempted
   EXPECT_FALSE(bench.stop_requested);
+}
 
-  // A block that positions and calls drills at its new position after moving there.
+// M99 keeps its meaning of a return in this dialect: a subprogram comes back to its caller,
+// whose next block without a move drills; in the main program it is the usual fault.
+TEST_F(Cycle200, M99ReturnsFromASubprogramAndTheCallerDrills) {
+  Load(
+      "G0 X10. Y20. Z100.\nG200 Q200=2 Q201=-10 Q202=4 Q203=0 Q204=50 Q206=150\n"
+      "M98 P100\nM5\nM30\nO100\nG0 X30.\nM99\n");
+  RunProgram();
+  EXPECT_FALSE(host.Showed(kNoPlaceToReturn));
+  EXPECT_FALSE(bench.stop_requested);
+  ASSERT_GE(moves.size(), 2u);
+  EXPECT_EQ(moves[1].end, (Xyz{30, 20, 100}));  // the subprogram's own move
+  ExpectLegs(2, Legs(30, 20, 100, {-4, -8, -10}));
+  EXPECT_EQ(bench.interp.flow.level, 0);
+
   moves.clear();
-  Lines({"X30. M99"});
-  std::vector<ExpectedLeg> legs{{{10, 20, 50}, {30, 20, 50}, kRapid}};
-  for (const ExpectedLeg& leg : Legs(30, 20, 50, {-4, -8, -10})) legs.push_back(leg);
-  ExpectLegs(0, legs);
+  Lines({"M99"});
+  EXPECT_TRUE(host.Showed(kNoPlaceToReturn));
+  EXPECT_TRUE(bench.stop_requested);
 }
 
 TEST_F(Cycle200, ZeroPlungeDepthWarnsAndDrillsTheSurfaceThenTheBottom) {
   Lines({"G0 X10. Y20. Z100.", "G200 Q200=2 Q201=-10 Q202=0 Q203=0 Q204=50 Q206=150"});
+  bench.settings.use.Set(kUseSubprograms, false);
   moves.clear();
-  Lines({"M99"});
+  Lines({"M99", "M5"});
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, kBadQ202);
   EXPECT_EQ(host.messages[0].kind, "information");
@@ -315,6 +335,7 @@ TEST_F(Cycle200, ZeroPlungeDepthWarnsAndDrillsTheSurfaceThenTheBottom) {
 }
 
 TEST_F(Cycle200, TheTopViewKeepsTheCallPendingUntilABlockWithoutAMove) {
+  bench.settings.use.Set(kUseSubprograms, false);
   bench.plot.current = kTopSlot;
   Lines({"G0 X10. Y20. Z100.", "G200 Q200=2 Q201=-10 Q202=4 Q203=0 Q204=50 Q206=80", "M99"});
   moves.clear();

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "interp/block_interpreter.h"
 #include "interp/run_driver.h"
 #include "interp_fixture.h"
 
@@ -29,6 +30,18 @@ TEST_F(MachiningTime, MillFeedAndRapidWithTheirAllowance) {
   // G01 with F0 is timed as a rapid; a move of zero length takes nothing.
   Lines({"G01 X10. F0", "G01 X10. F100."});
   EXPECT_NEAR(Time().total_time, 0.210 + 0.108, 1e-12);
+}
+
+// Two turrets cut at once: a pair of lines takes as long as the slower of the two, while the
+// total still holds every move.
+TEST_F(MachiningTime, ALinePairTakesTheLongerOfItsTwoLines) {
+  Lathe();
+  bench.settings.twin_turrets = true;
+  InterpretLinePair(bench, "G94 G01 Z-10. F100.", "G01 Z-5. F100.");
+  EXPECT_NEAR(Time().block_time, 0.102, 1e-12);
+  InterpretLinePair(bench, "M08", "G01 Z-20.");
+  EXPECT_NEAR(Time().block_time, 0.152, 1e-12);
+  EXPECT_NEAR(Time().total_time, 0.102 + 0.052 + 0.152, 1e-12);
 }
 
 TEST_F(MachiningTime, NothingIsCountedWithAccountingOff) {

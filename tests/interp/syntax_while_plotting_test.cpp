@@ -24,6 +24,15 @@ TEST_F(SyntaxWhilePlotting, AFaultStopsTheRunAfterItsLineAndTapeMarksAreSkipped)
   RunProgram();
   EXPECT_FALSE(host.Showed(kMismatchedComment + std::string("G1X2. (CUT")));
   EXPECT_DOUBLE_EQ(Reg(kRegX), 3);
+
+  // A timing run (Time dialog, status window open) is not interrupted by the check.
+  bench.settings.use.Set(kUseCheckSyntax, true);
+  bench.interp.time.accounting = true;
+  bench.stop_requested = false;
+  host.messages.clear();
+  EXPECT_EQ(RunProgram(), 4);
+  EXPECT_FALSE(host.Showed(kMismatchedComment + std::string("G1X2. (CUT")));
+  EXPECT_DOUBLE_EQ(Reg(kRegX), 3);
 }
 
 }  // namespace
