@@ -7,6 +7,7 @@
 
 #include "cad/element_table.h"
 #include "cad/geometry_measure.h"
+#include "interp/machining_time.h"
 #include "interp/motion_hooks.h"
 #include "nctext/status_services.h"
 #include "plot/draw_primitives.h"
@@ -266,7 +267,9 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   DrawArc(bench.plot, s, turret, c.colour, c.style, a.plane, first, second, a.radius, dc);
   Report(bench, turret, MoveKind::kArc, start, end, c.colour, c.style, a.centre, a.radius,
          direction, a.plane);
-  ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, start_angle, end_angle,
+  // Timed on the programmed arc: drawn below the axis its angles run the other way round.
+  ArcAccountingHook(bench, turret, start, end, a.centre, a.radius,
+                    PlaneAngle(a.centre, start, a.plane), PlaneAngle(a.centre, end, a.plane),
                     direction, a.plane, feed);
   RecordArc(bench, c.colour, c.style, a, dc, start_angle, end_angle, clockwise);
   return true;
@@ -314,8 +317,8 @@ void PureRotation(Workbench& bench, int turret, Point start, Point end, double f
           clockwise ? to : from, radius, origin);
   Report(bench, turret, MoveKind::kArc, start, end, colour, kFeedStyle, origin, radius,
          clockwise ? 2 : 3, 1);
-  // Timed as a straight move as long as the turn in degrees.
-  LinearAccountingHook(bench, turret, {0, 0, 0}, {std::fabs(after - before), 0, 0}, feed, false);
+  // Timed as a straight move as long as the turn in degrees; there is no motion block to echo.
+  LinearTime(bench, turret, {0, 0, 0}, {std::fabs(after - before), 0, 0}, feed);
 }
 
 }  // namespace

@@ -121,6 +121,21 @@ TEST_F(MachiningTime, LatheArcUnderFeedPerRevolution) {
   EXPECT_NEAR(Time().total_time - before, (std::numbers::pi / 2) / speed + speed * 0.00002, 1e-7);
 }
 
+// Drawn below the axis the arc is the same arc: a quarter circle stays a quarter circle.
+TEST_F(MachiningTime, LatheMinusTimesTheSameArc) {
+  Lathe();
+  const double quarter = (std::numbers::pi * 10 / 2) / 10 + 10 * 0.00002;
+  for (bool minus : {false, true}) {
+    SCOPED_TRACE(minus ? "LatheMinus" : "above the axis");
+    bench.settings.lathe_minus = minus;
+    Lines({"G94 G00 X20. Z0"});
+    Lines({"G03 X40. Z-10. I0 K-10. F10."});
+    EXPECT_NEAR(Time().block_time, quarter, 1e-7);
+    Lines({"G02 X20. Z0 I-10. K0"});
+    EXPECT_NEAR(Time().block_time, quarter, 1e-7);
+  }
+}
+
 TEST_F(MachiningTime, InfiniteSpeedTakesNoTimeAndWarnsOncePerRun) {
   Lathe();
   bench.settings.x_radius = true;

@@ -51,6 +51,12 @@ TEST_F(MacroOut, LatheWritesXAsADiameterInDiameterMode) {
   EXPECT_EQ(Echo(program, false), "G00X2.0Z1.0\r\nG01X2.0Z-1.0F.2\r\nG03X4.0Z-2.0I.0K-1.0F.2\r\n");
 }
 
+// Turning the part with a rotary word moves no linear axis: nothing is echoed for it.
+TEST_F(MacroOut, ARotaryTurnIsNoMotionBlock) {
+  bench.settings.use.Set(kUseRotary, true);
+  EXPECT_EQ(Echo("G00 X10. Y0 Z0\nG01 C90. F100.\nM30\n", false), "G00X10.0Y.0Z.0\r\n");
+}
+
 TEST_F(MacroOut, ClosedFileWritesNothingAndAnUnwritableFileIsRefused) {
   Lines({"G00 X1."});
   EXPECT_FALSE(MacroOutOpen(bench));
