@@ -28,8 +28,8 @@ bool Holds(std::string_view text, std::string_view s) {
 // The next element, with inside arcs too small for the cutter passed over: Comp NC deletes
 // them from the text, the plot leaves them undrawn. A line before and after such an arc both
 // run on to where their lines cross.
-LookAhead NextElement(Workbench& bench, int pane, PathElement& current, TurretState& t,
-                      Vec2 delta, double r, int side) {
+LookAhead NextElement(Workbench& bench, int pane, PathElement& current, TurretState& t, Vec2 delta,
+                      double r, int side) {
   InterpState& interp = bench.interp;
   LookAhead next = ReadNextMove(bench, pane, interp.run.current_line + 1, t, delta);
   bool passed = false;
@@ -223,7 +223,16 @@ void CompensateMove(Workbench& bench, int turret, Point& start, Point& end) {
   const int side = comp_nc && !ms.contour_mode ? comp.side : t.G(42) ? kRightSide : kLeftSide;
   const double r = comp_nc ? comp.amount : comp.radius_offset[0];
 
+  const size_t arcs_passed = comp.passed_arc_lines.size();
+  const int lines_removed = comp.lines_removed;
   const LookAhead next = NextElement(bench, pane, current, t, delta, r, side);
+  if (!next.found &&
+      (comp.passed_arc_lines.size() != arcs_passed || comp.lines_removed != lines_removed)) {
+    // The path ends with an inside arc the cutter cannot follow: this move is not drawn either.
+    interp.motion.skip_next_move = true;
+    finish(from);
+    return;
+  }
   if (!next.found) comp.no_next_move = true;
   CornerRule rule = CornerRule::kCorner;
   if (ms.lead_in_pending) {
@@ -248,7 +257,7 @@ void CompensateMove(Workbench& bench, int turret, Point& start, Point& end) {
     }
   }
   Corner corner = CompensatedCorner(current, following, r, side, rule);
-  if (corner.parallel && r != 0) {
+  if (corner.parallel) {
     // Two lines in a row that never meet. Going on in the same direction the cutter stays on
     // the offset line; turning back there is no sound corner and the point stays unmoved.
     const Vec2 a = current.end - current.start, b = following.end - following.start;
@@ -258,8 +267,8 @@ void CompensateMove(Workbench& bench, int turret, Point& start, Point& end) {
     }
   }
   const ToolShape& tool = bench.tools.turret[0];
-  const Vec2 e = ToolWidthCorrection(current, following, corner.end, tool.width,
-                                     tool.nose_radius, tool.angle);
+  const Vec2 e =
+      ToolWidthCorrection(current, following, corner.end, tool.width, tool.nose_radius, tool.angle);
 
   Rewrite w{from, e, delta, {}, 0, 0};
   if (current.IsArc()) {

@@ -337,6 +337,11 @@ void ResetProgram(Workbench& bench) {
   for (int i = 0; i < 4; ++i) m.work_offsets[static_cast<size_t>(i)] = {};
   m.common_offset = {};
   m.work_offset_code = 54;
+  // A run stopped inside a compensated contour leaves nothing for the next program start.
+  CompensationState& comp = interp.comp;
+  comp.active = false;
+  comp.no_next_move = false;
+  comp.passed_arc_lines.clear();
 
   ResetSubprogramState(bench);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "interp/compensation_geometry.h"
+#include "interp/run_driver.h"
 #include "interp_fixture.h"
 #include "nctext/block_words.h"
 #include "settings/word_format.h"
@@ -118,6 +119,11 @@ TEST_F(CompensationTest, CollinearMovesAreAnErrorAndCancelStops) {
   EXPECT_NEAR(moves.at(0).end.x, 5, kTol);
   EXPECT_NEAR(moves.at(0).end.y, -0.25, kTol);
 
+  // A cutter of radius 0 is still told the corner has no solution.
+  host.messages.clear();
+  Plot("G42G01X5Y0F10\nX10Y0\nX10Y5\n", 0);
+  EXPECT_TRUE(host.Showed(kCompensationError));
+
   host.QueueAnswer(Answer::kCancel);
   bench.stop_requested = false;
   Plot("G42G01X5Y0F10\nX10Y0\nX10Y5\n", 0.25);
@@ -155,8 +161,7 @@ TEST_F(CompensationTest, SlotWithInsideArcs) {
 TEST_F(CompensationTest, InsideArcTooSmallIsPassedOver) {
   // Fillets of radius 0.2 in a pocket cut with radius 0.25: the cutter cannot follow them,
   // the lines run on to their corner.
-  const std::string pocket =
-      "G41G01X9.8Y0F10\nG03X10Y.2I0J.2\nG01X10Y10\nX0Y10\n";
+  const std::string pocket = "G41G01X9.8Y0F10\nG03X10Y.2I0J.2\nG01X10Y10\nX0Y10\n";
   Plot(pocket, 0.25);
   ASSERT_EQ(moves.size(), 3u);
   EXPECT_NEAR(moves[0].end.x, 9.75, kTol);
@@ -165,6 +170,26 @@ TEST_F(CompensationTest, InsideArcTooSmallIsPassedOver) {
   EXPECT_NEAR(moves[1].start.x, 9.75, kTol);
   EXPECT_NEAR(moves[1].end.y, 9.75, kTol);
   EXPECT_EQ(PaneLineCount(bench, 1), 5);  // the plot leaves the text alone
+}
+
+// A path that ends in an inside arc too small for the cutter: neither the arc nor the move into
+// it is drawn. A run stopped before reaching the arc leaves no mark for the next program.
+TEST_F(CompensationTest, InsideArcAtTheEndOfThePath) {
+  const std::string pocket = "G41G01X9.8Y0F10\nG03X10Y.2I0J.2\n";
+  Plot(pocket, 0.25);
+  EXPECT_TRUE(moves.empty());
+
+  Load(pocket);
+  Fresh();
+  bench.interp.comp.radius_offset[0] = 0.25;
+  RunProgram(1);
+  ResetProgram(bench);
+  bench.stop_requested = false;
+  Load("G41G01X10Y0F10\nX10Y10\nX0Y10\n");
+  Fresh();
+  moves.clear();
+  RunProgram();
+  EXPECT_EQ(moves.size(), 3u);
 }
 
 TEST_F(CompensationTest, CompNcDeletesInsideArcOfTheCutterRadius) {
