@@ -218,7 +218,7 @@ void RecordToolpath(Workbench& bench) {
 
 }  // namespace
 
-void RunLines(Workbench& bench, RunMode mode) {
+void RunLines(Workbench& bench, RunMode mode, bool pass_breakpoint) {
   RunState& run = bench.interp.run;
   const int pane = SourcePane(bench);
   int first = CaretLine(bench, bench.active_pane);
@@ -240,7 +240,7 @@ void RunLines(Workbench& bench, RunMode mode) {
 
   LineOutcome outcome = LineOutcome::kEnd;
   if (!bench.stop_requested && run.current_line <= run.last_line) {
-    bool resumed = true;
+    bool resumed = pass_breakpoint;
     do {
       outcome = RunOneLine(bench, mode, resumed);
       resumed = false;
@@ -281,8 +281,9 @@ void StartRun(Workbench& bench, RunCommand command) {
     case RunCommand::kPlotAuto:
       ShowPrompt(bench, "Plot Auto");
       bench.stop_requested = false;
-      while (!bench.stop_requested) {
-        RunLines(bench, RunMode::kSingleLine);
+      // A breakpoint stops the steps after the first one.
+      for (bool first = true; !bench.stop_requested; first = false) {
+        RunLines(bench, RunMode::kSingleLine, first);
         if (run.current_line >= PaneLineCount(bench, bench.active_pane)) break;
       }
       break;
@@ -337,6 +338,13 @@ void ResetProgram(Workbench& bench) {
   for (int i = 0; i < 4; ++i) m.work_offsets[static_cast<size_t>(i)] = {};
   m.common_offset = {};
   m.work_offset_code = 54;
+  // The rotary words of the last run no longer turn the path.
+  m.rotation = {};
+  m.rotary_word = false;
+  MotionState& motion = interp.motion;
+  motion.rotary_reverse = false;
+  motion.rotary_axis_moved = 0;
+  motion.rotary_feed_move = false;
   // A run stopped inside a compensated contour leaves nothing for the next program start.
   CompensationState& comp = interp.comp;
   comp.active = false;

@@ -31,7 +31,9 @@ void StartRun(Workbench& bench, RunCommand command);
 // "Reset NC", then the lines the programmer selected (when the selection spans lines) or the
 // whole program: the Time and Macro Out dialogs run programs this way.
 void ResetAndRun(Workbench& bench);
-void RunLines(Workbench& bench, RunMode mode);
+// `pass_breakpoint`: the first line runs even when it carries a breakpoint (the run resumes
+// there); Plot Auto's later steps stop on one.
+void RunLines(Workbench& bench, RunMode mode, bool pass_breakpoint = true);
 
 // The end-of-program state: M flags, machine state, subprograms, G tables, the tool at home.
 void ResetProgram(Workbench& bench);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "interp/motion_hooks.h"
+#include "interp/run_driver.h"
 #include "interp_fixture.h"
 
 namespace vormak::test {
@@ -63,6 +65,18 @@ TEST_F(RotaryAxes, LaterMovesAreTurnedByTheRotaryAngles) {
   // A about X turns Y into Z.
   Lines({"G00 C0 A90.", "G00 X0 Y5. Z0"});
   ExpectPoint(moves.back().end, 0, 0, 5);
+}
+
+// A new run starts unturned: Reset NC forgets the last run's rotary angles.
+TEST_F(RotaryAxes, ResetNcForgetsTheTurn) {
+  Lines({"G90 G00 X0 Y0 Z0", "G00 C90.", "(TRX 30,0,0)", "G01 X10. F100."});
+  ExpectPoint(moves.back().end, 0, 10 * std::cos(std::numbers::pi / 6),
+              10 * std::sin(std::numbers::pi / 6));
+  ResetProgram(bench);
+  const size_t before = moves.size();
+  Lines({"G00 X20. Y0 Z0"});
+  ASSERT_EQ(moves.size(), before + 1);
+  ExpectPoint(moves.back().end, 20, 0, 0);
 }
 
 TEST_F(RotaryAxes, NothingTurnsWithRotaryOff) {

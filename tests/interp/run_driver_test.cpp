@@ -54,6 +54,17 @@ TEST_F(RunDriverTest, BreakpointStopsBeforeItsLineAndTheNextRunGoesOnFromIt) {
   EXPECT_EQ(MoveLines(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
 }
 
+// Plot Auto steps line by line and halts at a breakpoint; it goes on from there next time.
+TEST_F(RunDriverTest, PlotAutoHaltsAtABreakpoint) {
+  Load("G90 G00 X1\nX2\nX3\nX4\nX5\nX6\n");
+  bench.settings.use.Set(kUseStopBreakpoints, true);
+  bench.Pane(1)->SetBookmark(2, 4);
+  StartRun(bench, RunCommand::kPlotAuto);
+  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 2, 3}));
+  StartRun(bench, RunCommand::kPlotAuto);
+  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
 TEST_F(RunDriverTest, RepeatCountRunsTheLineAgainAndCallsSubprogramsAgain) {
   Load("G91 G01 X1. F10. L3\nG90\nM98 P100 L3\nM30\nO100\nG91 G01 Y1.\nG90\nM99\n");
   StartRun(bench, RunCommand::kRunAll);
