@@ -207,11 +207,7 @@ void RecordToolpath(Workbench& bench) {
   const EditControl* pane = bench.Pane(bench.active_pane);
   const TextSelection sel = pane ? pane->GetSelection() : TextSelection{};
   bench.stop_requested = false;
-  if (std::abs(sel.end.line - sel.start.line) < 1) {
-    RunLines(bench, RunMode::kCaretToEnd);
-  } else {
-    RunLines(bench, RunMode::kSelectedLines);
-  }
+  RunLines(bench, SelectionHoldsLines(sel) ? RunMode::kSelectedLines : RunMode::kCaretToEnd);
   motion.record_toolpath = false;
   spindle = spindle_was;
 }
@@ -299,16 +295,19 @@ void StartRun(Workbench& bench, RunCommand command) {
   }
 }
 
-void ResetAndRun(Workbench& bench) {
-  // "Reset NC" puts the caret on line 1: the selection is kept for the run.
-  EditControl* pane = bench.Pane(bench.active_pane);
-  const TextSelection selection = pane ? pane->GetSelection() : TextSelection{};
-  // A selection that ends at the start of a line (the marked plot line) holds the lines above.
+bool SelectionHoldsLines(const TextSelection& selection) {
   const bool caret_last = selection.end.line >= selection.start.line;
   const TextPosition first = caret_last ? selection.start : selection.end;
   const TextPosition last = caret_last ? selection.end : selection.start;
   const int last_line = last.column == 0 ? last.line - 1 : last.line;
-  const bool selected = last_line > first.line;
+  return last_line > first.line;
+}
+
+void ResetAndRun(Workbench& bench) {
+  // "Reset NC" puts the caret on line 1: the selection is kept for the run.
+  EditControl* pane = bench.Pane(bench.active_pane);
+  const TextSelection selection = pane ? pane->GetSelection() : TextSelection{};
+  const bool selected = SelectionHoldsLines(selection);
   StartRun(bench, RunCommand::kResetNc);
   if (selected) {
     pane->SetSelection(selection);

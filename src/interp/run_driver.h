@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "nctext/edit_control.h"
+
 namespace vormak {
 
 class Workbench;
@@ -31,6 +33,9 @@ void StartRun(Workbench& bench, RunCommand command);
 // "Reset NC", then the lines the programmer selected (when the selection spans lines) or the
 // whole program: the Time and Macro Out dialogs run programs this way.
 void ResetAndRun(Workbench& bench);
+// Whether a selection holds more than one line; one ending at the start of a line (the marked
+// plot line) holds only the lines above it.
+bool SelectionHoldsLines(const TextSelection& selection);
 // `pass_breakpoint`: the first line runs even when it carries a breakpoint (the run resumes
 // there); Plot Auto's later steps stop on one.
 void RunLines(Workbench& bench, RunMode mode, bool pass_breakpoint = true);

@@ -112,7 +112,6 @@ class TMainForm : public QMainWindow {
   void ApplyPlacement(int machine);
   // The run of "Record Toolpath" while recording is on; `selected_text`: Run Selected Text,
   // else Run All.
-  void RunRecordingToolpath(bool selected_text);
   // The Quit dialog for a modified pane: true when the close (or New) may go ahead.
   bool ConfirmDiscard();
   void StoreSessionSettings();

@@ -8,6 +8,7 @@
 
 #include "ui/configuration_widgets.h"
 #include "ui/main_form.h"
+#include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 
@@ -101,6 +102,7 @@ void TMainForm::ApplySettingsToWindow() {
   splitter_->setSizes({editor_width, total - editor_width});
 
   Panel("Systype")->setText(SystemTypeText(s.system_type));
+  plot_run_->ShowInsertButtonsFor(s.system_type == SystemType::kLathe);
   const int machine = bench_->machines.current;
   const std::string name =
       machine >= 1 && machine <= kMachineSlots ? bench_->machines.Slot(machine).name : "";

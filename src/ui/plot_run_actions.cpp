@@ -62,7 +62,19 @@ PlotRunActions::PlotRunActions(QMainWindow* window, Workbench& bench, PlotWidget
     connect(action, &QAction::triggered, this, [this, c = command] {
       if (!bench_.interp.run.running) InsertCommandValue(bench_, c);
     });
+    if (command == InsertCommand::kY) insert_y = action;
+    if (command == InsertCommand::kXY) insert_xy = action;
   }
+  edit_undo = Button(insert_bar, "Edit Undo", "EditUndo");
+  connect(edit_undo, &QAction::triggered, this, [this] {
+    EditControl* pane = bench_.Pane(bench_.active_pane);
+    if (!bench_.interp.run.running && pane != nullptr) pane->Undo();
+  });
+}
+
+void PlotRunActions::ShowInsertButtonsFor(bool lathe) {
+  insert_y->setVisible(!lathe);
+  insert_xy->setVisible(!lathe);
 }
 
 void PlotRunActions::Run(int command) {

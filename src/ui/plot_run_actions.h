@@ -28,6 +28,12 @@ class PlotRunActions : public QObject {
   QAction* step_down = nullptr;  // Plot Current Line, Alt+Down
   QAction* step_up = nullptr;    // Alt+Up
   QAction* plot_auto = nullptr;
+  QAction* insert_y = nullptr;  // a lathe has no Y: hidden there, as "Insert XY Value"
+  QAction* insert_xy = nullptr;
+  QAction* edit_undo = nullptr;  // undoes the last insert in the active pane
+
+  // Shows the insert buttons the machine type has axes for.
+  void ShowInsertButtonsFor(bool lathe);
 
  private:
   void Run(int command);

@@ -65,6 +65,24 @@ TEST_F(RunDriverTest, PlotAutoHaltsAtABreakpoint) {
   EXPECT_EQ(MoveLines(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
 }
 
+// After stepping, the marked line is no selection of lines: Record Toolpath records from the
+// caret to the end.
+TEST_F(RunDriverTest, RecordToolpathAfterSteppingRecordsTheRest) {
+  Load("G90 G00 X0 Y0\nG01 X1. F10.\nX2.\nX3.\n");
+  StartRun(bench, RunCommand::kPlotCurrentLine);
+  StartRun(bench, RunCommand::kPlotCurrentLine);
+  moves.clear();
+  StartRun(bench, RunCommand::kRecordToolpath);
+  EXPECT_EQ(MoveLines(), (std::vector<int>{3, 4}));
+  int recorded = 0;
+  for (int slot = 1; slot <= bench.cad.table.high_water; ++slot) {
+    const CadElement* e = bench.cad.table.At(slot);
+    recorded += e && e->state == ElementState::kToolpath ? 1 : 0;
+  }
+  EXPECT_EQ(recorded, 2);
+  EXPECT_FALSE(bench.interp.motion.record_toolpath);
+}
+
 TEST_F(RunDriverTest, RepeatCountRunsTheLineAgainAndCallsSubprogramsAgain) {
   Load("G91 G01 X1. F10. L3\nG90\nM98 P100 L3\nM30\nO100\nG91 G01 Y1.\nG90\nM99\n");
   StartRun(bench, RunCommand::kRunAll);

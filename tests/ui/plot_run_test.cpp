@@ -69,6 +69,31 @@ class PlotRunTest : public QObject {
     QCOMPARE(form_->bench().interp.Turret(1)[kRegX], -5.0);
   }
 
+  // A lathe has no Y axis: its Insert toolbar leaves out the Y and XY buttons. "Edit Undo"
+  // takes an insert back.
+  void InsertButtonsFollowTheMachineAndEditUndoTakesAnInsertBack() {
+    Workbench& bench = form_->bench();
+    bench.settings.system_type = SystemType::kLathe;
+    form_->ApplySettingsToWindow();
+    QVERIFY(!Action("Insert Y Value")->isVisible());
+    QVERIFY(!Action("Insert XY Value")->isVisible());
+    QVERIFY(Action("Insert XZ Value")->isVisible());
+    bench.settings.system_type = SystemType::kMill;
+    form_->ApplySettingsToWindow();
+    QVERIFY(Action("Insert Y Value")->isVisible());
+    QVERIFY(Action("Insert XY Value")->isVisible());
+
+    SciEditControl* pane = form_->LEdit1();
+    pane->SetText("G90 G00 X1. Y2.\nX5.\n");
+    Action("ResetNc")->trigger();
+    Action("PlotCurrentLine")->trigger();
+    Action("Insert Z Value")->trigger();
+    const std::string inserted = pane->GetLine(1);
+    QVERIFY2(inserted.find('Z') != std::string::npos, inserted.c_str());
+    Action("EditUndo")->trigger();
+    QCOMPARE(QString::fromStdString(pane->GetLine(1)), QString("G90 G00 X1. Y2."));
+  }
+
   void AltDownStepsOneLineAtATime() {
     SciEditControl* pane = form_->LEdit1();
     pane->SetText("G90 G00 X1.\nX2.\nX3.\n");
