@@ -158,7 +158,7 @@ void RewriteBlock(Workbench& bench, int pane, int line, const TurretState& t,
       // A radius word reads back as the larger arc only when it is negative.
       const char letter = okuma ? 'L' : 'R';
       const double radius = w.sweep > 180 ? -w.radius : w.radius;
-      RemoveWord(words, okuma ? 'R' : 'L');
+      if (okuma) RemoveWord(words, 'R');  // elsewhere L is the block's repeat count
       SetWord(words, letter, Formatted(bench, letter, radius));
       RemoveWord(words, 'I');
       RemoveWord(words, 'J');

@@ -44,8 +44,8 @@ LineUse Classify(Workbench& bench, std::string_view line, std::string& block) {
   }
   const bool fanuc = s.code_format == 0;
   if (Holds(block, "GO")) return LineUse::kStop;
-  if (fanuc && (Holds(block, "THEN") || Holds(block, "WHILE") || Holds(block, "END") ||
-                Holds(block, "="))) {
+  if (fanuc &&
+      (Holds(block, "THEN") || Holds(block, "WHILE") || Holds(block, "END") || Holds(block, "="))) {
     return LineUse::kStop;
   }
   const char prefix = VariablePrefix(bench);
@@ -57,11 +57,13 @@ LineUse Classify(Workbench& bench, std::string_view line, std::string& block) {
 
 // A call, a return or the end of the program ends the path the look-ahead can follow.
 bool ChangesFlow(Workbench& bench, std::string_view block) {
-  for (size_t at = FindWordLetter(block, 'M'); at != std::string_view::npos; at = FindWordLetter(block, 'M', at + 1)) {
+  for (size_t at = FindWordLetter(block, 'M'); at != std::string_view::npos;
+       at = FindWordLetter(block, 'M', at + 1)) {
     const double m = LetterValueAt(bench, block, at, false);
     if (m == 98 || m == 99 || m == 30 || m == 2) return true;
   }
-  for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos; at = FindWordLetter(block, 'G', at + 1)) {
+  for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos;
+       at = FindWordLetter(block, 'G', at + 1)) {
     if (LetterValueAt(bench, block, at, false) == 65) return true;
   }
   return false;
@@ -77,7 +79,9 @@ void ReadMotionWords(Workbench& bench, TurretState& ts, std::string_view block) 
   if (!DrillingCycleInForce(ts)) ts[kRegPrevZ] = ts[kRegZ];
   ts[kRegI] = ts[kRegJ] = ts[kRegK] = 0;
   ts.SetG(28, false);
-  for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos; at = FindWordLetter(block, 'G', at + 1)) {
+  bool dwell = false;
+  for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos;
+       at = FindWordLetter(block, 'G', at + 1)) {
     const double value = LetterValueAt(bench, block, at, false);
     const int g = static_cast<int>(value);
     if (g != value) continue;
@@ -86,6 +90,8 @@ void ReadMotionWords(Workbench& bench, TurretState& ts, std::string_view block) 
     } else if (g == 90 || g == 91) {
       ts.SetG(g, true);
       ts.SetG(g == 90 ? 91 : 90, false);
+    } else if (g == 4) {
+      dwell = true;
     } else if (g == 28) {
       ts.SetG(28, true);
     } else if (g == 40) {
@@ -96,7 +102,7 @@ void ReadMotionWords(Workbench& bench, TurretState& ts, std::string_view block) 
   const WordReader words(block);
   const bool incremental = ts.G(91);
   const bool halve = !RadiusMode(s);
-  if (words.Has('X')) {
+  if (words.Has('X') && !dwell) {  // a dwell's X is its time
     double x = words.Value(bench, 'X', true);
     if (halve) x /= 2;
     ts[kRegX] = ts.G(28) ? ms.home.x : incremental ? ts[kRegPrevX] + x : x;
@@ -184,8 +190,8 @@ LookAhead ReadNextMove(Workbench& bench, int pane, int from, const TurretState& 
     const int kind = MoveKindOf(scratch);
     const bool arc = kind != 1;
     const WordReader words(block);
-    const bool arc_words = words.Has('I') || words.Has('J') || words.Has('K') ||
-                           words.Has('R') || (words.Has('L') && bench.settings.code_format == 2);
+    const bool arc_words = words.Has('I') || words.Has('J') || words.Has('K') || words.Has('R') ||
+                           (words.Has('L') && bench.settings.code_format == 2);
     if (Length(end - start) < 1e-9 && !(arc && arc_words)) continue;
     next.found = true;
     next.line = n;

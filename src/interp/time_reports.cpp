@@ -67,6 +67,9 @@ int InsertDueTimeReport(Workbench& bench, std::string_view line) {
   InsertAfterNextLine(bench, pane, segment);
   time.total_at_report = time.total_time;
   run.line_count += 2;
+  // One report a tool change: the lines that follow without a block of their own (comments, the
+  // report lines themselves) leave the M06 standing.
+  if (time.report_mode == kReportAfterM06) bench.interp.Turret(run.turret).SetM(6, false);
   return 2;
 }
 

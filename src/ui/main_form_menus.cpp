@@ -137,19 +137,20 @@ void TMainForm::BuildViewMenu() {
   cad_toolbars_ = BuildCadToolbars(this, CadTargetOf(this));
   connect(cad_toolbars_.record_toolpath, &QAction::triggered, this,
           &TMainForm::RecordToolpathClick);
-  solid_action_ =
-      Item(menu, "&Solid", Qt::ALT | Qt::Key_F3, this, [this](bool on) { SolidClick(on); });
+  solid_action_ = Item(menu, "&Solid", Qt::ALT | Qt::Key_F3, this,
+                       [this] { SolidClick(!bench_->interp.motion.solid_view); });
   solid_action_->setCheckable(true);
-  // The Time dialog switches the solid view off behind the menu's back.
+  // The Time dialog switches the solid view off behind the menu's back: the item switches the
+  // view as it is, and its tick is brought up to date when the menu opens.
   connect(menu, &QMenu::aboutToShow, this,
           [this] { solid_action_->setChecked(bench_->interp.motion.solid_view); });
   // Items placed by FillViewMenu move to their places in the menu.
   FillViewMenu(menu, view_actions_, MakeLayersAction(menu, CadTargetOf(this)), solid_action_,
                MakeResetViewAction(menu, CadTargetOf(this)), Item(menu, "&Animation", Qt::Key_F8));
   QMenu* toolbars = menu->addMenu("&Toolbars");
-  for (QToolBar* bar : {plot_run_->plot_bar, plot_run_->insert_bar, view_actions_.view_bar,
-                        view_actions_.zoom_bar, view_actions_.screen_bar, cad_toolbars_.cad_bar,
-                        cad_toolbars_.pick_bar}) {
+  for (QToolBar* bar :
+       {plot_run_->plot_bar, plot_run_->insert_bar, view_actions_.view_bar, view_actions_.zoom_bar,
+        view_actions_.screen_bar, cad_toolbars_.cad_bar, cad_toolbars_.pick_bar}) {
     toolbars->addAction(bar->toggleViewAction());
   }
 }

@@ -112,6 +112,15 @@ TEST_F(CompensationTest, SquareCornerUnderG41) {
   EXPECT_NEAR(comp[1].end.y, 10, kTol);
 }
 
+// A dwell between two moves is no move: the corner is taken with the move after it.
+TEST_F(CompensationTest, ADwellInThePathIsPassedOver) {
+  const auto comp = Plot("G00X0Y0\nG41G01X10Y0F10\nG04X2\nX10Y10\n", 0.25);
+  EXPECT_FALSE(host.Showed(kCompensationError));
+  ASSERT_EQ(comp.size(), 2u);
+  EXPECT_NEAR(comp[0].end.x, 9.75, kTol);
+  EXPECT_NEAR(comp[0].end.y, 0.25, kTol);
+}
+
 TEST_F(CompensationTest, CollinearMovesAreAnErrorAndCancelStops) {
   Plot("G42G01X5Y0F10\nX10Y0\nX10Y5\n", 0.25);
   EXPECT_TRUE(host.Showed(kCompensationError));
@@ -339,6 +348,12 @@ TEST_F(CompensationTest, CompNcArcWordForms) {
   Fresh();
   RunCompNc(bench, 1, {1, 3}, {0.5, kRightSide, 0, false});
   EXPECT_EQ(PaneLine(bench, 1, 2), "G03X12.5Y2.L2.5");
+  // In the standard format R is written and an L word stays the repeat count it is.
+  bench.settings.code_format = 0;
+  Load("G01X10Y0F10\nG03X12Y2I0J2L1\nG01X12Y10");
+  Fresh();
+  RunCompNc(bench, 1, {1, 3}, {0.5, kRightSide, 0, false});
+  EXPECT_EQ(PaneLine(bench, 1, 2), "G03X12.5Y2.L1R2.5");
 
   Lathe();
   bench.settings.code_format = 0;

@@ -55,6 +55,21 @@ TEST_F(TimeReports, AfterEveryToolChange) {
   EXPECT_FALSE(bench.interp.time.accounting);
 }
 
+// A comment right after the tool change gets the one report and the run goes on.
+TEST_F(TimeReports, OneReportForAToolChangeFollowedByComments) {
+  bench.settings.use.Set(kUseCodes, true);
+  bench.Pane(1)->SetText("T1 M06\n(TOOL ONE)\n(ROUGHING)\nG01 X10. F100.\nM30\n");
+  TimeDialogChoices choices;
+  choices.reports = true;
+  choices.after_m06 = true;
+  bench.interp.run.line_limit = 100;
+  RunTimeDialog(bench, choices);
+  EXPECT_EQ(Text(),
+            "T1 M06\r\n(TOOL ONE)\r\n(* SEGMENT TIME= 0 HOURS 0 MINS)\r\n"
+            "(* TOTAL TIME= 0 HOURS 0 MINS)\r\n(ROUGHING)\r\nG01 X10. F100.\r\nM30\r\n");
+  EXPECT_NEAR(bench.interp.time.total_time, 0.102, 1e-12);
+}
+
 TEST_F(TimeReports, BeforeEveryTWordAndAtAText) {
   bench.Pane(1)->SetText("G01 X600. F10.\nT2 (T IN A COMMENT)\nT3\nG01 X0\n(ROUGH)\nM30\n");
   TimeDialogChoices choices;

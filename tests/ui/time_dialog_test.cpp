@@ -71,6 +71,10 @@ class TimeDialogTest : public QObject {
     dialog.OKClick();
     Workbench& bench = form_->bench();
     QVERIFY(!bench.interp.motion.solid_view);
+    // One Alt+F3 brings the solid view back, whatever tick the menu last showed.
+    form_->SolidAction()->trigger();
+    QVERIFY(bench.interp.motion.solid_view && form_->SolidAction()->isChecked());
+    form_->SolidAction()->trigger();
     QVERIFY(!bench.interp.time.accounting);
     QCOMPARE(PaneLine(bench, 1, 3), std::string("(* .102)G01 X10. F100."));
     QCOMPARE(PaneLine(bench, 1, 4), std::string("(* .108)G00 X50."));
