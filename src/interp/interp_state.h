@@ -152,8 +152,8 @@ struct RunState {
   int turret = 1;        // the current turret
   int source_pane = 1;   // 1, or 4 while the contour dialog runs its own text
   bool running = false;
-  long long lines_run = 0;       // lines interpreted since the run command started
-  long long line_limit = 0;      // a run stops after this many lines; 0 for no limit
+  long long lines_run = 0;   // lines interpreted since the run command started
+  long long line_limit = 0;  // a run stops after this many lines; 0 for no limit
   // Called every few hundred lines of a run so the window can repaint and stay responsive.
   std::function<void()> on_progress;
   // Called when a run ends: the plot status window shows the state it left.
@@ -197,6 +197,15 @@ struct MotionState {
   // Where each turret's tool last stood, in the executor's coordinates (a lathe's (Z, X));
   // the insert commands read it.
   std::array<Xyz, 2> tool_position{};
+  // The last arc of each turret as programmed (in its own plane, not mirrored below a lathe's
+  // axis), for the status window.
+  struct ArcShown {
+    double radius = 0;
+    double start_angle = 0;
+    double end_angle = 0;
+    int direction = 0;  // 2 clockwise, 3 counter-clockwise; 0 before the first arc
+  };
+  std::array<ArcShown, 2> last_arc{};
   // Called for every move that draws; empty when nobody watches.
   std::function<void(const DrawnMove&)> move_observer;
   std::string last_arc_block;  // the arc block the tool-path arc construction built last
@@ -209,12 +218,12 @@ struct CompensationState {
   int side = 41;                          // Comp NC: 41 left, 42 right of the direction of travel
   double amount = 0;                      // Comp NC: "Offset Amount"
   bool no_next_move = false;              // NoNextMove: the look-ahead found no further block
-  bool active = false;     // the last move of turret 1 was compensated and ended at last_end
-  double last_end_x = 0;   // that compensated end in the plot plane, work offsets included,
-  double last_end_y = 0;   // kept apart from the second turret's moves
-  Xyz program_end;         // the same point in program coordinates (a lathe's X as a radius)
+  bool active = false;    // the last move of turret 1 was compensated and ended at last_end
+  double last_end_x = 0;  // that compensated end in the plot plane, work offsets included,
+  double last_end_y = 0;  // kept apart from the second turret's moves
+  Xyz program_end;        // the same point in program coordinates (a lathe's X as a radius)
   std::vector<int> passed_arc_lines;  // inside arcs the look-ahead passed over: not drawn
-  int lines_removed = 0;    // Comp NC: inside-arc blocks deleted from the text in this pass
+  int lines_removed = 0;  // Comp NC: inside-arc blocks deleted from the text in this pass
 };
 
 // Cycle 200 of the Q-parameter dialect: levels and feeds from the last G200 block, shared by
@@ -248,7 +257,7 @@ struct TimeState {
   // line holding `report_text`.
   int report_mode = 0;
   std::string report_text;
-  bool insert_every_line = false;  // each timed line gets its block time in front
+  bool insert_every_line = false;      // each timed line gets its block time in front
   bool infinite_speed_warned = false;  // a move of infinite speed was reported in this run
   // Called after each line of a run that took time, with its editor line and minutes; empty
   // when nobody watches (the batch block-time list does).

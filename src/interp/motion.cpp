@@ -268,8 +268,11 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   Report(bench, turret, MoveKind::kArc, start, end, c.colour, c.style, a.centre, a.radius,
          direction, a.plane);
   // Timed on the programmed arc: drawn below the axis its angles run the other way round.
-  ArcAccountingHook(bench, turret, start, end, a.centre, a.radius,
-                    PlaneAngle(a.centre, start, a.plane), PlaneAngle(a.centre, end, a.plane),
+  const double programmed_start = PlaneAngle(a.centre, start, a.plane);
+  const double programmed_end = PlaneAngle(a.centre, end, a.plane);
+  bench.interp.motion.last_arc[turret == 2 ? 1 : 0] = {a.radius, programmed_start, programmed_end,
+                                                       direction};
+  ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, programmed_start, programmed_end,
                     direction, a.plane, feed);
   RecordArc(bench, c.colour, c.style, a, dc, start_angle, end_angle, clockwise);
   return true;

@@ -143,18 +143,17 @@ StatusFields MovementPageFields(const Workbench& bench, int turret) {
     const double dz = t[kRegZ] - t[kRegPrevZ];
     distance = Number(std::sqrt(dx * dx + dy * dy + dz * dz));
   } else if (t.G(2) || t.G(3)) {
-    // Arcs show where they start and end seen from the centre, and their length.
-    const bool lathe = IsLatheSystem(bench);
-    const double ci = lathe ? t[kRegK] : t[kRegI];
-    const double cj = lathe ? t[kRegI] : t[kRegJ];
-    const Point centre =
-        bench.settings.arc_type == 2 ? Point{ci, cj, 0} : Point{from.x + ci, from.y + cj, 0};
-    const double a1 = DirectionAngle(centre, from), a2 = DirectionAngle(centre, to);
-    const ArcDirection dir = t.G(2) ? ArcDirection::kClockwise : ArcDirection::kCounterClockwise;
-    radius = Number(t[kRegArcRadius]);
-    start = Number(a1);
-    end = Number(a2);
-    distance = Number(ArcLength(dir, a1, a2, t[kRegArcRadius]));
+    // Arcs show where they start and end seen from the centre, in their own plane, and their
+    // length, as the executor drew the last one.
+    const MotionState::ArcShown& arc = interp.motion.last_arc[turret == 2 ? 1 : 0];
+    if (arc.direction != 0) {
+      const ArcDirection dir =
+          arc.direction == 2 ? ArcDirection::kClockwise : ArcDirection::kCounterClockwise;
+      radius = Number(arc.radius);
+      start = Number(arc.start_angle);
+      end = Number(arc.end_angle);
+      distance = Number(ArcLength(dir, arc.start_angle, arc.end_angle, arc.radius));
+    }
   }
   const auto& rotation = interp.machine.rotation;
   const int pane = interp.run.turret == 2 ? 2 : interp.run.source_pane;
