@@ -94,9 +94,9 @@ void ApplyG(Workbench& bench, int turret, int g, std::string_view after) {
     case 40:
       ClearGs(ts, {41, 42});
       ms.cancel_pending = true;
-      if (bench.settings.use[kUseCutterComp] && bench.interp.comp.active) {
+      if (turret == 1 && bench.settings.use[kUseCutterComp] && bench.interp.comp.active) {
         // The next move starts from the last compensated point, taken in program coordinates
-        // so that work offsets are not added twice.
+        // so that work offsets are not added twice. Only the first turret is compensated.
         const Xyz& at = bench.interp.comp.program_end;
         ts[kRegPrevX] = ts[kRegX] = at.x;
         ts[kRegPrevY] = ts[kRegY] = at.y;
@@ -237,7 +237,8 @@ bool DrillingCycleInForce(const TurretState& ts) {
 double MotionGCode(Workbench& bench, int turret, std::string_view block) {
   double code = bench.interp.Turret(turret)[kRegMotion];
   std::string_view rest = block;
-  for (size_t at = FindWordLetter(rest, 'G'); at != std::string_view::npos; at = FindWordLetter(rest, 'G')) {
+  for (size_t at = FindWordLetter(rest, 'G'); at != std::string_view::npos;
+       at = FindWordLetter(rest, 'G')) {
     const double value = LetterValueAt(bench, rest, at, false);
     if (IsMotionCode(value)) code = value;
     rest = rest.substr(at + 1);

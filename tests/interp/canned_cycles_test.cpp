@@ -278,6 +278,16 @@ class Cycle200 : public Cycles {
   }
 };
 
+// A print statement does nothing, not even the drilling cycle in force.
+TEST_F(Cycles, APrintBlockDrillsNothing) {
+  Lines({"G0 X0 Y0 Z10.", "G81 X5. Y5. Z-2. R1. F10."});
+  moves.clear();
+  Lines({"DPRNT[HOLE*DONE]"});
+  EXPECT_TRUE(moves.empty());
+  Lines({"X8."});
+  EXPECT_EQ(moves.size(), 4u);
+}
+
 TEST_F(Cycle200, PlungesFromTheClearanceAndRetractsToTheSecondClearance) {
   bench.settings.use.Set(kUseSubprograms, false);
   Lines({"G0 X10. Y20. Z100.", "G200 Q200=2 Q201=-10 Q202=4 Q203=0 Q204=50 Q206=150 Q210=0"});

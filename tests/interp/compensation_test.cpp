@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "interp/block_interpreter.h"
 #include "interp/compensation_geometry.h"
 #include "interp/run_driver.h"
 #include "interp_fixture.h"
@@ -263,6 +264,18 @@ TEST_F(CompensationTest, SecondTurretKeepsItsModalState) {
   RunProgram();
   EXPECT_EQ(t2.g, before.g);
   EXPECT_EQ(t2.reg, before.reg);
+}
+
+// The second turret is never compensated: its G40 does not take the first turret's point.
+TEST_F(CompensationTest, SecondTurretsG40KeepsItsOwnPosition) {
+  bench.settings.twin_turrets = true;
+  Fresh();
+  bench.interp.comp.radius_offset[0] = 1;
+  InterpretLinePair(bench, "G41G01X10.Y0F10.", "G00X60.Y10.");
+  InterpretLinePair(bench, "X20.Y0", "G40G00X70.Y10.");
+  ASSERT_EQ(moves.back().turret, 2);
+  EXPECT_EQ(moves.back().start, (Xyz{60, 10, 0}));
+  EXPECT_EQ(moves.back().end, (Xyz{70, 10, 0}));
 }
 
 class LatheCompensationTest : public CompensationTest {
