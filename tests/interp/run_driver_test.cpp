@@ -199,5 +199,27 @@ TEST_F(RunDriverTest, TwinTurretsRunBothPanesLineByLine) {
   EXPECT_TRUE(bench.interp.Turret(2).G(0));
 }
 
+// Either turret's program ends the run and either pane's bookmark is a breakpoint; Reset NC
+// takes both panes back to line 1.
+TEST_F(RunDriverTest, TwinTurretsStopOnEitherPane) {
+  bench.settings.system_type = SystemType::kLathe;
+  bench.settings.x_radius = false;
+  bench.settings.twin_turrets = true;
+  bench.settings.use.Set(kUseStopBreakpoints, true);
+  bench.Pane(2)->SetText("G00 X40. Z5.\nX42.\nM30\nX44.\n");
+  Load("G00 X20. Z2.\nX22.\nX24.\nX26.\n");
+  StartRun(bench, RunCommand::kRunAll);
+  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 1, 2, 2, 3}));  // M30 in pane 2 ends it
+
+  StartRun(bench, RunCommand::kResetNc);
+  EXPECT_EQ(CaretLine(bench, 1), 1);
+  EXPECT_EQ(CaretLine(bench, 2), 1);
+  bench.Pane(2)->SetText("G00 X40. Z5.\nX42.\nX43.\nX44.\n");
+  bench.Pane(2)->SetBookmark(1, 3);
+  moves.clear();
+  StartRun(bench, RunCommand::kRunAll);
+  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 1, 2, 2}));  // stopped before line 3
+}
+
 }  // namespace
 }  // namespace vormak
