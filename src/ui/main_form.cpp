@@ -125,6 +125,9 @@ void TMainForm::BuildStatusBar() {
   }
   Panel("Layer")->setText(QString("Lay %1").arg(bench_->cad.table.current_layer));
   host_.SetPanels(Panel("Command"), Panel("Prompt"));
+  host_.SetIdleEscape([this] {
+    if (bench_->nctext.reset_run_state) bench_->nctext.reset_run_state();
+  });
 }
 
 QLabel* TMainForm::Panel(const char* name) const {

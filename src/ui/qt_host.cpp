@@ -193,7 +193,14 @@ bool QtHost::RightButtonPending() {
 
 bool QtHost::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
-    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) escape_ = true;
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      escape_ = true;
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (!polling_ && idle_escape_ && widget != nullptr && window_ != nullptr &&
+          widget->window() == window_) {
+        idle_escape_();
+      }
+    }
   } else if (event->type() == QEvent::MouseButtonRelease) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && widget != nullptr &&

@@ -39,6 +39,9 @@ class QtHost : public QObject, public Host {
   using FileDialogScript =
       std::function<std::optional<std::string>(const FileDialogRequest& request, bool save)>;
   void SetFileDialogScript(FileDialogScript script) { file_dialog_script_ = std::move(script); }
+  // Called when Escape is pressed in the main window while no long command runs (the running
+  // command is reset, as Escape does during one).
+  void SetIdleEscape(std::function<void()> reset) { idle_escape_ = std::move(reset); }
 
   Answer Warning(const std::string& text, const std::string& caption) override;
   void Information(const std::string& text, const std::string& caption) override;
@@ -77,6 +80,7 @@ class QtHost : public QObject, public Host {
   QElapsedTimer last_poll_;
   bool non_interactive_ = false;
   FileDialogScript file_dialog_script_;
+  std::function<void()> idle_escape_;
   bool escape_ = false;
   bool polling_ = false;  // a long command lets the window repaint; user input waits
   bool right_button_ = false;

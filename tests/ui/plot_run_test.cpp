@@ -2,10 +2,12 @@
 // line is marked.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "nctext/status_services.h"
 #include "support/test_paths.h"
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
@@ -111,6 +113,18 @@ class PlotRunTest : public QObject {
   }
 
   // An endless GOTO loop stops at Escape, and at a right-button release on the plot window.
+  // Escape with nothing running resets the command: the panels are cleared.
+  void EscapeWhenIdleClearsTheCommandAndPrompt() {
+    form_->LEdit1()->SetText("G90 G00 X1.\nX2.\n");
+    Action("ResetNc")->trigger();
+    Action("PlotRun")->trigger();
+    ShowCommand(form_->bench(), "ROUGHING");
+    QVERIFY(form_->Panel("Prompt")->text().trimmed() == "Run All");
+    QTest::keyClick(form_->LEdit1(), Qt::Key_Escape);
+    QCOMPARE(form_->Panel("Prompt")->text().trimmed(), QString());
+    QCOMPARE(form_->Panel("Command")->text().trimmed(), QString());
+  }
+
   void EscapeOrRightButtonStopsAnEndlessLoop() {
     for (bool escape : {true, false}) {
       form_->bench().settings.use.Set(kUseMacros, true);
