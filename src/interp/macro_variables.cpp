@@ -76,7 +76,7 @@ std::string SubstituteVariables(const MacroVariables& vars, char prefix, std::st
     int digits = 0;
     while (end < out.size() && out[end] >= '0' && out[end] <= '9') {
       if (digits < kMaxNumberDigits) n = n * 10 + (out[end] - '0');
-      ++digits;
+      if (n > 0) ++digits;  // leading zeros do not make the number larger
       ++end;
     }
     if (digits > kMaxNumberDigits) n = 0;

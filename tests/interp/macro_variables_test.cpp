@@ -70,6 +70,7 @@ TEST(SubstituteVariables, LeftToRight) {
   EXPECT_EQ(SubstituteVariables(vars, '#', long_text),
             std::string(80, 'A') + "2.0000" + std::string(80, 'B'));
   EXPECT_EQ(SubstituteVariables(vars, '#', "#99999999999999999999"), "0");
+  EXPECT_EQ(SubstituteVariables(vars, '#', "X#0000000000001"), "X2.0000");  // leading zeros
 }
 
 class MacroStatements : public ::testing::Test {
