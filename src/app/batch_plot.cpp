@@ -24,7 +24,9 @@
 #include "workbench/workbench.h"
 
 #ifdef VORMAK_HAVE_UI
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include "ui/raster_canvas.h"
 #endif
@@ -342,6 +344,13 @@ bool RenderPng(Workbench& loaded, const PlotOptions& o, const ViewBox& box) {
 // The raster canvas draws text, which needs a GUI application; without a display it is offscreen.
 std::unique_ptr<QGuiApplication> MakePictureApplication() {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Outside a desktop session Qt wants a runtime folder and says so on standard error; a
+  // private one, removed when the run ends, keeps the output to what the run has to say.
+  static std::unique_ptr<QTemporaryDir> runtime;
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    runtime = std::make_unique<QTemporaryDir>();
+    if (runtime->isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+  }
   static int argc = 1;
   static char name[] = "vormak-batch";
   static char* argv[] = {name, nullptr};
