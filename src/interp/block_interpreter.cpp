@@ -1,6 +1,6 @@
 #include "interp/block_interpreter.h"
-#include <algorithm>
 
+#include <algorithm>
 #include <string>
 
 #include "interp/canned_cycles.h"
@@ -225,9 +225,6 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
   MachineState& ms = interp.machine;
   const MachineSettings& s = bench.settings;
   if (interp.time.accounting) interp.time.block_time = 0;
-  // A print statement is for the control's output device: the block does nothing here, not
-  // even the cycle in force.
-  if (block.find("DPRNT") != std::string_view::npos) return;
   ts[kRegPrevX] = ts[kRegX];
   ts[kRegPrevY] = ts[kRegY];
   if (!DrillingCycleInForce(ts)) ts[kRegPrevZ] = ts[kRegZ];

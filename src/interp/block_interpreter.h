@@ -25,8 +25,8 @@ void InterpretLinePair(Workbench& bench, std::string_view line1, std::string_vie
 // move, cycle, call or return it asks for.
 void InterpretBlock(Workbench& bench, int turret, std::string_view block);
 
-// The block's words into the turret's registers, in the machine's fixed order. False when a
-// Cancel answer stopped the run on the way: the block goes no further.
+// The block's words into the turret's registers, in the machine's fixed order. False when the
+// block goes no further: a Cancel answer stopped the run on the way, or it is a DPRNT block.
 bool ReadWords(Workbench& bench, int turret, std::string_view block);
 
 // The block's last motion G word (0, 1, 2, 3, 100 or 130), or the turret's current one.

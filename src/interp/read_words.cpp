@@ -134,7 +134,9 @@ bool ReadWords(Workbench& bench, int turret, std::string_view block) {
   TurretState& ts = interp.Turret(turret);
   StartBlock(interp, ts);
   interp.machine.rotary_word = false;
-  if (block.find("DPRNT") != std::string_view::npos) return true;
+  // A print statement is for the control's output device: the block ends here, without even
+  // the cycle in force.
+  if (block.find("DPRNT") != std::string_view::npos) return false;
   const WordReader words(block);
   MachineState& ms = interp.machine;
   ms.word_x = words.Has('X');
