@@ -34,6 +34,13 @@ int RunRemove(const Args& args);
 int RunSwitchAxis(const Args& args);
 int RunSwitchAddress(const Args& args);
 int RunOrder(const Args& args);
+int RunComment(const Args& args);  // batch_line_ops.cpp
+int RunUncomment(const Args& args);
+int RunRemoveSpaces(const Args& args);
+int RunAddSpaces(const Args& args);
+int RunRemoveBlanks(const Args& args);
+int RunReverse(const Args& args);
+int RunRemoveTime(const Args& args);
 int RunCheck(const Args& args);          // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
 extern const char kPlotUsage[];          // the plot subcommand's options, for the usage texts

@@ -30,7 +30,7 @@ std::string LocalTime(const char* format) {
 
 Answer ConsoleHost::Warning(const std::string& text, const std::string&) {
   PrintMessage(text);
-  return Answer::kOk;
+  return cancel_warnings_ ? Answer::kCancel : Answer::kOk;
 }
 
 void ConsoleHost::Information(const std::string& text, const std::string&) {

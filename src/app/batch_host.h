@@ -11,6 +11,8 @@ namespace vormak::batch {
 class ConsoleHost : public Host {
  public:
   Answer Warning(const std::string& text, const std::string& caption) override;
+  // --cancel: warnings are answered Cancel instead of OK.
+  void AnswerWarningsCancel(bool cancel) { cancel_warnings_ = cancel; }
   void Information(const std::string& text, const std::string& caption) override;
   Answer Question(const std::string& text, const std::string& caption, bool cancel_button) override;
   std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return {}; }
@@ -30,6 +32,7 @@ class ConsoleHost : public Host {
 
  private:
   std::string clipboard_;
+  bool cancel_warnings_ = false;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 

@@ -9,8 +9,10 @@ namespace {
 
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
+    {"add-spaces", "add-spaces FILE [...]", RunAddSpaces},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
+    {"comment", "comment FILE [...]", RunComment},
     {"compnc", "compnc FILE --offset R --side left|right [--times N] [--leave-original] [...]",
      RunCompNcCommand},
     {"convert", "convert IN OUT", RunConvert},
@@ -23,10 +25,14 @@ const Subcommand kSubcommands[] = {
     {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
     {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
     {"remove", "remove --addresses LETTERS FILE [...]", RunRemove},
+    {"remove-blanks", "remove-blanks FILE [...]", RunRemoveBlanks},
+    {"remove-spaces", "remove-spaces FILE [...]", RunRemoveSpaces},
+    {"remove-time", "remove-time FILE [...]", RunRemoveTime},
     {"renumber",
      "renumber [--start N] [--increment N] [--address L] [--existing-only] [--include-comments] "
      "[--include-o] FILE [...]",
      RunRenumber},
+    {"reverse", "reverse FILE [...]", RunReverse},
     {"scale", "scale --addresses LETTERS --factor F FILE [...]", RunScale},
     {"settings", "settings MACHINE_FILE", RunSettings},
     {"shift", "shift --add L=VALUE [--add L=VALUE ...] FILE [...]", RunShift},
@@ -35,6 +41,7 @@ const Subcommand kSubcommands[] = {
     {"switch-axis",
      "switch-axis [--x L] [--y L] [--z L] [--reverse-x] [--reverse-y] [--reverse-z] FILE [...]",
      RunSwitchAxis},
+    {"uncomment", "uncomment FILE [...]", RunUncomment},
     {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };
 

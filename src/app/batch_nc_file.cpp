@@ -69,6 +69,11 @@ std::string NcFileOptions::Value(const std::string& name, const std::string& fal
   return it == values.end() || it->second.empty() ? fallback : it->second.back();
 }
 
+bool BadValue(const std::string& what, const std::string& text) {
+  std::fprintf(stderr, "vormak-batch: bad %s '%s'\n", what.c_str(), text.c_str());
+  return false;
+}
+
 int UsageError(const char* usage) {
   std::fprintf(stderr, "usage: vormak-batch %s\n", usage);
   return 2;

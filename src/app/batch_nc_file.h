@@ -53,6 +53,7 @@ class NcFileSession {
   // Loads the machine and the file; false, with the message on stderr, when either fails.
   bool Open(const NcFileOptions& options);
   Workbench& bench() { return bench_; }
+  ConsoleHost& host() { return host_; }
   // The lines to work on, within the program.
   LineRange Range() const { return range_; }
   // Writes pane 1 to the output; false, with the message on stderr, when that fails.
@@ -68,5 +69,21 @@ class NcFileSession {
 
 // Prints the usage line to stderr; answers 2.
 int UsageError(const char* usage);
+
+// Prints "bad WHAT 'TEXT'" to stderr; answers false (a bad option value).
+bool BadValue(const std::string& what, const std::string& text);
+
+// Parses, opens, runs `body` on the session and writes the result. `body` answers false for
+// bad option values (exit 2).
+template <typename Body>
+int RunOnFile(const Args& args, const NcOptionNames& names, const char* usage, Body body) {
+  const auto options = ParseNcFileOptions(args, names, usage);
+  if (!options) return 2;
+  NcFileSession session;
+  if (!session.Open(*options)) return 1;
+  session.bench().stop_requested = false;
+  if (!body(*options, session)) return UsageError(usage);
+  return session.Write(*options) ? 0 : 1;
+}
 
 }  // namespace vormak::batch

@@ -50,24 +50,6 @@ std::optional<double> NumberOption(const std::string& text) {
   return r.value;
 }
 
-bool BadValue(const std::string& what, const std::string& text) {
-  std::fprintf(stderr, "vormak-batch: bad %s '%s'\n", what.c_str(), text.c_str());
-  return false;
-}
-
-// Parses, opens, runs `body` on the session and writes the result. `body` answers false for
-// bad option values (exit 2).
-template <typename Body>
-int RunOnFile(const Args& args, const NcOptionNames& names, const char* usage, Body body) {
-  const auto options = ParseNcFileOptions(args, names, usage);
-  if (!options) return 2;
-  NcFileSession session;
-  if (!session.Open(*options)) return 1;
-  session.bench().stop_requested = false;
-  if (!body(*options, session)) return UsageError(usage);
-  return session.Write(*options) ? 0 : 1;
-}
-
 }  // namespace
 
 int RunRenumber(const Args& args) {

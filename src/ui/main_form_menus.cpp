@@ -10,6 +10,7 @@
 #include "ui/comp_nc_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
+#include "ui/line_utility_items.h"
 #include "ui/main_form.h"
 #include "ui/plot_run_actions.h"
 #include "ui/plot_status_window.h"
@@ -209,6 +210,7 @@ void TMainForm::BuildUtilityMenus() {
   Item(utilities2, "Check Synta&x", {}, this, [this] { CheckSyntax1Click(); });
   Items(utilities2, {"&Break Arcs", "APT Output", "Line up P#", "Macro Out...", "Bolt Circle.."});
   AddTimeItems(utilities2, macro_out_menu_, *bench_, this);
+  AddLineUtilityItems(utilities2, *bench_, this);
 }
 
 void TMainForm::BuildHelpMenu() {
