@@ -41,6 +41,7 @@ int RunAddSpaces(const Args& args);
 int RunRemoveBlanks(const Args& args);
 int RunReverse(const Args& args);
 int RunRemoveTime(const Args& args);
+int RunBreakArcs(const Args& args);
 int RunCheck(const Args& args);          // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
 extern const char kPlotUsage[];          // the plot subcommand's options, for the usage texts

@@ -1,9 +1,10 @@
-// vormak-batch comment, uncomment, remove-spaces, add-spaces, remove-blanks, reverse and
-// remove-time: the line operations of the Utilities2 menu on a program file.
+// vormak-batch comment, uncomment, remove-spaces, add-spaces, remove-blanks, reverse,
+// remove-time and break-arcs: the line operations of the Utilities2 menu on a program file.
 #include <string>
 
 #include "app/batch_commands.h"
 #include "app/batch_nc_file.h"
+#include "utilities/break_arcs.h"
 #include "utilities/line_operations.h"
 
 namespace vormak::batch {
@@ -64,6 +65,11 @@ int RunRemoveTime(const Args& args) {
   return RunLineOperation(args, "remove-time", [](Workbench& bench, LineRange range) {
     RemoveTimeComments(bench, 1, range);
   });
+}
+
+int RunBreakArcs(const Args& args) {
+  return RunLineOperation(args, "break-arcs",
+                          [](Workbench& bench, LineRange range) { BreakArcs(bench, 1, range); });
 }
 
 }  // namespace vormak::batch

@@ -9,10 +9,11 @@ namespace {
 
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
-    {"add-spaces", "add-spaces FILE [...]", RunAddSpaces},
+    {"add-spaces", "add-spaces FILE [...] [--cancel]", RunAddSpaces},
+    {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
-    {"comment", "comment FILE [...]", RunComment},
+    {"comment", "comment FILE [...] [--cancel]", RunComment},
     {"compnc", "compnc FILE --offset R --side left|right [--times N] [--leave-original] [...]",
      RunCompNcCommand},
     {"convert", "convert IN OUT", RunConvert},
@@ -25,14 +26,14 @@ const Subcommand kSubcommands[] = {
     {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
     {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
     {"remove", "remove --addresses LETTERS FILE [...]", RunRemove},
-    {"remove-blanks", "remove-blanks FILE [...]", RunRemoveBlanks},
-    {"remove-spaces", "remove-spaces FILE [...]", RunRemoveSpaces},
-    {"remove-time", "remove-time FILE [...]", RunRemoveTime},
+    {"remove-blanks", "remove-blanks FILE [...] [--cancel]", RunRemoveBlanks},
+    {"remove-spaces", "remove-spaces FILE [...] [--cancel]", RunRemoveSpaces},
+    {"remove-time", "remove-time FILE [...] [--cancel]", RunRemoveTime},
     {"renumber",
      "renumber [--start N] [--increment N] [--address L] [--existing-only] [--include-comments] "
      "[--include-o] FILE [...]",
      RunRenumber},
-    {"reverse", "reverse FILE [...]", RunReverse},
+    {"reverse", "reverse FILE [...] [--cancel]", RunReverse},
     {"scale", "scale --addresses LETTERS --factor F FILE [...]", RunScale},
     {"settings", "settings MACHINE_FILE", RunSettings},
     {"shift", "shift --add L=VALUE [--add L=VALUE ...] FILE [...]", RunShift},
@@ -41,7 +42,7 @@ const Subcommand kSubcommands[] = {
     {"switch-axis",
      "switch-axis [--x L] [--y L] [--z L] [--reverse-x] [--reverse-y] [--reverse-z] FILE [...]",
      RunSwitchAxis},
-    {"uncomment", "uncomment FILE [...]", RunUncomment},
+    {"uncomment", "uncomment FILE [...] [--cancel]", RunUncomment},
     {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };
 

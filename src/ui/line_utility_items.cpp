@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "nctext/edit_control.h"
+#include "utilities/break_arcs.h"
 #include "utilities/line_operations.h"
 #include "workbench/workbench.h"
 
@@ -52,6 +53,15 @@ void AddLineUtilityItems(QMenu* utilities2, Workbench& bench, QWidget* parent) {
            [b] { RemoveBlankLines(*b, b->active_pane); });
   TakeOver(utilities2, "Re&verse Lines", bench, parent, [b] { ReverseLines(*b); });
   TakeOver(utilities2, "&Remove Time", bench, parent, [b] { RemoveTimeComments(*b); });
+  QAction* break_arcs = TakeOver(utilities2, "&Break Arcs", bench, parent, [b] { BreakArcs(*b); });
+  if (auto* window = qobject_cast<QMainWindow*>(parent)) {
+    QToolBar* bar = window->addToolBar("Utilities");
+    bar->setObjectName("Utilities");
+    QAction* button = bar->addAction("Break Arcs");
+    button->setObjectName("BreakArcs");
+    button->setToolTip("Break Arcs");
+    QObject::connect(button, &QAction::triggered, break_arcs, &QAction::trigger);
+  }
 }
 
 }  // namespace vormak

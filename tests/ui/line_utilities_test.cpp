@@ -1,11 +1,14 @@
 // The Utilities2 line items in a window's editor pane: each run is one undo step.
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
+#include <QToolBar>
 #include <QWidget>
 #include <QtTest>
 
 #include "settings/word_format.h"
 #include "support/fake_host.h"
+#include "ui/configuration_widgets.h"
 #include "ui/line_utility_items.h"
 #include "ui/sci_edit_control.h"
 #include "workbench/workbench.h"
@@ -64,6 +67,34 @@ class LineUtilitiesTest : public QObject {
       QCOMPARE(f.Text(), QString::fromLatin1(program));
       QVERIFY2(!f.pane.CanUndo(), run.caption);
     }
+  }
+
+  void BreakArcsToolbarButtonIsOneUndoStep() {
+    FakeHost host;
+    Workbench bench{host};
+    SciEditControl pane;
+    bench.SetPane(1, &pane);
+    bench.active_pane = 1;
+    bench.settings.system_type = SystemType::kMill;
+    const QString program("G00 X10. Y0\r\nG03 X-10. Y0 I-10. J0\r\nM30");
+    pane.SetText(Bytes(program));
+    pane.EmptyUndoBuffer();
+    QMainWindow window;
+    QMenu menu;
+    menu.addAction("&Break Arcs")->setEnabled(false);
+    AddLineUtilityItems(&menu, bench, &window);
+    QCOMPARE(menu.actions().size(), 8);
+    auto* bar = window.findChild<QToolBar*>("Utilities");
+    QVERIFY(bar != nullptr);
+    QAction* button = bar->findChild<QAction*>("BreakArcs");
+    QVERIFY(button != nullptr);
+    button->trigger();
+    QCOMPARE(QString::fromLatin1(pane.GetText().c_str()),
+             QString("G00 X10. Y0\r\nG03X.0Y10.0I-10.0J.0\r\nG03X-10.0Y.0I.0J-10.0\r\nM30"));
+    pane.Undo();
+    QCOMPARE(QString::fromLatin1(pane.GetText().c_str()), program);
+    QVERIFY(!pane.CanUndo());
+    bench.SetPane(1, nullptr);
   }
 };
 

@@ -46,6 +46,16 @@ foreach(op comment uncomment remove-spaces add-spaces remove-blanks reverse remo
   check(lines_${op} lines ${op} --lines 2-10 ${mill})
 endforeach()
 
+check(arcs_break arcs break-arcs ${mill})
+check(arcs_break_cancel arcs break-arcs --cancel ${mill})
+
+# Each warning is one line of standard error.
+execute_process(COMMAND "${BATCH}" break-arcs "${DATA}/arcs_crlf.nc" ${mill} OUTPUT_QUIET
+                ERROR_VARIABLE err)
+if(NOT err STREQUAL "Radius does not match endpoint by -.001 in G03 X0 Y10.001 I-10. J0\n")
+  string(APPEND failures "\nbreak-arcs warning: '${err}'")
+endif()
+
 expect_batch_exit("unknown option" 2 reverse --angle 3 "${DATA}/lines_crlf.nc")
 expect_batch_exit("missing file" 1 comment "${DATA}/no_such.nc")
 
