@@ -42,6 +42,10 @@ int RunRemoveBlanks(const Args& args);
 int RunReverse(const Args& args);
 int RunRemoveTime(const Args& args);
 int RunBreakArcs(const Args& args);
+extern const char kRotateUsage[];  // batch_rotate_reformat.cpp
+extern const char kReformatUsage[];
+int RunRotate(const Args& args);
+int RunReformat(const Args& args);
 int RunCheck(const Args& args);          // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
 extern const char kPlotUsage[];          // the plot subcommand's options, for the usage texts

@@ -56,6 +56,15 @@ if(NOT err STREQUAL "Radius does not match endpoint by -.001 in G03 X0 Y10.001 I
   string(APPEND failures "\nbreak-arcs warning: '${err}'")
 endif()
 
+check(shape_rotate shape rotate --angle 90 --centre 5,5 --copies 1 --leave-original --lines 3-7
+      ${mill})
+check(shape_reformat shape reformat --target ${MACHINES}/edm.ini ${mill})
+
+expect_batch_exit("rotate bad angle" 2 rotate --angle x "${DATA}/shape_crlf.nc")
+expect_batch_exit("rotate bad axis" 2 rotate --angle 5 --axis W "${DATA}/shape_crlf.nc")
+expect_batch_exit("reformat without target" 2 reformat "${DATA}/shape_crlf.nc")
+expect_batch_exit("reformat bad target" 1 reformat --target "${DATA}/no_such.ini"
+                  "${DATA}/shape_crlf.nc")
 expect_batch_exit("unknown option" 2 reverse --angle 3 "${DATA}/lines_crlf.nc")
 expect_batch_exit("missing file" 1 comment "${DATA}/no_such.nc")
 
