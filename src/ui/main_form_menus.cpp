@@ -16,6 +16,7 @@
 #include "ui/plot_status_window.h"
 #include "ui/plot_widget.h"
 #include "ui/punch_dialog.h"
+#include "ui/rotate_reformat_dialogs.h"
 #include "ui/sci_edit_control.h"
 #include "ui/time_dialog.h"
 #include "ui/utility_dialogs.h"
@@ -203,6 +204,7 @@ void TMainForm::BuildUtilityMenus() {
          "Switch A&ddress...", "Ord&er NC...", "Comp NC...", "Print Tool List..."});
   AddPunchReadItem(utilities1, *bench_, this);
   AddUtilityItems(utilities1, *bench_, this);
+  AddRotateReformatItems(utilities1, *bench_, this);
   AddCompensationItems(utilities1, nullptr, *bench_, this);
   QMenu* utilities2 = menuBar()->addMenu("Utilities&2");
   Items(utilities2, {"&Time...", "&Remove Time", "&Add Spaces", "&Comment", "&Uncomment",

@@ -79,11 +79,12 @@ double Converted(ReformatRun& run, char letter, double value) {
   return value;
 }
 
-// A program number, sequence number, offset or call number written without a point is a
-// whole number, whatever decimals the format table gives the letter: O0030 is program 30,
-// never .003. Such a word is kept as written unless the letter's format is a whole number too.
+// A code (G, M), program or sequence number, offset, call, tool or speed number written
+// without a point is a whole number, whatever decimals the format table gives the letter:
+// O0030 is program 30, never .003, and G01 never becomes G0. Such a word is kept as written
+// unless the letter's format is a whole number too.
 bool WholeNumberKept(const Workbench& bench, char letter, const std::string& text) {
-  if (std::string("DHLNOPT").find(letter) == std::string::npos) return false;
+  if (std::string("DGHLMNOPST").find(letter) == std::string::npos) return false;
   if (text.find('.') != std::string::npos) return false;
   return bench.word_formats.Get(1, letter).decimal_digits > 0;
 }
