@@ -27,22 +27,43 @@ enum class Token {
   kBad
 };
 
-enum class Function { kAbs, kAtan, kCos, kExp, kLn, kRound, kSin, kSqrt, kSqr, kTrunc };
+enum class Function {
+  kAbs,
+  kAcos,
+  kAsin,
+  kAtan,
+  kCos,
+  kExp,
+  kFix,
+  kFup,
+  kLn,
+  kRound,
+  kSin,
+  kSqrt,
+  kSqr,
+  kTan,
+  kTrunc
+};
 
 // Matched at the current position in this order, so SQRT is found before SQR.
 struct FunctionName {
   std::string_view name;
   Function function;
 };
-constexpr std::array<FunctionName, 10> kFunctions{{{"ABS", Function::kAbs},
+constexpr std::array<FunctionName, 15> kFunctions{{{"ABS", Function::kAbs},
+                                                   {"ACOS", Function::kAcos},
+                                                   {"ASIN", Function::kAsin},
                                                    {"ATAN", Function::kAtan},
                                                    {"COS", Function::kCos},
                                                    {"EXP", Function::kExp},
+                                                   {"FIX", Function::kFix},
+                                                   {"FUP", Function::kFup},
                                                    {"LN", Function::kLn},
                                                    {"ROUND", Function::kRound},
                                                    {"SIN", Function::kSin},
                                                    {"SQRT", Function::kSqrt},
                                                    {"SQR", Function::kSqr},
+                                                   {"TAN", Function::kTan},
                                                    {"TRUNC", Function::kTrunc}}};
 
 constexpr double kDegreesPerRadian = 57.2957795131;
@@ -50,6 +71,8 @@ constexpr double kExpLimit = 88;
 constexpr double kWholeLimit = 1e9;
 constexpr double kSquareLimit = 1e18;
 constexpr int kMaxExponentDigits = 3;
+// Below this the cosine of an angle is taken as 0: TAN[90] has no value.
+constexpr double kTangentPole = 1e-9;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -57,8 +80,7 @@ bool IsDigit(char c) {
 
 class Tokenizer {
  public:
-  explicit Tokenizer(std::string_view text)
-      : text_(text.substr(0, std::min(text.size(), kExpressionLength))) {}
+  explicit Tokenizer(std::string_view text) : text_(text) {}
 
   // Reads the next token; a number that is no valid number sets `numeric_error`.
   Token Next(double& value, Function& function, bool& numeric_error) {
@@ -148,6 +170,20 @@ bool ApplyFunction(Function f, double x, double& result) {
     case Function::kSin:
       result = std::sin(x / kDegreesPerRadian);
       return true;
+    case Function::kTan: {
+      const double c = std::cos(x / kDegreesPerRadian);
+      if (std::fabs(c) < kTangentPole) return false;
+      result = std::sin(x / kDegreesPerRadian) / c;
+      return true;
+    }
+    case Function::kAsin:
+      if (x < -1 || x > 1) return false;
+      result = std::asin(x) * 180.0 / std::numbers::pi;
+      return true;
+    case Function::kAcos:
+      if (x < -1 || x > 1) return false;
+      result = std::acos(x) * 180.0 / std::numbers::pi;
+      return true;
     case Function::kExp:
       if (x < -kExpLimit || x > kExpLimit) return false;
       result = std::exp(x);
@@ -161,8 +197,13 @@ bool ApplyFunction(Function f, double x, double& result) {
       result = RoundHalfEven(x);
       return true;
     case Function::kTrunc:
+    case Function::kFix:
       if (x < -kWholeLimit || x > kWholeLimit) return false;
       result = std::trunc(x);
+      return true;
+    case Function::kFup:  // any fraction raises the value away from zero
+      if (x < -kWholeLimit || x > kWholeLimit) return false;
+      result = x < 0 ? std::floor(x) : std::ceil(x);
       return true;
     case Function::kSqrt:
       if (x < 0) return false;

@@ -1,6 +1,8 @@
 #pragma once
 // The one evaluator every numeric value of NC text goes through: numbers, + - * / ^,
-// parentheses and ten functions (angles in degrees). Variables are substituted before.
+// parentheses and the functions ABS, ACOS, ASIN, ATAN, COS, EXP, FIX, FUP, LN, ROUND, SIN,
+// SQRT, SQR, TAN, TRUNC (angles in degrees). Variables are substituted before; a text of
+// any length is read whole.
 
 #include <string_view>
 
@@ -18,8 +20,7 @@ struct EvalResult {
   bool failed() const { return status == EvalStatus::kFailed; }
 };
 
-// The longest text read and the deepest parse the evaluator takes.
-inline constexpr size_t kExpressionLength = 79;
+// The deepest parse the evaluator takes.
 inline constexpr int kParseStackSize = 20;
 
 EvalResult Evaluate(std::string_view text);

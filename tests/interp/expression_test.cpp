@@ -97,12 +97,41 @@ TEST(Evaluate, Functions) {
   EXPECT_DOUBLE_EQ(Value("-ABS(-3)"), -3);
 }
 
-TEST(Evaluate, SeventyNineCharactersAreRead) {
+TEST(Evaluate, FunctionsOfMacroControls) {
+  EXPECT_NEAR(Value("TAN(45)"), 1, 1e-12);
+  EXPECT_NEAR(Value("TAN(-30)"), -0.5773502691896258, 1e-12);
+  EXPECT_NEAR(Value("ASIN(0.5)"), 30, 1e-9);
+  EXPECT_NEAR(Value("ACOS(0.5)"), 60, 1e-9);
+  EXPECT_NEAR(Value("ACOS(-1)"), 180, 1e-9);
+  EXPECT_NEAR(Value("ASIN(SIN(20))"), 20, 1e-6);
+  EXPECT_DOUBLE_EQ(Value("FIX(2.7)"), 2);
+  EXPECT_DOUBLE_EQ(Value("FIX(-2.7)"), -2);
+  EXPECT_DOUBLE_EQ(Value("FUP(2.2)"), 3);
+  EXPECT_DOUBLE_EQ(Value("FUP(-2.2)"), -3);
+  EXPECT_DOUBLE_EQ(Value("FUP(4)"), 4);  // no fraction, nothing to raise
+  EXPECT_DOUBLE_EQ(Value("FIX(FUP(1.1)*2.5)"), 5);
+  // ROUND keeps its half-to-even rule beside them.
+  EXPECT_DOUBLE_EQ(Value("ROUND(2.5)+FUP(2.5)"), 5);
+  ExpectNumericError("TAN(90)");
+  ExpectNumericError("TAN(-270)");
+  ExpectNumericError("ASIN(1.5)");
+  ExpectNumericError("ACOS(-1.01)");
+  ExpectNumericError("FUP(2E9)");
+  ExpectNumericError("FIX(-2E9)");
+  // A name no control knows is a syntax error, not a silent 0.
+  for (const char* text : {"COT(1)", "FUPP(1)", "FIX 1", "TAN", "ATAN2(1)"}) ExpectFailed(text);
+}
+
+TEST(Evaluate, LongExpressionsAreReadWhole) {
   std::string sum;
-  for (int i = 0; i < 40; ++i) sum += "1+";
-  sum += "1";  // 81 characters; the last "+1" is beyond the 79th
-  EXPECT_DOUBLE_EQ(Value(sum), 40);
-  ExpectFailed(std::string(78, ' ') + "+1");
+  for (int i = 0; i < 60; ++i) sum += "1+";
+  sum += "1";  // 121 characters
+  EXPECT_DOUBLE_EQ(Value(sum), 61);
+  // A fault far beyond the 79th character still fails the whole.
+  ExpectFailed(std::string(90, ' ') + "+1");
+  ExpectFailed(sum + "+");
+  const std::string values = "(0.33333333333333331+0.33333333333333331+0.33333333333333331)*3000.";
+  EXPECT_DOUBLE_EQ(Value(values + "+" + values), 6000);
 }
 
 TEST(Evaluate, TwentyEntryStack) {
