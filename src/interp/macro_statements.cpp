@@ -15,7 +15,6 @@ namespace vormak {
 namespace {
 
 constexpr size_t kVariableNumberLength = 10;
-constexpr size_t kConditionLength = 80;
 constexpr double kConditionTolerance = 0.000001;
 
 struct MacroArgument {
@@ -70,8 +69,8 @@ void LoadMacroArguments(Workbench& bench, int level, std::string_view block) {
 }
 
 bool Condition(const Workbench& bench, std::string_view text) {
+  // Values go in whole: a cut after substitution could drop the right-hand number.
   std::string t = SubstituteVariables(bench.macro_variables, VariablePrefix(bench), text);
-  t.resize(std::min(t.size(), kConditionLength));
   if (const size_t open = t.find('['); open != std::string::npos) t.erase(open, 1);
   if (const size_t close = t.find(']'); close != std::string::npos) t.erase(close, 1);
   static constexpr std::array<std::string_view, 6> kOperators{"EQ", "NE", "GE", "GT", "LT", "LE"};

@@ -1,6 +1,7 @@
 #include "interp/macro_variables.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace vormak {
@@ -8,7 +9,6 @@ namespace vormak {
 namespace {
 
 constexpr size_t kVariableTextLength = 10;
-constexpr size_t kSubstitutionPiece = 80;
 // More digits than this cannot name a variable; reading stops so the number cannot overflow.
 constexpr int kMaxNumberDigits = 12;
 
@@ -65,6 +65,38 @@ std::string VariableText(const MacroVariables& vars, long long n) {
   return std::string(text.substr(0, std::max(kVariableTextLength, dot)));
 }
 
+std::string ExactVariableText(const MacroVariables& vars, long long n) {
+  const double value = GetVariable(vars, n);
+  if (value == 0) return "0.";  // -0 too: a sign on nothing would only confuse a reader
+  // The shortest fixed text of the largest double has 309 digits.
+  char buffer[340];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  std::string text(buffer, result.ec == std::errc() ? result.ptr : buffer);
+  if (text.find('.') == std::string::npos) text.push_back('.');
+  return text;
+}
+
+namespace {
+
+bool IsOperandEnd(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == ')' || c == ']';
+}
+
+// A negative value after a written sign: the two make one sign. `before_sign` is the text in
+// front of the written sign, `magnitude` the value without its "-". Returns the text that
+// replaces the written sign, the prefix and the digits.
+std::string FoldSign(std::string_view before_sign, char sign, const std::string& magnitude) {
+  if (sign == '+') return "-" + magnitude;
+  // A minus after an operand subtracts; anywhere else it negates.
+  size_t i = before_sign.size();
+  while (i > 0 && before_sign[i - 1] == ' ') --i;
+  const bool subtracts = i > 0 && IsOperandEnd(before_sign[i - 1]);
+  return subtracts ? "+" + magnitude : magnitude;
+}
+
+}  // namespace
+
 std::string SubstituteVariables(const MacroVariables& vars, char prefix, std::string_view text) {
   std::string out(text);
   size_t from = 0;
@@ -80,13 +112,22 @@ std::string SubstituteVariables(const MacroVariables& vars, char prefix, std::st
       ++end;
     }
     if (digits > kMaxNumberDigits) n = 0;
-    const std::string value = VariableText(vars, n);
-    std::string before = out.substr(0, std::min(at, kSubstitutionPiece));
-    const std::string after = out.substr(end, kSubstitutionPiece);
+    std::string value = ExactVariableText(vars, n);
+    size_t replaced_from = at;
+    if (value.front() == '-') {
+      size_t sign = at;
+      while (sign > 0 && out[sign - 1] == ' ') --sign;
+      if (sign > 0 && (out[sign - 1] == '-' || out[sign - 1] == '+') && prefix != '-' &&
+          prefix != '+') {
+        replaced_from = sign - 1;
+        value = FoldSign(std::string_view(out).substr(0, replaced_from), out[replaced_from],
+                         value.substr(1));
+      }
+    }
     // Scanning goes on after the inserted value, so a prefix that is itself a digit, a sign
     // or a point cannot make the replacement feed on its own output.
-    from = before.size() + value.size();
-    out = std::move(before) + value + after;
+    out.replace(replaced_from, end - replaced_from, value);
+    from = replaced_from + value.size();
   }
   return out;
 }

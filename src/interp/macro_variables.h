@@ -38,10 +38,17 @@ void ClearLocals(MacroVariables& vars);
 long long ScriptVariableNumber(long long script_number);
 
 // The value with four decimals, cut to ten characters (never into the whole part);
-// "0" for a number outside the store.
+// "0" for a number outside the store. The short form watch lists and scripts show.
 std::string VariableText(const MacroVariables& vars, long long n);
 
-// Replaces every prefix and the digits after it by VariableText of that number.
+// The full value: the shortest text that reads back to the same number, always with a point
+// so that no implied decimal divides it ("2." for 2, "0.00015", "-1.25"); "0." outside the
+// store.
+std::string ExactVariableText(const MacroVariables& vars, long long n);
+
+// Replaces every prefix and the digits after it by ExactVariableText of that number, in a
+// text of any length. A sign written before a negative variable folds into it: X-#4 with
+// #4 = -1.25 gives X1.25, [1-#4] gives [1+1.25], X+#4 gives.
 std::string SubstituteVariables(const MacroVariables& vars, char prefix, std::string_view text);
 
 }  // namespace vormak

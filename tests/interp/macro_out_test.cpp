@@ -34,12 +34,12 @@ TEST_F(MacroOut, MillBlocksAbsoluteAndIncremental) {
   SetVariable(bench.macro_variables, 0, 100, 7);
   EXPECT_EQ(Echo(program, false),
             "G00X1.0Y2.0Z3.0\r\nG01X4.0Y2.0Z3.0F50.0\r\nG02X5.0Y1.0Z3.0I.0J-1.0K.0F50.0\r\n"
-            "G00X6.0Y1.0Z3.0\r\n(DONE 7.0000)\r\nM05\r\n");
+            "G00X6.0Y1.0Z3.0\r\n(DONE 7.)\r\nM05\r\n");
   moves.clear();
   for (TurretState& ts : bench.interp.turret) ts.reg.fill(0);
   EXPECT_EQ(Echo(program, true),
             "G00X1.0Y2.0Z3.0\r\nG01X3.0Y.0Z.0F50.0\r\nG02X1.0Y-1.0Z.0I.0J-1.0K.0F50.0\r\n"
-            "G00X1.0Y.0Z.0\r\n(DONE 7.0000)\r\nM05\r\n");
+            "G00X1.0Y.0Z.0\r\n(DONE 7.)\r\nM05\r\n");
 }
 
 TEST_F(MacroOut, LatheWritesXAsADiameterInDiameterMode) {

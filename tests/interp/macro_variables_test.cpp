@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "interp/macro_statements.h"
 #include "support/fake_host.h"
 #include "workbench/workbench.h"
@@ -56,21 +58,59 @@ TEST(VariableText, FourDecimalsCutToTen) {
   EXPECT_EQ(VariableText(vars, 700), "0");
 }
 
-TEST(SubstituteVariables, LeftToRight) {
+TEST(ExactVariableText, ShortestTextThatReadsBackWithAPoint) {
+  MacroVariables vars;
+  const double values[] = {2, 0.00015, 1.0 / 3, -1.25, 123456.78901, 1e-7, 12345678901.5, -0.0};
+  const char* const texts[] = {"2.",           "0.00015",   "0.3333333333333333", "-1.25",
+                               "123456.78901", "0.0000001", "12345678901.5",      "0."};
+  for (int i = 0; i < 8; ++i) {
+    SetVariable(vars, 0, i + 1, values[i]);
+    const std::string text = ExactVariableText(vars, i + 1);
+    EXPECT_EQ(text, texts[i]);
+    EXPECT_EQ(std::stod(text), values[i]) << text;  // reads back to the same double
+  }
+  EXPECT_EQ(ExactVariableText(vars, 700), "0.");
+  // The four-decimal text of watch lists and scripts stays as it was.
+  EXPECT_EQ(VariableText(vars, 2), "0.0001");
+}
+
+TEST(SubstituteVariables, FullValuesLeftToRight) {
   MacroVariables vars;
   SetVariable(vars, 0, 1, 2);
   SetVariable(vars, 0, 100, 123456.78901);
-  EXPECT_EQ(SubstituteVariables(vars, '#', "X#1Y#100"), "X2.0000Y123456.789");
-  EXPECT_EQ(SubstituteVariables(vars, '#', "X#Y#999"), "X0Y0");  // no digits: #0
-  EXPECT_EQ(SubstituteVariables(vars, '@', "X@1#1"), "X2.0000#1");
+  EXPECT_EQ(SubstituteVariables(vars, '#', "X#1Y#100"), "X2.Y123456.78901");
+  EXPECT_EQ(SubstituteVariables(vars, '#', "X#Y#999"), "X0.Y0.");  // no digits: #0
+  EXPECT_EQ(SubstituteVariables(vars, '@', "X@1#1"), "X2.#1");
   // A prefix that is itself a digit cannot feed on the values it inserts.
-  EXPECT_EQ(SubstituteVariables(vars, '0', "X01"), "X2.0000");
-  // Pieces before and after a variable are cut to 80 characters each.
+  EXPECT_EQ(SubstituteVariables(vars, '0', "X01"), "X2.");
+  EXPECT_EQ(SubstituteVariables(vars, '#', "#99999999999999999999"), "0.");
+  EXPECT_EQ(SubstituteVariables(vars, '#', "X#0000000000001"), "X2.");  // leading zeros
+  // Nothing around a variable is cut, however long the block grows.
   const std::string long_text = std::string(100, 'A') + "#1" + std::string(100, 'B');
   EXPECT_EQ(SubstituteVariables(vars, '#', long_text),
-            std::string(80, 'A') + "2.0000" + std::string(80, 'B'));
-  EXPECT_EQ(SubstituteVariables(vars, '#', "#99999999999999999999"), "0");
-  EXPECT_EQ(SubstituteVariables(vars, '#', "X#0000000000001"), "X2.0000");  // leading zeros
+            std::string(100, 'A') + "2." + std::string(100, 'B'));
+}
+
+TEST(SubstituteVariables, SignBeforeANegativeVariable) {
+  MacroVariables vars;
+  SetVariable(vars, 0, 4, -1.25);
+  SetVariable(vars, 0, 5, 2);
+  const std::pair<const char*, const char*> cases[] = {
+      {"G1 X-#4 Y[-#4]", "G1 X1.25 Y[1.25]"},  // a minus negates
+      {"X[#5-#4]", "X[2.+1.25]"},              // after an operand it subtracts
+      {"X[#5 - #4]", "X[2. +1.25]"},
+      {"X[3)-#4]", "X[3)+1.25]"},
+      {"X+#4", "X-1.25"},
+      {"X[#5+#4]", "X[2.-1.25]"},
+      {"X[2*-#4]", "X[2*1.25]"},
+      {"X-#5 Y#4", "X-2. Y-1.25"},  // a positive value and an unsigned one are left alone
+      {"=-#4", "=1.25"},
+  };
+  for (const auto& [text, want] : cases) {
+    EXPECT_EQ(SubstituteVariables(vars, '#', text), want) << text;
+  }
+  // A prefix that is a sign itself is never folded.
+  EXPECT_EQ(SubstituteVariables(vars, '-', "X-4"), "X-1.25");
 }
 
 class MacroStatements : public ::testing::Test {
@@ -144,6 +184,24 @@ TEST_F(MacroStatements, Conditions) {
   EXPECT_FALSE(Condition(bench, "[#1 3]"));  // no operator
   EXPECT_TRUE(Condition(bench, "[#2 EQ 0]"));
   EXPECT_TRUE(Condition(bench, "[ABC EQ 0]"));  // not a number: 0
+}
+
+TEST_F(MacroStatements, ValuesKeepTheirFullPrecision) {
+  Assign(bench, "#1=.00015");
+  Assign(bench, "#2=[#1*10000.]");
+  EXPECT_DOUBLE_EQ(Var(2), 1.5);
+  Assign(bench, "#3=[1/3]");
+  Assign(bench, "#4=#3*3000.");  // no brackets: the substituted text is all number and operators
+  EXPECT_NEAR(Var(4), 1000, 1e-9);
+  EXPECT_TRUE(Condition(bench, "[#1 GT 0.0001]"));
+  EXPECT_TRUE(Condition(bench, "[#3 LT 0.33334]"));
+  Assign(bench, "#5=-#1");
+  Assign(bench, "#6=[-#5*2]");
+  EXPECT_DOUBLE_EQ(Var(6), 0.0003);
+  // A long right side is read whole, not cut after its 79th character.
+  Assign(bench, "#7=[#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1+#1]");
+  EXPECT_NEAR(Var(7), 0.003, 1e-15);
+  EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 # Golden move traces: every program in DIR is plotted with vormak-batch plot --moves and the
-# CSV must equal the .csv beside it. Programs named lathe_* use DIR/lathe.ini, others
-# DIR/mill.ini. Run with -DUPDATE=1 to write the .actual files for review.
+# CSV must equal the .csv beside it. A program uses the .ini of its own name when there is
+# one, else DIR/lathe.ini for lathe_* and DIR/mill.ini for the rest. When a .err file stands
+# beside the program, what the run says on standard error must equal it.
+# Run with -DUPDATE=1 to write the .actual files for review.
 file(GLOB programs ${DIR}/*.nc)
 set(failed "")
 foreach(program IN LISTS programs)
   get_filename_component(name ${program} NAME_WE)
   set(machine ${DIR}/mill.ini)
-  if(name MATCHES "^lathe_")
+  if(EXISTS ${DIR}/${name}.ini)
+    set(machine ${DIR}/${name}.ini)
+  elseif(name MATCHES "^lathe_")
     set(machine ${DIR}/lathe.ini)
   endif()
   set(actual ${WORK_DIR}/${name}.actual.csv)
@@ -24,6 +28,12 @@ foreach(program IN LISTS programs)
   file(READ ${DIR}/${name}.csv want)
   if(NOT got STREQUAL want)
     list(APPEND failed "${name}: trace differs (see ${actual})")
+  endif()
+  if(EXISTS ${DIR}/${name}.err)
+    file(READ ${DIR}/${name}.err want_messages)
+    if(NOT messages STREQUAL want_messages)
+      list(APPEND failed "${name}: standard error was\n${messages}")
+    endif()
   endif()
 endforeach()
 if(failed)
