@@ -203,6 +203,11 @@ void InterpretLine(Workbench& bench, std::string_view line) {
   RunLineKind(bench, kind, text, line, rotation);
 }
 
+bool IsWhileStatement(const Workbench& bench, std::string_view line) {
+  const std::string words = StripComment(line, CommentCharsOf(bench.settings));
+  return MacroKind(bench, words, LineKind::kBlock) == LineKind::kWhile;
+}
+
 void InterpretLinePair(Workbench& bench, std::string_view line1, std::string_view line2) {
   RunState& run = bench.interp.run;
   const int saved = run.turret;

@@ -18,6 +18,9 @@ inline constexpr const char* kNoCoolant = "G01 without coolant";
 
 // One line of the current turret (the run driver, program flow, included files and scripts).
 void InterpretLine(Workbench& bench, std::string_view line);
+// Whether the interpreter reads `line` as a WHILE statement (its comment aside): the only line
+// an END goes back to.
+bool IsWhileStatement(const Workbench& bench, std::string_view line);
 // Twin-turret: line of turret 1, then line of turret 2.
 void InterpretLinePair(Workbench& bench, std::string_view line1, std::string_view line2);
 

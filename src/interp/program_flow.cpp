@@ -276,8 +276,11 @@ void WhileEnd(Workbench& bench, std::string_view line) {
   const long long n = std::llround(LetterValue(bench, 'D', line, false));
   RunState& run = bench.interp.run;
   const int pane = FlowPane(bench);
+  // Only a WHILE statement starts a loop: a DOn anywhere else (a misspelt WH[...]DO1, a
+  // comment) would make the END jump back for ever.
   for (int l = std::min(run.current_line, PaneLineCount(bench, pane)); l >= 1; --l) {
-    if (HoldsNumbered(PaneLine(bench, pane, l), "DO", n)) {
+    const std::string text = PaneLine(bench, pane, l);
+    if (HoldsNumbered(text, "DO", n) && IsWhileStatement(bench, text)) {
       run.current_line = l - 1;
       return;
     }

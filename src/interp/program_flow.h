@@ -39,7 +39,7 @@ void GotoStatement(Workbench& bench, std::string_view line);
 void IfThen(Workbench& bench, std::string_view line);
 // WHILE [condition] DOn: a false condition goes on after ENDn.
 void WhileStart(Workbench& bench, std::string_view line);
-// ENDn: back to the line holding DOn, so the WHILE is tested again.
+// ENDn: back to the WHILE statement holding DOn, so it is tested again; none stops the run.
 void WhileEnd(Workbench& bench, std::string_view line);
 
 // The line of program p in the pane (O p, then :p), or a file p.nc in the NC folder run at

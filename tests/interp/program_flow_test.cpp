@@ -103,6 +103,28 @@ TEST_F(Flow, WhileWithoutEndAndEndWithoutWhileStop) {
   EXPECT_TRUE(bench.stop_requested);
 }
 
+TEST_F(Flow, EndGoesBackOnlyToAWhileStatement) {
+  // WH is no WHILE: its END has no loop to close, so the run stops instead of looping for ever.
+  bench.settings.use.Set(kUseCheckSyntax, false);
+  Load("#18=3\n#26=0\nWH[#18GT#26]DO1\nG91 G01 X1. F10.\nEND1\nG90 G00 X0\n");
+  RunProgram(1000);
+  EXPECT_EQ(host.Texts(), (std::vector<std::string>{"Can't Find Start of While Loop\r\nEND1"}));
+  EXPECT_TRUE(bench.stop_requested);
+  EXPECT_EQ(moves.size(), 1u);
+
+  // A DO1 in a comment or a GOTO line between the WHILE and its END is passed over.
+  bench.stop_requested = false;
+  host.messages.clear();
+  moves.clear();
+  Load(
+      "#1=0\nWHILE [#1 LT 2] DO1\n#1=#1+1\n(DO1 ROUGHING)\nIF [#1 GT 5] GOTO 9 DO1\n"
+      "G91 G01 X1. F10.\nEND1\nN9 M30\n");
+  RunProgram(1000);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(moves.size(), 2u);
+  EXPECT_EQ(Var(bench, 1), 2);
+}
+
 TEST_F(Flow, IfThenAssigns) {
   Lines({"#1=3", "IF [#1 GE 3] THEN #2=[#1*2]", "IF [#1 LT 3] THEN #3=1", "IF #1 EQ 3 THEN #4=1"});
   EXPECT_EQ(Var(bench, 2), 6);
