@@ -39,7 +39,8 @@ const char kPlotUsage[] =
 
 namespace {
 
-constexpr long long kDefaultMaxLines = 2'000'000'000LL;
+// A program that loops for ever still ends: no real program runs this many lines.
+constexpr long long kDefaultMaxLines = 100'000'000LL;
 
 struct PlotOptions {
   std::string file;
@@ -308,6 +309,16 @@ void RunProgram(Workbench& bench, long long max_lines) {
   StartRun(bench, RunCommand::kRunAll);
 }
 
+// How the run ended when it did not reach the program's end: the exit status.
+int ReportRunEnd(const RunState& run) {
+  if (run.program_stop >= 0) {
+    std::fprintf(stderr, "stopped at M0%d on line %d\n", run.program_stop, run.program_stop_line);
+  }
+  if (!run.stopped_at_limit) return 0;
+  std::fprintf(stderr, "stopped after %lld lines\n", run.lines_run);
+  return 1;
+}
+
 std::unique_ptr<Workbench> MakeBench(Host& host, const PlotOptions& o) {
   auto bench = std::make_unique<Workbench>(host);
   if (!LoadPlotMachine(*bench, o.machine) || !LoadProgram(*bench, o.file)) return nullptr;
@@ -415,6 +426,7 @@ int RunPlot(const Args& args) {
     if (want_box) ExtendByMove(box, plot, bench->settings, o.slot, m);
   };
   RunProgram(*bench, o.max_lines);
+  const int status = ReportRunEnd(bench->interp.run);
   const long long lines = bench->interp.run.lines_run;
   const bool echoed = o.macro_out.empty() || (MacroOutOpen(*bench) & CloseMacroOut(*bench));
   const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed;
@@ -427,7 +439,7 @@ int RunPlot(const Args& args) {
     std::fprintf(out, "total minutes: %.6f\n", time.total_time);
     std::fprintf(out, "Total Time: %s\n", TotalTimeText(time.total_time).c_str());
   }
-  return 0;
+  return status;
 }
 
 }  // namespace vormak::batch

@@ -152,8 +152,12 @@ struct RunState {
   int turret = 1;        // the current turret
   int source_pane = 1;   // 1, or 4 while the contour dialog runs its own text
   bool running = false;
-  long long lines_run = 0;   // lines interpreted since the run command started
-  long long line_limit = 0;  // a run stops after this many lines; 0 for no limit
+  long long lines_run = 0;        // lines interpreted since the run command started
+  long long line_limit = 0;       // a run stops after this many lines; 0 for no limit
+  bool stopped_at_limit = false;  // the last run had lines left when it met the limit
+  // The program stop (0 for M00, 1 for M01) and its line that ended the last run; -1 for none.
+  int program_stop = -1;
+  int program_stop_line = 0;
   // Called every few hundred lines of a run so the window can repaint and stay responsive.
   std::function<void()> on_progress;
   // Called when a run ends: the plot status window shows the state it left.

@@ -47,7 +47,9 @@ bool ProgramEnded(const InterpState& interp, bool twin) {
   return ended(interp.Turret(1)) || (twin && ended(interp.Turret(2)));
 }
 
-enum class LineOutcome { kGoOn, kEnd, kBreakpoint };
+// kHeld: the run stopped before its current line, which is still to run (a breakpoint, the
+// line limit).
+enum class LineOutcome { kGoOn, kEnd, kHeld };
 
 // One line of the run; whether the loop goes on. `resumed`: the run's first line, which a
 // breakpoint that stopped the last run must let through.
@@ -61,7 +63,13 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
   if (s.use[kUseStopBreakpoints] && run.current_line >= 2 && !resumed && !interp.time.accounting &&
       OnBreakpoint(bench, run.current_line)) {
     bench.stop_requested = true;
-    return LineOutcome::kBreakpoint;
+    return LineOutcome::kHeld;
+  }
+  // A program that loops without end is cut off where the caller set the limit.
+  if (run.line_limit > 0 && run.lines_run >= run.line_limit) {
+    bench.stop_requested = true;
+    run.stopped_at_limit = true;
+    return LineOutcome::kHeld;
   }
   if (run.repeat_count < 1) run.repeat_count = 0;
 
@@ -91,7 +99,6 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
     }
   }
   ++run.lines_run;
-  if (run.line_limit > 0 && run.lines_run >= run.line_limit) bench.stop_requested = true;
   if (run.on_progress && run.lines_run % kProgressLines == 0) run.on_progress();
 
   if (ProgramEnded(interp, twin) && s.use[kUseSubprograms]) {
@@ -125,6 +132,8 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
     bench.stop_requested = true;
     t.SetM(stop_m0 ? 0 : 1, false);
     --run.current_line;
+    run.program_stop = stop_m0 ? 0 : 1;
+    run.program_stop_line = run.current_line;
     return LineOutcome::kEnd;
   }
   if (s.use[kUseStepSubs]) {
@@ -243,7 +252,7 @@ void RunLines(Workbench& bench, RunMode mode, bool pass_breakpoint) {
     } while (outcome == LineOutcome::kGoOn);
   }
   // A stopped run goes on after the line it stopped on; a breakpoint's line is still to run.
-  if (bench.stop_requested && outcome != LineOutcome::kBreakpoint) ++run.current_line;
+  if (bench.stop_requested && outcome != LineOutcome::kHeld) ++run.current_line;
   run.running = false;
   ShowRunEnd(bench, mode, first, run.last_line);
   RefreshPlotStatus(bench);
@@ -254,6 +263,8 @@ void StartRun(Workbench& bench, RunCommand command) {
   RunState& run = bench.interp.run;
   if (run.running) return;
   run.lines_run = 0;
+  run.stopped_at_limit = false;
+  run.program_stop = -1;
   StartTimedRun(bench);
   switch (command) {
     case RunCommand::kPlotCurrentLine:

@@ -96,14 +96,23 @@ TEST_F(RunDriverTest, ProgramStopOnlyWithItsOption) {
   Load("G90 G00 X1\nM00\nX2\nX3\n");
   StartRun(bench, RunCommand::kRunAll);
   EXPECT_EQ(moves.size(), 3u);
+  EXPECT_EQ(bench.interp.run.program_stop, -1);
 
   bench.settings.use.Set(kUseStopM00, true);
-  Load("G90 G00 X1\nM00\nX2\nX3\n");
+  bench.settings.use.Set(kUseStopM01, true);
+  Load("G90 G00 X1\nM00\nX2\nM01\nX3\n");
   StartRun(bench, RunCommand::kRunAll);
   EXPECT_EQ(MoveLines(), (std::vector<int>{1}));
   EXPECT_EQ(CaretLine(bench, 1), 3);
+  EXPECT_EQ(bench.interp.run.program_stop, 0);
+  EXPECT_EQ(bench.interp.run.program_stop_line, 2);
   StartRun(bench, RunCommand::kRunAll);
-  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 3}));
+  EXPECT_EQ(bench.interp.run.program_stop, 1);
+  EXPECT_EQ(bench.interp.run.program_stop_line, 4);
+  StartRun(bench, RunCommand::kRunAll);
+  EXPECT_EQ(MoveLines(), (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(bench.interp.run.program_stop, -1);  // that run reached the end
 }
 
 TEST_F(RunDriverTest, PlotAutoStopsAtTheEndOfTheProgram) {
@@ -128,12 +137,29 @@ TEST_F(RunDriverTest, EndlessLoopStopsOnEscapeAndOnTheLineLimit) {
   EXPECT_TRUE(bench.stop_requested);
   EXPECT_GT(moves.size(), 10u);
 
+  EXPECT_FALSE(bench.interp.run.stopped_at_limit);
+
   Load("N1 G91 G01 X1. F10.\nGOTO 1\n");
   bench.interp.run.line_limit = 1000;
   StartRun(bench, RunCommand::kRunAll);
   EXPECT_TRUE(bench.stop_requested);
-  EXPECT_LE(bench.interp.run.lines_run, 1000);
+  EXPECT_TRUE(bench.interp.run.stopped_at_limit);
+  EXPECT_EQ(bench.interp.run.lines_run, 1000);
   EXPECT_GT(moves.size(), 100u);
+
+  // A program that ends on the limit's last line was not cut off; one line more was, and the
+  // line held back is the next to run.
+  Load("G91 G01 X1. F10.\nX1.\nX1.");
+  bench.interp.run.line_limit = 3;
+  StartRun(bench, RunCommand::kRunAll);
+  EXPECT_FALSE(bench.interp.run.stopped_at_limit);
+  EXPECT_EQ(moves.size(), 3u);
+  Load("G91 G01 X1. F10.\nX1.\nX1.");
+  bench.interp.run.line_limit = 2;
+  StartRun(bench, RunCommand::kRunAll);
+  EXPECT_TRUE(bench.interp.run.stopped_at_limit);
+  EXPECT_EQ(moves.size(), 2u);
+  EXPECT_EQ(bench.interp.run.current_line, 3);
 }
 
 TEST_F(RunDriverTest, SingleLineMarksTheLineRunAndStepUpGoesBack) {
