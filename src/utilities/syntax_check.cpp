@@ -35,6 +35,12 @@ bool InRange(double value, int highest) {
   return value >= 0 && value <= highest;
 }
 
+// A lower-case letter in the words of a block; a DPRNT block's text is printed, not read.
+bool HoldsLowerCaseWord(std::string_view words) {
+  if (Holds(words, "DPRNT")) return false;
+  return std::any_of(words.begin(), words.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 class BlockChecker {
  public:
   BlockChecker(Workbench& bench, std::string_view text, const SyntaxReporter& report)
@@ -73,6 +79,12 @@ int BlockChecker::Run() {
       Fault(kMismatchedComment);
       return kSyntaxFault;
     }
+  }
+  // The interpreter reads only capital letters as words: x10. would be passed over and the
+  // move lost without a sound.
+  if (HoldsLowerCaseWord(StripComment(text_, chars))) {
+    Fault(kLowerCaseAddress);
+    return kSyntaxFault;
   }
   // A block with a comment is checked only for its delimiters: the comment's own text would
   // read as stray letters.

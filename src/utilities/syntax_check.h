@@ -1,7 +1,8 @@
 #pragma once
 // The syntax check: typing faults in NC blocks before a program goes to the machine —
 // unbalanced comment delimiters and brackets, addresses without values, a letter used twice,
-// a stray O, G and M codes out of range, decimal points on addresses whose format has none.
+// a stray O, G and M codes out of range, decimal points on addresses whose format has none,
+// lower-case letters that the interpreter would not read as words.
 // It runs over the selected lines (Utilities2 "Check Synta&x", script SYNTAX) and line by line
 // while plotting with "Check Syntax" on. The text is never changed.
 
@@ -27,6 +28,7 @@ inline constexpr const char* kLetterONotAllowed = "Letter O Not Allowed in\r\n";
 inline constexpr const char* kSyntaxBadGCode = "Bad G Code in\r\n";
 inline constexpr const char* kSyntaxBadMCode = "Bad M Code in\r\n";
 inline constexpr const char* kIllegalDecimalPoint = "Illegal Decimal Point in\r\n";
+inline constexpr const char* kLowerCaseAddress = "Lower Case Address in\r\n";
 inline constexpr const char* kMNumbersDoNotMatch = "M Numbers Do Not Match in\r\n";
 inline constexpr const char* kNoSyntaxErrors = "No Syntax Errors Found";
 

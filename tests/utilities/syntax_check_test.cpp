@@ -68,6 +68,22 @@ TEST_F(SyntaxCheck, DecimalPointOnAnAddressWithoutOne) {
   EXPECT_EQ(FirstMessage("G01X1.0Y 2 . 5"), kIllegalDecimalPoint + std::string("G01X1.0Y 2 . 5"));
 }
 
+TEST_F(SyntaxCheck, LowerCaseLettersOutsideAComment) {
+  for (const char* block : {"g1 X10. Y5.", "G1 x10. (CUT)", "#1=[sin[30]]", "N10 G1 X1 y2"}) {
+    int result = -1;
+    EXPECT_EQ(FirstMessage(block, &result), kLowerCaseAddress + std::string(block)) << block;
+    EXPECT_EQ(result, kSyntaxFault) << block;
+  }
+  // In a comment, a DPRNT text or an exempt line, lower case is only text.
+  for (const char* block : {"G1 X10. (rough pass)", "DPRNT[hole*count#1[33]]", "%g1"}) {
+    EXPECT_EQ(FirstMessage(block), "") << block;
+  }
+  bench.settings.ignore_char = "/";
+  EXPECT_EQ(FirstMessage("/g1 x1"), "");
+  // Before the first delimiter fault: an open comment is reported as such.
+  EXPECT_EQ(FirstMessage("g1 X1 (CUT"), kMismatchedComment + std::string("g1 X1 (CUT"));
+}
+
 TEST_F(SyntaxCheck, CancelStopsAndMakesTheDoubleAddressAFault) {
   host.QueueAnswer(Answer::kCancel);
   EXPECT_EQ(CheckLine(bench, "G01 X1 X2"), kSyntaxFault);
