@@ -278,6 +278,7 @@ void AddReadOnlySessionAndFont(std::vector<MachineKey>& keys) {
   keys.push_back(IntegerKey("StartHeight", &S::start_height, KeyGroup::kSession));
   keys.push_back(IntegerKey("StartLeft", &S::start_left, KeyGroup::kSession));
   keys.push_back(IntegerKey("StartTop", &S::start_top, KeyGroup::kSession));
+  keys.push_back(IntegerKey("StartEditWidth", &S::start_edit_width, KeyGroup::kSession));
   keys.push_back(TextKey("FontName", &S::font_name, std::string::npos, KeyGroup::kFont));
   keys.push_back(IntegerKey("FontSize", &S::font_size, KeyGroup::kFont));
   keys.push_back(Key(

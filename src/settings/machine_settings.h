@@ -123,7 +123,8 @@ struct MachineSettings {
   int solid_tool_color = 0;
   double decel_factor = 0.00002;
   long long print_margin = 5;
-  long long edit_window_size = 20;
+  // The editor side's share of the window at first: wide enough for a mill block.
+  long long edit_window_size = 35;
   double rapid_cutoff = 0.05;
   double rapid_feed = 400.0;
   double feed_cutoff = 0.03;
@@ -176,6 +177,8 @@ struct MachineSettings {
   int start_height = 0;
   int start_left = 0;
   int start_top = 0;
+  // Width of the editor side in pixels as the programmer left it; 0 when never placed.
+  int start_edit_width = 0;
   // Editor font.
   std::string font_name = "system";
   int font_size = 8;

@@ -11,6 +11,7 @@
 #include "settings/machine_file.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
+#include "ui/desktop_shortcuts.h"
 #include "ui/drawing_file_actions.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/machines_dialog.h"
@@ -18,12 +19,15 @@
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui/toolbar_layout.h"
 #include "workbench/command_line.h"
 
 namespace vormak {
 namespace {
 
 constexpr int kTwinGap = 5;  // pixels between the two turret panes
+// The widest row of toolbars: a 1280-pixel screen less the window's frame.
+constexpr int kToolbarRowWidth = 1240;
 
 DrawingFileTarget DrawingFilesOf(TMainForm* form, QWidget* plot) {
   return {&form->bench(), plot, [plot] { plot->update(); }, [form] { form->UpdateCaption(); },
@@ -43,6 +47,9 @@ TMainForm::TMainForm(QWidget* parent)
   BuildMenus();
   AcceptDroppedFiles();
   InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
+  AddDesktopShortcuts(this);
+  // Glyphs and two rows of toolbars: every button shows on a 1280-pixel screen.
+  ArrangeToolbars(this, kToolbarRowWidth);
   // Every dialog lives as long as the window.
   configuration_ = new TConfiguration(*bench_, this);
   machines_dialog_ = new TMachines(*bench_, this);
@@ -87,8 +94,8 @@ void TMainForm::BuildPanes() {
   auto* row = new QHBoxLayout(editors_);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(kTwinGap);
-  row->addWidget(ledit1_);
-  row->addWidget(ledit2_);
+  row->addWidget(ledit1_, 1);
+  row->addWidget(ledit2_, 1);
   ledit2_->hide();
 
   paint_box_ = new PlotWidget(*bench_);
@@ -164,6 +171,9 @@ bool TMainForm::Start(const std::string& program_path, const std::string& argume
   LoadMachineSettings(*bench_, machine);
   ApplySettingsToWindow();
   ApplyPlacement(machine);
+  // The divider goes back where it was left, else the machine's share of the placed window.
+  const int left_width = bench_->settings.start_edit_width;
+  SetEditorWidth(left_width > 0 ? left_width : EditorShareWidth());
   BuildMachinesMenu();
 
   std::string nc_file = request.nc_file;
@@ -216,6 +226,7 @@ void TMainForm::StoreSessionSettings() {
   s.start_top = y();
   s.start_width = width();
   s.start_height = height();
+  s.start_edit_width = EditorWidth();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -92,9 +92,13 @@ class TMainForm : public QMainWindow {
   void UpdateCaption();
   void UpdateModifiedPanel();
   EditControl* ActivePane();
+  // The editor side's width in pixels (both panes and the gap between them in twin mode).
+  int EditorWidth() const;
+  void SetEditorWidth(int editor_width);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   // Files dropped on the window or on an editor pane are loaded, not pasted as text.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -110,6 +114,8 @@ class TMainForm : public QMainWindow {
   void BuildUtilityMenus();
   void BuildHelpMenu();
   void ApplyPlacement(int machine);
+  // The editor side's width from the machine's "% of Window" share.
+  int EditorShareWidth() const;
   // The run of "Record Toolpath" while recording is on; `selected_text`: Run Selected Text,
   // else Run All.
   // The Quit dialog for a modified pane: true when the close (or New) may go ahead.
@@ -127,6 +133,8 @@ class TMainForm : public QMainWindow {
   SciEditControl* ledit2_ = nullptr;
   QWidget* editors_ = nullptr;
   QSplitter* splitter_ = nullptr;
+  long long applied_edit_share_ = -1;  // the share the editor side was last laid out to
+  int pending_editor_width_ = -1;      // for the first show
   PlotWidget* paint_box_ = nullptr;
   ViewActions view_actions_;
   CadToolbars cad_toolbars_;

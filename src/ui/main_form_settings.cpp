@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSplitter>
+#include <algorithm>
 
 #include "ui/configuration_widgets.h"
 #include "ui/main_form.h"
@@ -79,6 +80,33 @@ QIcon SystemIcon(SystemType type) {
 
 }  // namespace
 
+int TMainForm::EditorShareWidth() const {
+  const long long percent = std::clamp<long long>(bench_->settings.edit_window_size, 5, 95);
+  return static_cast<int>(width() * percent / 100);
+}
+
+void TMainForm::SetEditorWidth(int editor_width) {
+  // A splitter not yet laid out forgets the sizes it is given: they wait for the first show.
+  if (!splitter_->isVisible()) {
+    pending_editor_width_ = editor_width;
+    return;
+  }
+  pending_editor_width_ = -1;
+  // The plot window keeps at least a strip.
+  const int total = splitter_->width();
+  editor_width = std::clamp(editor_width, 0, std::max(0, total - 50));
+  splitter_->setSizes({editor_width, total - editor_width});
+}
+
+int TMainForm::EditorWidth() const {
+  return pending_editor_width_ >= 0 ? pending_editor_width_ : splitter_->sizes().value(0);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (pending_editor_width_ >= 0) SetEditorWidth(pending_editor_width_);
+}
+
 void TMainForm::ApplySettingsToWindow() {
   const MachineSettings& s = bench_->settings;
   const QFont font = EditorFont(s);
@@ -95,11 +123,12 @@ void TMainForm::ApplySettingsToWindow() {
   ledit2_->setVisible(s.twin_turrets);
   if (!s.twin_turrets) bench_->active_pane = 1;
 
-  // The editors take their share of the window's width; both turrets share it in twin mode.
-  const long long percent = std::clamp<long long>(s.edit_window_size, 5, 95);
-  const int total = std::max(splitter_->width(), width());
-  const int editor_width = static_cast<int>(total * percent / 100);
-  splitter_->setSizes({editor_width, total - editor_width});
+  // A new share (another machine, the Configuration dialog) lays the editor side out again;
+  // otherwise the divider stays where the programmer dragged it.
+  if (s.edit_window_size != applied_edit_share_) {
+    applied_edit_share_ = s.edit_window_size;
+    SetEditorWidth(EditorShareWidth());
+  }
 
   Panel("Systype")->setText(SystemTypeText(s.system_type));
   plot_run_->ShowInsertButtonsFor(s.system_type == SystemType::kLathe);

@@ -47,7 +47,7 @@ MachineSettings Unusual() {
   s.solid_tool_color = 2;
   s.decel_factor = 0.0000123456789;
   s.print_margin = 7;
-  s.edit_window_size = 35;
+  s.edit_window_size = 45;
   s.rapid_cutoff = 150;
   s.rapid_feed = 1200.5;
   s.feed_cutoff = 80.25;
@@ -94,6 +94,7 @@ MachineSettings Unusual() {
   s.start_height = 700;
   s.start_left = 10;
   s.start_top = 20;
+  s.start_edit_width = 420;
   s.font_name = "DejaVu Sans Mono";
   s.font_size = 11;
   s.font_style = {true, false, false, true};

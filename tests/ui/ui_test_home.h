@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "support/test_paths.h"
+#include "ui/desktop_shortcuts.h"
 
 namespace vormak::test {
 
@@ -22,17 +23,7 @@ inline std::unique_ptr<QTemporaryDir> MakeTestHome() {
 
 // The item at `path` of the menu bar ("&File", "&Edit Window", ...); null when there is none.
 inline QAction* MenuItem(QMenuBar* bar, const QStringList& path) {
-  QList<QAction*> actions = bar->actions();
-  for (int i = 0; i < path.size(); ++i) {
-    QAction* found = nullptr;
-    for (QAction* action : actions) {
-      if (action->text() == path[i]) found = action;
-    }
-    if (found == nullptr || i + 1 == path.size()) return found;
-    if (found->menu() == nullptr) return nullptr;
-    actions = found->menu()->actions();
-  }
-  return nullptr;
+  return MenuBarItem(bar, path);
 }
 
 }  // namespace vormak::test
