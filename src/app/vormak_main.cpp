@@ -1,31 +1,33 @@
 // vormak: the desktop workbench. "vormak [ARGUMENT]" opens the main window; "vormak
 // --check-start [ARGUMENT]" builds it, loads what the argument names and exits (0 when all
 // went well), which scripts use to prove the program starts on a machine without a display.
+// "--actions", "--grab" and "--size" give it commands and save the plot window as a picture
+// (see ui/scripted_start.h).
 #include <QApplication>
-#include <cstdlib>
-#include <cstring>
-#include <string>
+#include <cstdio>
 
 #include "ui/main_form.h"
+#include "ui/scripted_start.h"
 
 int main(int argc, char** argv) {
-  bool check_start = false;
-  for (int i = 1; i < argc; ++i) check_start |= std::strcmp(argv[i], "--check-start") == 0;
-  const bool no_display =
-      std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
-  if (check_start && no_display) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (vormak::WantsOffscreen(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
   // Read after Qt has taken its own options out of the list.
-  std::string argument;
-  for (int i = 1; i < argc && argument.empty(); ++i) {
-    if (std::strcmp(argv[i], "--check-start") != 0) argument = argv[i];
+  QString error;
+  const auto options = vormak::ParseStartOptions(QApplication::arguments().mid(1), &error);
+  if (!options) {
+    std::fprintf(stderr, "vormak: %s\n", error.toLocal8Bit().constData());
+    return 2;
   }
   vormak::TMainForm form;
-  if (check_start) form.host().SetNonInteractive(true);
-  const bool started = form.Start(argv[0], argument);
+  if (options->Scripted() && !options->check_start)
+    return vormak::RunScriptedStart(form, argv[0], *options);
+  if (options->check_start) form.host().SetNonInteractive(true);
+  const bool started = form.Start(argv[0], options->argument);
   form.show();
-  if (check_start) {
+  if (options->check_start) {
     QApplication::processEvents();
     return started ? 0 : 1;
   }

@@ -1,5 +1,6 @@
 // The main window as laid out for work: the divider between editor and plot window, the
-// desktop keys beside the system's own, the toolbar glyphs and rows.
+// desktop keys beside the system's own, the toolbar glyphs and rows, and finding a command by
+// its caption or hint for a scripted start.
 #include <QAction>
 #include <QFile>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui/scripted_start.h"
 #include "ui/toolbar_layout.h"
 #include "ui_test_home.h"
 
@@ -165,6 +167,45 @@ class MainWindowLayoutTest : public QObject {
     }
     QVERIFY(inked > 20);
     QVERIFY(ToolbarGlyph("No Such Button").isNull());
+  }
+
+  void CommandsAreFoundByCaptionOrHint() {
+    Show("1");
+    QCOMPARE(FindCommand(form_.get(), "Plot Run"), form_->findChild<QAction*>("PlotRun"));
+    QCOMPARE(FindCommand(form_.get(), "Load NC"), Item({"&File", "&Edit Window", "&Load NC..."}));
+    QCOMPARE(FindCommand(form_.get(), "Load NC..."),
+             Item({"&File", "&Edit Window", "&Load NC..."}));
+    QAction* half = FindCommand(form_.get(), "Zoom Half");
+    QVERIFY(half != nullptr && half->isEnabled());
+    QCOMPARE(FindCommand(form_.get(), "Half"), Item({"&View", "Zoom", "&Half"}));
+    // Two "&New" items: the enabled one answers.
+    QAction* fresh = FindCommand(form_.get(), "New");
+    QVERIFY(fresh != nullptr && fresh->isEnabled());
+    QCOMPARE(FindCommand(form_.get(), "Plot Runn"), nullptr);
+    QCOMPARE(FindCommand(form_.get(), "Toolbars"), nullptr);  // a submenu, not a command
+  }
+
+  void StartOptionsAreRead() {
+    QString error;
+    auto options = ParseStartOptions({"3", "--actions", "Reset NC; Plot Run;;Zoom Half", "--grab",
+                                      "out.png", "--size", "1600x1000"},
+                                     &error);
+    QVERIFY2(options.has_value(), qPrintable(error));
+    QCOMPARE(options->argument, std::string("3"));
+    QCOMPARE(options->actions, QStringList({"Reset NC", "Plot Run", "Zoom Half"}));
+    QCOMPARE(options->grab, QString("out.png"));
+    QCOMPARE(options->size, QSize(1600, 1000));
+    QVERIFY(options->Scripted());
+    QVERIFY(!ParseStartOptions({"--check-start"}, &error)->Scripted());
+    for (const QStringList& bad : QList<QStringList>{{"--size", "1600"},
+                                                     {"--size", "0x10"},
+                                                     {"--grab"},
+                                                     {"a.nc", "b.nc"},
+                                                     {"--frobnicate"}}) {
+      error.clear();
+      QVERIFY2(!ParseStartOptions(bad, &error).has_value(), qPrintable(bad.join(' ')));
+      QVERIFY(!error.isEmpty());
+    }
   }
 };
 
