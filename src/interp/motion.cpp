@@ -10,7 +10,7 @@
 #include "interp/machining_time.h"
 #include "interp/motion_hooks.h"
 #include "nctext/status_services.h"
-#include "plot/draw_primitives.h"
+#include "plot/backplot.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -72,6 +72,14 @@ void Report(Workbench& bench, int turret, MoveKind kind, const Point& start, con
   observer(move);
 }
 
+// The editor line a move is drawn for: the second turret's lines are in pane 2, the contour
+// dialog runs its own text in pane 4.
+MoveTag TagOf(const Workbench& bench, int turret) {
+  const RunState& run = bench.interp.run;
+  const int pane = turret == 2 ? 2 : run.source_pane == 4 ? 4 : 1;
+  return {turret, pane, run.current_line};
+}
+
 void RecordLine(Workbench& bench, std::int32_t colour, int style, const Point& a, const Point& b) {
   if (!bench.interp.motion.record_toolpath) return;
   ElementTable& table = bench.cad.table;
@@ -86,7 +94,7 @@ void DrawLeg(Workbench& bench, int turret, std::int32_t colour, int style, const
              const Point& b) {
   const Point da = Drawn(bench.settings, a);
   const Point db = Drawn(bench.settings, b);
-  DrawSegment(bench.plot, bench.settings, turret, colour, style, da, db);
+  PlotSegment(bench.plot, bench.settings, TagOf(bench, turret), colour, style, da, db);
   RecordLine(bench, colour, style, da, db);
 }
 
@@ -156,7 +164,7 @@ void CycleMarker(Workbench& bench, int turret, const Point& end) {
     at.y += m.program_shift.y + m.coordinate_shift.y;
     at.z += m.program_shift.z + m.coordinate_shift.z;
   }
-  DrawMarker(bench.plot, bench.settings, turret, bench.interp.motion.pen_colour,
+  PlotMarker(bench.plot, bench.settings, TagOf(bench, turret), bench.interp.motion.pen_colour,
              Drawn(bench.settings, at));
 }
 
@@ -261,10 +269,9 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
     ToolPictureHook(bench, turret, start, end, a.centre, direction);
     return false;
   }
-  double first = clockwise ? start_angle : end_angle;
-  double second = clockwise ? end_angle : start_angle;
-  if (s.lathe_minus) std::swap(first, second);
-  DrawArc(bench.plot, s, turret, c.colour, c.style, a.plane, first, second, a.radius, dc);
+  // Below the axis the arc runs the other way round on the screen.
+  PlotArc(bench.plot, s, TagOf(bench, turret), c.colour, c.style, a.plane,
+          clockwise != s.lathe_minus, a.radius, dc, Drawn(s, start), Drawn(s, end));
   Report(bench, turret, MoveKind::kArc, start, end, c.colour, c.style, a.centre, a.radius,
          direction, a.plane);
   // Timed on the programmed arc: drawn below the axis its angles run the other way round.
@@ -310,14 +317,11 @@ void PureRotation(Workbench& bench, int turret, Point start, Point end, double f
   Turn(end.x, end.y, about_z.c1, about_z.c2, after);
   const Point origin{0, 0, 0};
   const double radius = std::hypot(start.x, start.y);
-  const double from = DirectionAngle(origin, start);
-  const double to = DirectionAngle(origin, end);
   const bool clockwise = motion.rotary_reverse;
   motion.rotary_reverse = false;
   const std::int32_t colour = motion.pen_colour;
-  // DrawArc goes clockwise from its first angle to its second.
-  DrawArc(bench.plot, bench.settings, turret, colour, kFeedStyle, 1, clockwise ? from : to,
-          clockwise ? to : from, radius, origin);
+  PlotArc(bench.plot, bench.settings, TagOf(bench, turret), colour, kFeedStyle, 1, clockwise,
+          radius, origin, start, end);
   Report(bench, turret, MoveKind::kArc, start, end, colour, kFeedStyle, origin, radius,
          clockwise ? 2 : 3, 1);
   // Timed as a straight move as long as the turn in degrees; there is no motion block to echo.

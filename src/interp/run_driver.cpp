@@ -10,6 +10,8 @@
 #include "interp/program_flow.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
+#include "plot/backplot.h"
+#include "plot/plot_window.h"
 #include "settings/word_format.h"
 #include "workbench/workbench.h"
 
@@ -180,6 +182,9 @@ void ShowRunEnd(Workbench& bench, RunMode mode, int first, int last) {
 }
 
 void ResetNc(Workbench& bench) {
+  // The path drawn so far goes: what stays on the screen is what a redraw shows.
+  ClearBackplot(bench.plot);
+  Redraw(bench);
   ResetProgram(bench);
   GoToLine(bench, bench.active_pane, 1);
   if (Twin(bench)) {
@@ -278,12 +283,14 @@ void StartRun(Workbench& bench, RunCommand command) {
       ShowPrompt(bench, "Run All");
       bench.stop_requested = false;
       RunLines(bench, RunMode::kCaretToEnd);
+      FitFirstBackplot(bench);
       break;
     case RunCommand::kRunSelectedText:
       ShowPrompt(bench, "Run Selected Text");
       bench.stop_requested = false;
       FocusPane(bench, bench.active_pane);
       RunLines(bench, RunMode::kSelectedLines);
+      FitFirstBackplot(bench);
       break;
     case RunCommand::kPlotAuto:
       ShowPrompt(bench, "Plot Auto");
@@ -293,6 +300,7 @@ void StartRun(Workbench& bench, RunCommand command) {
         RunLines(bench, RunMode::kSingleLine, first);
         if (run.current_line >= PaneLineCount(bench, bench.active_pane)) break;
       }
+      FitFirstBackplot(bench);
       break;
     case RunCommand::kStepUp:
       StepUp(bench);
@@ -302,6 +310,7 @@ void StartRun(Workbench& bench, RunCommand command) {
       break;
     case RunCommand::kRecordToolpath:
       RecordToolpath(bench);
+      FitFirstBackplot(bench);
       break;
   }
 }

@@ -10,6 +10,7 @@
 #include "nctext/line_batch.h"
 #include "nctext/status_services.h"
 #include "nctext/text_file_io.h"
+#include "plot/backplot.h"
 #include "settings/file_access.h"
 #include "workbench/workbench.h"
 
@@ -111,6 +112,8 @@ bool OpenNcFile(Workbench& bench, const NcFileHooks& hooks, const std::string& p
   }
   if (hooks.add_recent) hooks.add_recent(path);
   Call(hooks.caption);
+  // The path on the screen is the old program's: it goes at the next redraw.
+  ClearBackplot(bench.plot);
   for (int pane = 1; pane <= 2; ++pane) {
     EditControl* control = bench.Pane(pane);
     for (int k = 0; k < kBookmarkCount; ++k) control->SetBookmark(k, 0);

@@ -5,6 +5,7 @@
 
 #include "cad/palette.h"
 #include "nctext/status_services.h"
+#include "plot/backplot.h"
 #include "plot/draw_primitives.h"
 #include "plot/element_drawing.h"
 #include "plot/view_transform.h"
@@ -45,10 +46,20 @@ void Redraw(Workbench& bench) {
   ShowPrompt(bench, "Redrawing Plot Window");
   ClearPlotWindow(plot);
   DrawTableElements(bench);
+  RepaintBackplot(plot, bench.settings);
   ShowPrompt(bench, previous);
 }
 
+void FitFirstBackplot(Workbench& bench) {
+  PlotState& plot = bench.plot;
+  if (!plot.fit_pending || plot.backplot.Empty()) return;
+  plot.fit_pending = false;
+  Zoom(plot, bench.settings, bench.cad.table.extents, plot.current, ZoomMode::kAll);
+  Redraw(bench);
+}
+
 void ZoomCommand(Workbench& bench, ZoomMode mode) {
+  bench.plot.fit_pending = false;
   Zoom(bench.plot, bench.settings, bench.cad.table.extents, bench.plot.current, mode);
   Redraw(bench);
   ShowPrompt(bench, WindowWidthText(bench.plot, bench.plot.current));
@@ -56,6 +67,7 @@ void ZoomCommand(Workbench& bench, ZoomMode mode) {
 
 bool ZoomWindowCommand(Workbench& bench, PixelPoint corner1, PixelPoint corner2) {
   if (!ZoomWindow(bench.plot, bench.settings, bench.plot.current, corner1, corner2)) return false;
+  bench.plot.fit_pending = false;
   Redraw(bench);
   return true;
 }
@@ -68,8 +80,16 @@ void SelectView(Workbench& bench, int slot) {
 }
 
 void PanCommand(Workbench& bench, PixelPoint last, PixelPoint now) {
+  bench.plot.fit_pending = false;
   Pan(bench.plot, bench.plot.current, last, now);
   Redraw(bench);
+}
+
+void ZoomAboutCommand(Workbench& bench, PixelPoint at, double factor) {
+  bench.plot.fit_pending = false;
+  ZoomAbout(bench.plot, bench.settings, bench.plot.current, at, factor);
+  Redraw(bench);
+  ShowPrompt(bench, WindowWidthText(bench.plot, bench.plot.current));
 }
 
 void RotateCommand(Workbench& bench, PixelPoint last, PixelPoint now) {
@@ -111,6 +131,8 @@ void SetBackground(Workbench& bench, bool white) {
 
 void PlotHeightStatement(Workbench& bench, double height) {
   PlotState& plot = bench.plot;
+  // The program chose its view: the run does not fit it afterwards.
+  plot.fit_pending = false;
   plot.Current().plot_height = height >= kMinPlotHeight ? height : kMinPlotHeight;
   RecomputeScales(plot, bench.settings, plot.current);
 }
@@ -118,6 +140,7 @@ void PlotHeightStatement(Workbench& bench, double height) {
 void PlotCentreStatement(Workbench& bench, std::optional<double> x, std::optional<double> z) {
   PlotState& plot = bench.plot;
   ViewState& view = plot.Current();
+  plot.fit_pending = false;
   if (x) view.centre_y = bench.settings.x_radius ? *x : *x / 2;
   if (z) view.centre_x = *z;
   RecomputeOffsets(plot, plot.current);

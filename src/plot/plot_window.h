@@ -23,13 +23,21 @@ void ClearPlotWindow(PlotState& plot);
 // meanwhile.
 void Redraw(Workbench& bench);
 
-// Zoom All, Last and Half of the menus: zoom, redraw, and show the visible width.
+// At the end of a whole run: the first one after the backplot was reset shows all it drew,
+// unless the user zoomed by hand meanwhile.
+void FitFirstBackplot(Workbench& bench);
+
+// Zoom All, Last and Half of the menus: zoom, redraw, and show the visible width. Zoom All
+// fits the backplot and the drawing together.
 void ZoomCommand(Workbench& bench, ZoomMode mode);
 // The rubber band of Zoom Window was released; false when the box was empty.
 bool ZoomWindowCommand(Workbench& bench, PixelPoint corner1, PixelPoint corner2);
 // Top, Front, Side and Isometric View (slots 1..4).
 void SelectView(Workbench& bench, int slot);
 void PanCommand(Workbench& bench, PixelPoint last, PixelPoint now);
+// The mouse wheel: the view shows `factor` times as much (below 1: closer), the point under
+// the cursor staying where it is.
+void ZoomAboutCommand(Workbench& bench, PixelPoint at, double factor);
 void RotateCommand(Workbench& bench, PixelPoint last, PixelPoint now);
 
 // Three red lines through the origin, half again as long as the drawing reaches.

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "plot/canvas.h"
+#include "plot/display_list.h"
 
 namespace vormak {
 
@@ -78,6 +79,10 @@ struct PlotState {
   double animation_step = 0;        // sweep step of the animation and solid view
   PixelPoint mouse_tool{999, 999};  // where the tool following the mouse was drawn
   bool printing = false;            // no large-coordinate clipping on the printer
+  DisplayList backplot;             // what the runs drew, painted again by every redraw
+  // The next full run fits the view to what it drew: set when the backplot is reset, cleared
+  // once that happened or the user zoomed by hand.
+  bool fit_pending = true;
   // Where the window is drawn; set by whoever shows the plot (window, batch program, test).
   // Not owned. Nothing is drawn while it is null.
   Canvas* canvas = nullptr;

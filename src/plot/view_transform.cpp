@@ -5,7 +5,7 @@
 namespace vormak {
 
 namespace {
-constexpr double kDegreesPerRadian = 57.2957795131;
+constexpr double kViewDegreesPerRadian = 57.2957795131;
 }
 
 ViewAngles SlotAngles(int slot) {
@@ -29,9 +29,9 @@ PlotState::PlotState() {
 }
 
 std::array<double, 9> ViewMatrix(const ViewAngles& angles) {
-  const double h = angles.a / kDegreesPerRadian;
-  const double d = angles.b / kDegreesPerRadian;
-  const double f = angles.c / kDegreesPerRadian;
+  const double h = angles.a / kViewDegreesPerRadian;
+  const double d = angles.b / kViewDegreesPerRadian;
+  const double f = angles.c / kViewDegreesPerRadian;
   const double sh = std::sin(h), ch = std::cos(h), sd = std::sin(d), cd = std::cos(d);
   const double sf = std::sin(f), cf = std::cos(f);
   return {cd * cf,

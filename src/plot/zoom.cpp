@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "plot/backplot.h"
 #include "plot/view_transform.h"
 
 namespace vormak {
@@ -25,6 +26,16 @@ void ZoomAll(PlotState& plot, const MachineSettings& settings, const DrawingExte
              int slot) {
   ViewState& view = plot.Slot(slot);
   RememberLast(view);
+  if (!plot.backplot.Empty()) {
+    ViewBox box = BackplotBox(plot, settings, slot);
+    const ViewBox drawing = DrawingBox(plot, settings, slot, extents);
+    if (!drawing.Empty()) {
+      box.Add(drawing.min_x, drawing.min_y);
+      box.Add(drawing.max_x, drawing.max_y);
+    }
+    FitViewToBox(plot, settings, slot, box);
+    return;
+  }
   const double width_units = extents.max_x - extents.min_x;
   const double height_units = extents.max_y - extents.min_y;
   const double pixel_width = std::fabs(static_cast<double>(Nearest(width_units * view.scale_x)));
@@ -97,6 +108,19 @@ bool ZoomWindow(PlotState& plot, const MachineSettings& settings, int slot, Pixe
   view.centre_y += static_cast<double>(box_y - plot.height / 2) / view.scale_y;
   RecomputeScales(plot, settings, slot);
   return true;
+}
+
+void ZoomAbout(PlotState& plot, const MachineSettings& settings, int slot, PixelPoint at,
+               double factor) {
+  ViewState& view = plot.Slot(slot);
+  const double held_x = (at.x - view.off_x) / view.scale_x;
+  const double held_y = (at.y - view.off_y) / view.scale_y;
+  view.plot_height *= factor;
+  RecomputeScales(plot, settings, slot);
+  // The centre that brings the held point back under the cursor.
+  view.centre_x = held_x - (at.x - plot.width / 2) / view.scale_x;
+  view.centre_y = held_y - (at.y - plot.height / 2) / view.scale_y;
+  RecomputeOffsets(plot, slot);
 }
 
 void Pan(PlotState& plot, int slot, PixelPoint last, PixelPoint now) {

@@ -10,7 +10,8 @@ namespace vormak {
 
 enum class ZoomMode { kAll = 0, kRecompute = 1, kLast = 2, kHalf = 3 };
 
-// Zoom All fits the drawing extents into 90% of the smaller window side; Last exchanges the
+// Zoom All fits the drawing extents into 90% of the smaller window side (with a backplot
+// kept, the backplot and the drawing together into 90% of each side); Last exchanges the
 // view with the one before the last Zoom All or Zoom Window; Half shows twice the area. Every
 // mode recomputes the scales and offsets.
 void Zoom(PlotState& plot, const MachineSettings& settings, const DrawingExtents& extents, int slot,
@@ -19,6 +20,11 @@ void Zoom(PlotState& plot, const MachineSettings& settings, const DrawingExtents
 // Zooms to a box given in pixels; false (and nothing changed) when it has no width or height.
 bool ZoomWindow(PlotState& plot, const MachineSettings& settings, int slot, PixelPoint corner1,
                 PixelPoint corner2);
+
+// Shows `factor` times the height about a pixel: the program point under it stays under it
+// (to the nearest pixel, as the offsets are whole pixels).
+void ZoomAbout(PlotState& plot, const MachineSettings& settings, int slot, PixelPoint at,
+               double factor);
 
 // Ctrl+drag: the view follows the mouse from `last` to `now`.
 void Pan(PlotState& plot, int slot, PixelPoint last, PixelPoint now);

@@ -7,6 +7,7 @@
 #include "cad/element_commands.h"
 #include "cad/element_edit.h"
 #include "cad/layers.h"
+#include "plot/backplot.h"
 #include "plot/plot_cad_view.h"
 #include "ui/layers_dialog.h"
 
@@ -57,7 +58,10 @@ void AddDeleteMenu(QMenu* cad_menu, const CadMenuTarget& target) {
        [](Workbench& b, CadView& v) { DeleteInState(b.cad.table, v, ElementState::kGroup); });
   Item(menu, "&Result", target,
        [](Workbench& b, CadView& v) { DeleteInState(b.cad.table, v, ElementState::kResult); });
-  Item(menu, "T&oolpath", target, [](Workbench& b, CadView&) { DeleteToolpath(b.cad.table); });
+  Item(menu, "T&oolpath", target, [](Workbench& b, CadView&) {
+    ClearBackplot(b.plot);
+    DeleteToolpath(b.cad.table);
+  });
   Item(menu, "D&uplicates", target,
        [](Workbench& b, CadView& v) { DeleteDuplicates(b.cad.table, v, b.host()); });
 }
@@ -140,7 +144,10 @@ QList<QAction*> MakeCadToolbarActions(QObject* owner, const CadMenuTarget& targe
       Button(owner, "Undete Last Element", target,
              [](Workbench& b, CadView& v) { UndeleteLast(b.cad.table, v); }),
       Button(owner, "Delete Toolpath", target,
-             [](Workbench& b, CadView& v) { DeleteToolpathAndRedraw(b.cad.table, v); }),
+             [](Workbench& b, CadView& v) {
+               ClearBackplot(b.plot);
+               DeleteToolpathAndRedraw(b.cad.table, v);
+             }),
   };
 }
 

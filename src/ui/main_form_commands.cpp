@@ -1,6 +1,7 @@
 // File and Edit menu commands of the main window, and choosing a machine.
 #include <QFontDialog>
 
+#include "plot/backplot.h"
 #include "settings/machine_file.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
@@ -22,6 +23,7 @@ void TMainForm::Formats1Click() {
 void TMainForm::SelectMachine(int machine) {
   bench_->machines.current = machine;
   LoadMachineSettings(*bench_, machine);
+  ClearBackplot(bench_->plot);
   ApplySettingsToWindow();
   if (QAction* action = MachineAction(machine)) action->setChecked(true);
   paint_box_->SelectView(kTopSlot);
@@ -47,6 +49,7 @@ void TMainForm::New1Click() {
   pane->EmptyUndoBuffer();
   pane->ClearModified();
   if (pane == ledit1_) bench_->nc_file_name.clear();
+  ClearBackplot(bench_->plot);
   UpdateCaption();
   UpdateModifiedPanel();
 }

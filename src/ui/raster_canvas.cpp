@@ -62,6 +62,8 @@ void RasterCanvas::DrawPicture(const QImage& picture) {
 }
 
 void RasterCanvas::SetPen(const Pen& pen) {
+  // Every primitive sets its pen: a long backplot mostly sets the one already in force.
+  if (pen == pen_) return;
   pen_ = pen;
   ApplyPen();
 }
