@@ -3,9 +3,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "cad/cad_session.h"
 #include "nctext/status_services.h"
+#include "plot/backplot_pointer.h"
 #include "plot/plot_window.h"
 #include "plot/screen_views.h"
 #include "ui/gif_picture.h"
@@ -14,6 +17,11 @@
 namespace vormak {
 
 namespace {
+
+// A notch of the wheel shows a fifth less (or a quarter more) of the part.
+constexpr double kWheelStep = 0.8;
+constexpr int kNotch = 120;
+constexpr int kHoverRestMs = 150;
 
 PixelPoint PixelOf(const QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
@@ -38,6 +46,10 @@ void CadPickTarget::Escape() {
   CadEscape(bench_);
 }
 
+bool CadPickTarget::Waiting() const {
+  return bench_.cad.commands.Running();
+}
+
 PlotWidget::PlotWidget(Workbench& bench, QWidget* parent)
     : QWidget(parent),
       bench_(bench),
@@ -49,6 +61,10 @@ PlotWidget::PlotWidget(Workbench& bench, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setFocusPolicy(Qt::ClickFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  hover_timer_.setSingleShot(true);
+  hover_timer_.setInterval(kHoverRestMs);
+  connect(&hover_timer_, &QTimer::timeout, this, [this] { ShowHover(); });
   target_ = &cad_target_;
   bench_.plot.canvas = &canvas_;
   bench_.plot.background = BackgroundOfScheme(bench_.settings.background_color);
@@ -168,17 +184,26 @@ void PlotWidget::EndBand() {
 }
 
 void PlotWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
+  ForgetHover();
+  const PixelPoint at = PixelOf(event);
+  if (event->button() == Qt::MiddleButton && drag_ == Drag::kNone) {
+    anchor_ = last_ = at;
+    drag_ = Drag::kPan;
+    drag_button_ = Qt::MiddleButton;
+    return;
+  }
+  if (event->button() != Qt::LeftButton || drag_ != Drag::kNone) {
     QWidget::mousePressEvent(event);
     return;
   }
-  const PixelPoint at = PixelOf(event);
   anchor_ = last_ = at;
+  drag_button_ = Qt::LeftButton;
   if (zoom_window_ || target_->WantsWindow()) {
     drag_ = Drag::kBand;
     DrawBand();
     Refresh();
-  } else if (event->modifiers() & Qt::ControlModifier) {
+  } else if ((event->modifiers() & Qt::ControlModifier) ||
+             ((event->modifiers() & Qt::ShiftModifier) && !target_->Waiting())) {
     drag_ = Drag::kPan;
   } else if (event->modifiers() & Qt::AltModifier) {
     drag_ = Drag::kRotate;
@@ -205,13 +230,15 @@ void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
       last_ = now;
       break;
     case Drag::kNone:
+      hover_at_ = now;
+      hover_timer_.start();
       return;
   }
   Refresh();
 }
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || drag_ == Drag::kNone) return;
+  if (event->button() != drag_button_ || drag_ == Drag::kNone) return;
   if (drag_ != Drag::kBand) {
     drag_ = Drag::kNone;
     return;
@@ -225,6 +252,55 @@ void PlotWidget::mouseReleaseEvent(QMouseEvent* event) {
     target_->Window(anchor_, last_);
   }
   Refresh();
+}
+
+void PlotWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || target_->Waiting() || zoom_window_ ||
+      bench_.interp.run.running) {
+    QWidget::mouseDoubleClickEvent(event);
+    return;
+  }
+  MarkLineOfMoveAt(bench_, PixelOf(event));
+}
+
+void PlotWidget::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (delta == 0 || drag_ != Drag::kNone || bench_.interp.run.running) {
+    event->ignore();
+    return;
+  }
+  ForgetHover();
+  const QPoint p = event->position().toPoint();
+  ZoomAboutCommand(bench_, {p.x(), p.y()},
+                   std::pow(kWheelStep, static_cast<double>(delta) / kNotch));
+  Refresh();
+  event->accept();
+}
+
+void PlotWidget::leaveEvent(QEvent* event) {
+  hover_timer_.stop();
+  ForgetHover();
+  QWidget::leaveEvent(event);
+}
+
+void PlotWidget::ShowHover() {
+  if (drag_ != Drag::kNone || target_->Waiting() || zoom_window_ || bench_.interp.run.running) {
+    return;
+  }
+  const std::string text = MoveTextAt(bench_, hover_at_);
+  if (text.empty()) {
+    ForgetHover();
+    return;
+  }
+  ShowPrompt(bench_, text);
+  hover_shown_ = true;
+}
+
+// The prompt said what the mouse rested on; it is not left standing when the mouse moves on.
+void PlotWidget::ForgetHover() {
+  if (!hover_shown_) return;
+  hover_shown_ = false;
+  ClearPrompt(bench_);
 }
 
 void PlotWidget::keyPressEvent(QKeyEvent* event) {

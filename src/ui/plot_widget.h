@@ -2,6 +2,7 @@
 // The plot window: shows the raster canvas the engine draws on, keeps the view's scales with
 // the window's size, and turns the mouse into zoom boxes, pans, rotations and picks.
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -24,6 +25,9 @@ class PlotPickTarget {
   virtual bool Window(PixelPoint corner1, PixelPoint corner2) = 0;
   // Escape in the plot window.
   virtual void Escape() = 0;
+  // Whether a command waits for picks: Shift+drag then picks instead of panning, and the
+  // mouse does not point at the program.
+  virtual bool Waiting() const { return false; }
 };
 
 // The running CAD or CAM command of the workbench.
@@ -34,6 +38,7 @@ class CadPickTarget : public PlotPickTarget {
   bool WantsWindow() const override;
   bool Window(PixelPoint corner1, PixelPoint corner2) override;
   void Escape() override;
+  bool Waiting() const override;
 
  private:
   Workbench& bench_;
@@ -79,6 +84,11 @@ class PlotWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Double click on a drawn move: its line is marked in the editor.
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // The wheel zooms about the cursor.
+  void wheelEvent(QWheelEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -86,6 +96,9 @@ class PlotWidget : public QWidget {
   void DrawBand();  // XOR: drawing it twice takes it away
   void EndBand();
   void Refresh();
+  // The move the mouse rests on: its line and end point in the prompt panel.
+  void ShowHover();
+  void ForgetHover();
 
   Workbench& bench_;
   RasterCanvas canvas_;
@@ -94,8 +107,12 @@ class PlotWidget : public QWidget {
   PlotPickTarget* target_ = nullptr;
   bool zoom_window_ = false;
   Drag drag_ = Drag::kNone;
+  Qt::MouseButton drag_button_ = Qt::NoButton;
   PixelPoint anchor_;
   PixelPoint last_;
+  QTimer hover_timer_;
+  PixelPoint hover_at_;
+  bool hover_shown_ = false;
 };
 
 }  // namespace vormak
