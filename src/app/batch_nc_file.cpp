@@ -27,22 +27,6 @@ std::optional<LineRange> ParseLines(const std::string& text) {
   return LineRange{static_cast<int>(*first), static_cast<int>(*last)};
 }
 
-bool LoadMachine(Workbench& bench, const std::string& machine) {
-  if (!machine.empty()) {
-    bench.locations = FindLocations("");
-    const auto number = ReadWholeNumber(machine);
-    if (number && !std::filesystem::exists(machine)) {
-      LoadMachineList(bench);
-      if (!LoadMachineSettings(bench, static_cast<int>(*number))) return false;
-    } else {
-      bench.machines.Slot(1).path = machine;
-      if (!LoadMachineSettings(bench, 1)) return false;
-    }
-  }
-  FillFormatSet1(bench.word_formats, bench.settings);
-  return true;
-}
-
 // The break after each line of `bytes`, split the way the panes split text.
 std::vector<std::string> LineBreaksOf(const std::string& bytes) {
   std::vector<std::string> breaks;
@@ -59,6 +43,22 @@ std::vector<std::string> LineBreaksOf(const std::string& bytes) {
 }
 
 }  // namespace
+
+bool LoadMachineOption(Workbench& bench, const std::string& machine) {
+  if (!machine.empty()) {
+    bench.locations = FindLocations("");
+    const auto number = ReadWholeNumber(machine);
+    if (number && !std::filesystem::exists(machine)) {
+      LoadMachineList(bench);
+      if (!LoadMachineSettings(bench, static_cast<int>(*number))) return false;
+    } else {
+      bench.machines.Slot(1).path = machine;
+      if (!LoadMachineSettings(bench, 1)) return false;
+    }
+  }
+  FillFormatSet1(bench.word_formats, bench.settings);
+  return true;
+}
 
 bool NcFileOptions::Has(const std::string& name) const {
   return Contains(switches, name) || values.count(name) > 0;
@@ -120,7 +120,7 @@ std::optional<NcFileOptions> ParseNcFileOptions(const Args& args, const NcOption
 NcFileSession::NcFileSession() : bench_(host_) {}
 
 bool NcFileSession::Open(const NcFileOptions& options) {
-  if (!LoadMachine(bench_, options.machine)) return false;
+  if (!LoadMachineOption(bench_, options.machine)) return false;
   std::string bytes;
   try {
     bytes = ReadFileBytes(options.file);

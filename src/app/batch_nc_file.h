@@ -67,6 +67,10 @@ class NcFileSession {
   std::string break_style_ = "\r\n";
 };
 
+// Loads the machine given with --machine: a machine file, or a machine number 1 to 10 of
+// vormak.ini; nothing given keeps the built-in defaults. False when it could not be loaded.
+bool LoadMachineOption(Workbench& bench, const std::string& machine);
+
 // Prints the usage line to stderr; answers 2.
 int UsageError(const char* usage);
 

@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
+#include "app/batch_nc_file.h"
 #include "cad/palette.h"
 #include "interp/machining_time.h"
 #include "interp/macro_out.h"
@@ -58,27 +58,17 @@ struct PlotOptions {
   bool cancel = false;
 };
 
-// Answers warnings as the user of the batch run asked; once quiet it prints nothing (the second
-// pass that only draws).
+// Answers warnings as the user of the batch run asked.
 class PlotHost : public ConsoleHost {
  public:
   explicit PlotHost(bool cancel) : cancel_(cancel) {}
-  void SetQuiet() { quiet_ = true; }
   Answer Warning(const std::string& text, const std::string& caption) override {
-    if (!quiet_) ConsoleHost::Warning(text, caption);
+    ConsoleHost::Warning(text, caption);
     return cancel_ ? Answer::kCancel : Answer::kOk;
-  }
-  void Information(const std::string& text, const std::string& caption) override {
-    if (!quiet_) ConsoleHost::Information(text, caption);
-  }
-  Answer Question(const std::string& text, const std::string& caption, bool cancel) override {
-    if (!quiet_) return ConsoleHost::Question(text, caption, cancel);
-    return Answer::kNo;
   }
 
  private:
   bool cancel_;
-  bool quiet_ = false;
 };
 
 int Usage() {
@@ -146,12 +136,21 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
   return o;
 }
 
-// A machine file, or the name of a shipped one ("mill", "lathe", "edm", "twin_lathe").
+bool IsMachineNumber(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A machine file, the name of a shipped one ("mill", "lathe", "edm", "twin_lathe"), or a
+// machine number of vormak.ini as the utilities take it.
 bool LoadPlotMachine(Workbench& bench, const std::string& machine) {
   bench.locations = FindLocations("");
   std::string path = machine;
   if (!std::filesystem::exists(path)) {
     path = bench.locations.install_dir + "/machines/" + machine + ".ini";
+  }
+  if (!std::filesystem::exists(path) && IsMachineNumber(machine)) {
+    return LoadMachineOption(bench, machine);
   }
   if (!std::filesystem::exists(path)) {
     std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
@@ -212,76 +211,6 @@ struct Summary {
   long long arcs = 0;
 };
 
-// The box of everything drawn, in the view's own plane.
-struct ViewBox {
-  double min_x = std::numeric_limits<double>::max();
-  double min_y = std::numeric_limits<double>::max();
-  double max_x = std::numeric_limits<double>::lowest();
-  double max_y = std::numeric_limits<double>::lowest();
-  bool Empty() const { return min_x > max_x; }
-};
-
-void Extend(ViewBox& box, const PlotState& plot, const MachineSettings& s, int slot, int turret,
-            const Xyz& p) {
-  const double y = s.lathe_minus ? -p.y : p.y;
-  const ViewPoint v = ProjectToView(plot, s, slot, turret, p.x, y, p.z);
-  box.min_x = std::min(box.min_x, v.x);
-  box.max_x = std::max(box.max_x, v.x);
-  box.min_y = std::min(box.min_y, v.y);
-  box.max_y = std::max(box.max_y, v.y);
-}
-
-Xyz OnArc(const DrawnMove& m, double angle) {
-  const double a = angle * kPi / 180;
-  const double u = m.radius * std::cos(a), w = m.radius * std::sin(a);
-  const Xyz& c = m.centre;
-  if (m.plane == 2) return {c.x + u, c.y, c.z + w};
-  if (m.plane == 3) return {c.x, c.y + u, c.z + w};
-  return {c.x + u, c.y + w, c.z};
-}
-
-double AngleInPlane(const DrawnMove& m, const Xyz& p) {
-  const double u = m.plane == 3 ? p.y - m.centre.y : p.x - m.centre.x;
-  const double w = m.plane == 1 ? p.y - m.centre.y : p.z - m.centre.z;
-  return std::atan2(w, u) * 180 / kPi;
-}
-
-void ExtendByMove(ViewBox& box, const PlotState& plot, const MachineSettings& s, int slot,
-                  const DrawnMove& m) {
-  Extend(box, plot, s, slot, m.turret, m.start);
-  Extend(box, plot, s, slot, m.turret, m.end);
-  if (m.kind != MoveKind::kArc) return;
-  const double from = AngleInPlane(m, m.start);
-  double sweep = AngleInPlane(m, m.end) - from;
-  if (m.direction == 3) {
-    while (sweep <= 1e-9) sweep += 360;
-  } else {
-    while (sweep >= -1e-9) sweep -= 360;
-  }
-  constexpr int kSamples = 24;
-  for (int i = 1; i < kSamples; ++i) {
-    Extend(box, plot, s, slot, m.turret, OnArc(m, from + sweep * i / kSamples));
-  }
-}
-
-// The window shows the whole box with a tenth to spare, as Zoom All does for a drawing.
-void FitView(Workbench& bench, int slot, const ViewBox& box) {
-  PlotState& plot = bench.plot;
-  ViewState& view = plot.Slot(slot);
-  if (box.Empty()) {
-    view.centre_x = view.centre_y = 0;
-    view.plot_height = 1;
-  } else {
-    const double half_w = (box.max_x - box.min_x) / 2;
-    const double half_h = (box.max_y - box.min_y) / 2;
-    const double aspect = static_cast<double>(plot.height) / std::max(plot.width, 1);
-    view.plot_height = std::max({half_h, half_w * aspect, kMinPlotHeight}) * 1.1;
-    view.centre_x = (box.min_x + box.max_x) / 2;
-    view.centre_y = (box.min_y + box.max_y) / 2;
-  }
-  RecomputeScales(plot, bench.settings, slot);
-}
-
 // A CSV named on the command line ("-" for standard output) with its header; null when none is
 // asked for or it cannot be written (said on stderr).
 FILE* OpenCsv(const std::string& path, const char* header) {
@@ -327,24 +256,14 @@ std::unique_ptr<Workbench> MakeBench(Host& host, const PlotOptions& o) {
 }
 
 #ifdef VORMAK_HAVE_UI
-// Nothing plotted is kept, so the picture is the program plotted again into the view fitted to
-// what the first run drew, as the window shows a program again after Zoom All. The second run
-// starts from a machine as fresh as the first one's, on the text already loaded, and says nothing.
-bool RenderPng(Workbench& loaded, const PlotOptions& o, const ViewBox& box) {
-  PlotHost quiet(o.cancel);
-  quiet.SetQuiet();
-  auto bench = std::make_unique<Workbench>(quiet);
-  if (!LoadPlotMachine(*bench, o.machine)) return false;
-  bench->SetPane(1, loaded.Pane(1));
-  bench->nc_file_name = loaded.nc_file_name;
-  InstallRunDriver(*bench);
+// The picture of what the run drew, fitted as Zoom All fits it in the window.
+bool RenderPng(Workbench& bench, const PlotOptions& o) {
   RasterCanvas canvas(o.width, o.height);
-  bench->plot.canvas = &canvas;
-  ResizePlotWindow(*bench, o.width, o.height);
-  SelectViewSlot(bench->plot, bench->settings, o.slot);
-  FitView(*bench, o.slot, box);
-  ClearPlotWindow(bench->plot);
-  RunProgram(*bench, o.max_lines);
+  bench.plot.canvas = &canvas;
+  ResizePlotWindow(bench, o.width, o.height);
+  Zoom(bench.plot, bench.settings, bench.cad.table.extents, o.slot, ZoomMode::kAll);
+  Redraw(bench);
+  bench.plot.canvas = nullptr;
   if (!canvas.Image().save(QString::fromStdString(o.png), "PNG")) {
     std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.png.c_str());
     return false;
@@ -368,7 +287,7 @@ std::unique_ptr<QGuiApplication> MakePictureApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 #else
-bool RenderPng(Workbench&, const PlotOptions&, const ViewBox&) {
+bool RenderPng(Workbench&, const PlotOptions&) {
   std::fprintf(stderr, "vormak-batch: built without the raster canvas: no PNG\n");
   return false;
 }
@@ -410,20 +329,17 @@ int RunPlot(const Args& args) {
       std::fprintf(times, "%d,%.6f\n", line, minutes);
     };
   }
-  // The view's projection is needed for the box before anything is drawn.
+  // The view is chosen before the run: cycle 200 waits while the top view is shown.
   PlotState& plot = bench->plot;
   plot.width = o.width;
   plot.height = o.height;
   SelectViewSlot(plot, bench->settings, o.slot);
   Summary summary;
-  ViewBox box;
-  const bool want_box = !o.png.empty();
   bench->interp.motion.move_observer = [&](const DrawnMove& m) {
     ++summary.moves;
     if (m.kind == MoveKind::kRapid) ++summary.rapids;
     if (m.kind == MoveKind::kArc) ++summary.arcs;
     if (csv) PrintMove(csv, m);
-    if (want_box) ExtendByMove(box, plot, bench->settings, o.slot, m);
   };
   RunProgram(*bench, o.max_lines);
   const int status = ReportRunEnd(bench->interp.run);
@@ -431,7 +347,7 @@ int RunPlot(const Args& args) {
   const bool echoed = o.macro_out.empty() || (MacroOutOpen(*bench) & CloseMacroOut(*bench));
   const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed;
   if (!written) return 1;
-  if (want_box && !RenderPng(*bench, o, box)) return 1;
+  if (!o.png.empty() && !RenderPng(*bench, o)) return 1;
   FILE* out = csv == stdout || times == stdout ? stderr : stdout;
   std::fprintf(out, "lines run %lld, moves %lld, rapids %lld, arcs %lld\n", lines, summary.moves,
                summary.rapids, summary.arcs);

@@ -1,5 +1,6 @@
-// vormak-batch plot --png: the picture of a whole program after Zoom All, drawn by a second,
-// silent run of the same text.
+// vormak-batch plot --png: the picture of a whole program after Zoom All, drawn from what the
+// one run kept; --machine takes a machine number of vormak.ini as the utilities do.
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,8 +16,13 @@ struct BatchRun {
   QString err;
 };
 
-BatchRun RunBatch(const QStringList& args) {
+BatchRun RunBatch(const QStringList& args, const QString& config_home = {}) {
   QProcess process;
+  if (!config_home.isEmpty()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config_home);
+    process.setProcessEnvironment(env);
+  }
   process.start(qEnvironmentVariable("VORMAK_BATCH"), args);
   BatchRun run;
   if (!process.waitForFinished(120000)) return run;
@@ -71,6 +77,34 @@ class BatchPngTest : public QObject {
                             .arg(box.height())));
     QVERIFY(box.width() > 0.75 * 400 || box.height() > 0.75 * 300);
     QVERIFY(qAbs(box.center().x() - 200) < 20 && qAbs(box.center().y() - 150) < 20);
+  }
+
+  void AMachineNumberOfTheSettingsList() {
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath("vormak"));
+    QFile list(config.filePath("vormak/vormak.ini"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    const std::string machines = vormak::test::SourceDataDir() + "/machines/";
+    list.write(("[MachineINI]\r\nMachine1=" + machines + "mill.ini\r\nMachine2=" + machines +
+                "lathe.ini\r\n")
+                   .c_str());
+    list.close();
+    const QString lathe =
+        QString::fromStdString(vormak::test::SourceDataDir() + "/examples/lathe.nc");
+    const BatchRun by_number =
+        RunBatch({"plot", lathe, "--machine", "2", "--moves", "-"}, config.path());
+    QCOMPARE(by_number.exit_code, 0);
+    const BatchRun by_name = RunBatch({"plot", lathe, "--machine", "lathe", "--moves", "-"});
+    QCOMPARE(by_name.exit_code, 0);
+    QVERIFY(by_number.out.count('\n') > 10);
+    QCOMPARE(by_number.out, by_name.out);
+    // The mill reads the same text differently.
+    const BatchRun mill =
+        RunBatch({"plot", lathe, "--machine", "1", "--moves", "-"}, config.path());
+    QCOMPARE(mill.exit_code, 0);
+    QVERIFY(mill.out != by_name.out);
+    // A number with no machine behind it fails.
+    QVERIFY(RunBatch({"plot", lathe, "--machine", "7"}, config.path()).exit_code != 0);
   }
 
   void WarningsAreSaidOnceAndCancelStillDraws() {
