@@ -99,7 +99,8 @@ void TMainForm::SetEditorWidth(int editor_width) {
 }
 
 int TMainForm::EditorWidth() const {
-  return pending_editor_width_ >= 0 ? pending_editor_width_ : splitter_->sizes().value(0);
+  if (!splitter_->isVisible() && pending_editor_width_ >= 0) return pending_editor_width_;
+  return splitter_->sizes().value(0);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
