@@ -50,5 +50,7 @@ int RunCheck(const Args& args);          // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
 extern const char kPlotUsage[];          // the plot subcommand's options, for the usage texts
 int RunPlot(const Args& args);           // batch_plot.cpp
+int RunTool(const Args& args);           // batch_tools.cpp
+int RunCatalogue(const Args& args);
 
 }  // namespace vormak::batch

@@ -11,6 +11,7 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"add-spaces", "add-spaces FILE [...] [--cancel]", RunAddSpaces},
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
+    {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
     {"comment", "comment FILE [...] [--cancel]", RunComment},
@@ -44,6 +45,7 @@ const Subcommand kSubcommands[] = {
     {"switch-axis",
      "switch-axis [--x L] [--y L] [--z L] [--reverse-x] [--reverse-y] [--reverse-z] FILE [...]",
      RunSwitchAxis},
+    {"tool", "tool TEXT [--machine M]", RunTool},
     {"uncomment", "uncomment FILE [...] [--cancel]", RunUncomment},
     {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };

@@ -31,7 +31,7 @@ std::string_view WithoutLeadingBlanks(std::string_view line) {
 }
 
 // True when the line is a tool-file header line; with `tool` set it fills that field.
-bool ToolKeyLine(std::string_view line, ToolShape* tool) {
+bool ToolKeyLine(std::string_view line, ToolNose* tool) {
   line = WithoutLeadingBlanks(line);
   for (const char* key : kToolKeys) {
     const std::string_view k(key);

@@ -42,7 +42,7 @@ class RecordText {
   bool first_ = true;
 };
 
-void WriteToolHeader(std::string& out, const ToolShape& tool, bool mill) {
+void WriteToolHeader(std::string& out, const ToolNose& tool, bool mill) {
   out += "CENTER_X=" + PlainNumberText(tool.centre_x) + "\r\n";
   out += "CENTER_Z=" + PlainNumberText(tool.centre_z) + "\r\n";
   out += "TOOLNOSE_RADIUS=" + PlainNumberText(tool.nose_radius) + "\r\n";

@@ -266,7 +266,7 @@ void CompensateMove(Workbench& bench, int turret, Point& start, Point& end) {
       corner.end = current.end + r * OffsetNormal(current, current.end, side);
     }
   }
-  const ToolShape& tool = bench.tools.turret[0];
+  const ToolNose& tool = bench.tools.turret[0];
   const Vec2 e =
       ToolWidthCorrection(current, following, corner.end, tool.width, tool.nose_radius, tool.angle);
 

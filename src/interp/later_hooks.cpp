@@ -9,8 +9,6 @@
 
 namespace vormak {
 
-void LoadToolFromComment(Workbench&, std::string_view) {}
-void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteAptComment(Workbench&, std::string_view) {}
 void WriteMacroOutComment(Workbench& bench, std::string_view text, bool as_comment) {
   if (!MacroOutOpen(bench)) return;
@@ -27,7 +25,6 @@ void WriteMacroOutComment(Workbench& bench, std::string_view text, bool as_comme
 void AddMinutes(Workbench& bench, double minutes) {
   AddBlockMinutes(bench, minutes);
 }
-void SetAnimationSpeed(Workbench&, int) {}
 void AddDwell(Workbench& bench, std::string_view after_g) {
   if (!bench.interp.time.accounting) return;
   const double minutes = FindWordLetter(after_g, 'X') != std::string_view::npos

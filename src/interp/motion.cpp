@@ -249,7 +249,8 @@ void RecordArc(Workbench& bench, std::int32_t colour, int style, const ArcGeomet
               table.current_layer, ElementState::kToolpath, a.plane);
 }
 
-// Returns false when the move ends here (the zero-radius warning was cancelled).
+// Returns false when the move ends here (the zero-radius warning was cancelled, or the arc
+// is drawn with its tool picture).
 bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, const Point& end,
              const MoveClass& c, double feed) {
   const MachineSettings& s = bench.settings;
@@ -282,7 +283,9 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, programmed_start, programmed_end,
                     direction, a.plane, feed);
   RecordArc(bench, c.colour, c.style, a, dc, start_angle, end_angle, clockwise);
-  return true;
+  // The tool follows the arc itself, not the chord: the picture is done here.
+  if (s.use[kUseTools]) ToolPictureHook(bench, turret, start, end, a.centre, direction);
+  return false;
 }
 
 // Turns (a, b) about (c1, c2) by `degrees`, counter-clockwise with the first axis to the right.

@@ -19,10 +19,6 @@ void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const P
   EchoArcMove(bench, turret, start, end, direction);
 }
 
-void ToolPictureHook(Workbench&, int, const Point&, const Point&, const Point&, int) {}
-
-void CrashCheckHook(Workbench&, int, const Point&, const Point&) {}
-
 bool PreProcessScriptActive(Workbench&) {
   return false;
 }
@@ -30,8 +26,6 @@ bool PreProcessScriptActive(Workbench&) {
 void RunPreProcessScript(Workbench&, std::string_view) {}
 
 void LoadPreProcessScript(Workbench&) {}
-
-void DrawBothTurretTools(Workbench&) {}
 
 void RefreshPlotStatus(Workbench& bench) {
   if (bench.interp.run.on_run_end) bench.interp.run.on_run_end();

@@ -100,7 +100,7 @@ long long LeadingNumber(const std::string& text, size_t& at) {
 
 StatusFields StatusPageFields(const Workbench& bench, int turret) {
   const InterpState& interp = bench.interp;
-  const ToolShape& tool = bench.tools.turret[turret == 2 ? 1 : 0];
+  const ToolNose& tool = bench.tools.turret[turret == 2 ? 1 : 0];
   const Xyz& offset = interp.machine.common_offset;
   const FlowState& flow = interp.flow;
   const int level = std::clamp(flow.level, 0, kSubprogramLevels);

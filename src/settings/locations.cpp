@@ -84,9 +84,23 @@ Locations FindLocations(const std::string& program_path) {
   return locations;
 }
 
+void EnsureUserTools(const Locations& locations) {
+  if (locations.config_dir.empty()) return;
+  std::error_code ec;
+  const fs::path own = fs::path(locations.config_dir) / "tools";
+  if (fs::exists(own, ec)) return;  // the user's own: never overwritten
+  const fs::path shipped = fs::path(locations.install_dir) / "tools";
+  if (!fs::is_directory(shipped, ec)) return;
+  fs::create_directories(own, ec);
+  for (const auto& entry : fs::directory_iterator(shipped, ec)) {
+    if (entry.is_regular_file(ec)) fs::copy_file(entry.path(), own / entry.path().filename(), ec);
+  }
+}
+
 void EnsureMainSettings(const Locations& locations) {
   std::error_code ec;
   if (!locations.config_dir.empty()) fs::create_directories(locations.config_dir, ec);
+  EnsureUserTools(locations);
   const std::string main_path = locations.MainIniPath();
   if (fs::exists(main_path, ec)) return;
 

@@ -21,6 +21,9 @@ Locations FindLocations(const std::string& program_path);
 // Creates the settings folder and, when vormak.ini does not exist, writes one whose machines
 // list points at copies of the shipped machine files. Existing files are never touched.
 void EnsureMainSettings(const Locations& locations);
+// The shipped tool files and their catalogue copied into the user's tool folder
+// (config_dir/tools) when that folder does not exist yet.
+void EnsureUserTools(const Locations& locations);
 
 // Fills the ten machine slots from vormak.ini.
 void LoadMachineList(Workbench& bench);

@@ -154,7 +154,7 @@ TEST_F(CdlTest, AnnotationRecords) {
 
 TEST_F(CdlTest, ToolFileHeaderFillsTheCurrentTurret) {
   bench.tools.current_turret = 2;
-  ToolShape& tool = bench.tools.Current();
+  ToolNose& tool = bench.tools.Current();
   tool = {0.5, -1.25, 0.031, 35, 0.2, 3, "VNMG 332"};
   Add(ElementKind::kLine, {0, 0, 0, 1, 1, 0});
   const std::string text = CdlText(bench, true);

@@ -291,7 +291,7 @@ TEST_F(LatheCompensationTest, ProfileWithAGroovingTool) {
   const auto plain = Plot("G42" + profile, 0.1);
   ExpectOffset(programmed, plain, 0.1, kRightSide);
 
-  ToolShape& tool = bench.tools.turret[0];
+  ToolNose& tool = bench.tools.turret[0];
   tool.width = 0.125;
   tool.nose_radius = 0.01;
   tool.angle = 0;

@@ -116,6 +116,23 @@ TEST_F(MachineListTest, FirstStartCopiesTheShippedMachines) {
   EXPECT_EQ(folder.Read("xdg/vormak/mill.ini"), "[VORMAK]\nMachineName=Edited\n");
 }
 
+TEST_F(MachineListTest, FirstStartCopiesTheShippedToolsOnce) {
+  folder.Write("install/tools/tools.txt", "Turning,3\r\n T,3,A\r\n");
+  folder.Write("install/tools/A.CDL", "LINE   .0,.0,.0,1.0,.0,.0,15,1,0,1\r\n");
+  Locations locations;
+  locations.install_dir = folder.File("install");
+  locations.config_dir = folder.File("cfg");
+  EnsureMainSettings(locations);
+  EXPECT_EQ(folder.Read("cfg/tools/A.CDL"), "LINE   .0,.0,.0,1.0,.0,.0,15,1,0,1\r\n");
+  EXPECT_EQ(folder.Read("cfg/tools/tools.txt"), "Turning,3\r\n T,3,A\r\n");
+  // The user's catalogue and tools stay as they are; a removed shipped tool is not restored.
+  folder.Write("cfg/tools/tools.txt", "Mine,1\r\n");
+  std::filesystem::remove(folder.File("cfg/tools/A.CDL"));
+  EnsureUserTools(locations);
+  EXPECT_EQ(folder.Read("cfg/tools/tools.txt"), "Mine,1\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.File("cfg/tools/A.CDL")));
+}
+
 TEST_F(MachineListTest, ConfigFolderFallsBackToHome) {
   ScopedEnv config("XDG_CONFIG_HOME", "");
   ScopedEnv home("HOME", "/home/machinist");
