@@ -12,6 +12,7 @@
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
 #include "app/batch_nc_file.h"
+#include "app/batch_plot_tools.h"
 #include "cad/palette.h"
 #include "interp/machining_time.h"
 #include "interp/macro_out.h"
@@ -35,7 +36,8 @@ namespace vormak::batch {
 
 const char kPlotUsage[] =
     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
-    "[--max-lines N] [--cancel] [--time] [--block-times CSV] [--macro-out FILE [--incremental]]";
+    "[--max-lines N] [--cancel] [--time] [--block-times CSV] [--macro-out FILE [--incremental]] "
+    "[--tools] [--solid --drawing FILE] [--crash-check]";
 
 namespace {
 
@@ -56,6 +58,7 @@ struct PlotOptions {
   int slot = kTopSlot;
   long long max_lines = kDefaultMaxLines;
   bool cancel = false;
+  ToolPlotOptions tool;
 };
 
 // Answers warnings as the user of the batch run asked.
@@ -89,7 +92,9 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool has_value = i + 1 < args.size();
-    if (a == "--cancel") {
+    if (o.tool.Take(args, i)) {
+      continue;
+    } else if (a == "--cancel") {
       o.cancel = true;
     } else if (a == "--macro-out" && has_value) {
       o.macro_out = args[++i];
@@ -250,7 +255,10 @@ int ReportRunEnd(const RunState& run) {
 
 std::unique_ptr<Workbench> MakeBench(Host& host, const PlotOptions& o) {
   auto bench = std::make_unique<Workbench>(host);
-  if (!LoadPlotMachine(*bench, o.machine) || !LoadProgram(*bench, o.file)) return nullptr;
+  if (!LoadPlotMachine(*bench, o.machine) || !LoadProgram(*bench, o.file) ||
+      !o.tool.Apply(*bench)) {
+    return nullptr;
+  }
   InstallRunDriver(*bench);
   return bench;
 }
@@ -263,6 +271,7 @@ bool RenderPng(Workbench& bench, const PlotOptions& o) {
   ResizePlotWindow(bench, o.width, o.height);
   Zoom(bench.plot, bench.settings, bench.cad.table.extents, o.slot, ZoomMode::kAll);
   Redraw(bench);
+  o.tool.DrawTools(bench);
   bench.plot.canvas = nullptr;
   if (!canvas.Image().save(QString::fromStdString(o.png), "PNG")) {
     std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", o.png.c_str());
@@ -341,13 +350,18 @@ int RunPlot(const Args& args) {
     if (m.kind == MoveKind::kArc) ++summary.arcs;
     if (csv) PrintMove(csv, m);
   };
+  const auto crash_canvas = o.tool.CrashCanvas(*bench, o.width, o.height);
   RunProgram(*bench, o.max_lines);
   const int status = ReportRunEnd(bench->interp.run);
   const long long lines = bench->interp.run.lines_run;
   const bool echoed = o.macro_out.empty() || (MacroOutOpen(*bench) & CloseMacroOut(*bench));
   const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed;
   if (!written) return 1;
-  if (!o.png.empty() && !RenderPng(*bench, o)) return 1;
+  // The solid view and the crash check drew during the run: that picture is the one saved.
+  if (!o.png.empty() &&
+      !(crash_canvas ? o.tool.SavePicture(crash_canvas.get(), o.png) : RenderPng(*bench, o))) {
+    return 1;
+  }
   FILE* out = csv == stdout || times == stdout ? stderr : stdout;
   std::fprintf(out, "lines run %lld, moves %lld, rapids %lld, arcs %lld\n", lines, summary.moves,
                summary.rapids, summary.arcs);
@@ -355,6 +369,7 @@ int RunPlot(const Args& args) {
     std::fprintf(out, "total minutes: %.6f\n", time.total_time);
     std::fprintf(out, "Total Time: %s\n", TotalTimeText(time.total_time).c_str());
   }
+  if (o.tool.ReportCrash(*bench)) return 1;
   return status;
 }
 

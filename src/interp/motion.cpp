@@ -327,6 +327,7 @@ void PureRotation(Workbench& bench, int turret, Point start, Point end, double f
           radius, origin, start, end);
   Report(bench, turret, MoveKind::kArc, start, end, colour, kFeedStyle, origin, radius,
          clockwise ? 2 : 3, 1);
+  RotaryToolPictureHook(bench, turret, start, end, clockwise);
   // Timed as a straight move as long as the turn in degrees; there is no motion block to echo.
   LinearTime(bench, turret, {0, 0, 0}, {std::fabs(after - before), 0, 0}, feed);
 }

@@ -36,6 +36,10 @@ void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const P
 void ToolPictureHook(Workbench& bench, int turret, const Point& start, const Point& end,
                      const Point& centre, int direction);
 
+// A pure rotary move: the tool picture turns with the part about the origin.
+void RotaryToolPictureHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                           bool clockwise);
+
 // A rapid walked across the solid picture of the part; stops the run on a hit.
 void CrashCheckHook(Workbench& bench, int turret, const Point& start, const Point& end);
 

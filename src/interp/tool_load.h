@@ -3,6 +3,7 @@
 // "TM " builds a plain milling cutter from its diameter. Both give the turret its picture, its
 // solid outline and its tool-nose record.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 

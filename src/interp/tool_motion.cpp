@@ -111,6 +111,19 @@ void ToolPictureHook(Workbench& bench, int turret, const Point& start, const Poi
   StandPicture(bench, turret, move.end);
 }
 
+void RotaryToolPictureHook(Workbench& bench, int turret, const Point& start, const Point& end,
+                           bool clockwise) {
+  if (!bench.settings.use[kUseTools] || !bench.tools.loaded[ToolShapes::Index(turret)]) return;
+  const MotionState& motion = bench.interp.motion;
+  if (motion.animation || motion.solid_view) {
+    TurnedArc(bench, turret, clockwise ? 2 : 3, Drawn(bench.settings, start),
+              Drawn(bench.settings, end), {0, 0, 0});
+    return;
+  }
+  EraseStandingPicture(bench, turret);
+  StandPicture(bench, turret, Drawn(bench.settings, end));
+}
+
 void DrawBothTurretTools(Workbench& bench) {
   ToolShapes& tools = bench.tools;
   const MotionState& motion = bench.interp.motion;

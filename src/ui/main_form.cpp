@@ -19,6 +19,7 @@
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui/tool_actions.h"
 #include "ui/toolbar_layout.h"
 #include "workbench/command_line.h"
 
@@ -47,6 +48,7 @@ TMainForm::TMainForm(QWidget* parent)
   BuildMenus();
   AcceptDroppedFiles();
   InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
+  InstallToolActions(this);
   AddDesktopShortcuts(this);
   // Glyphs and two rows of toolbars: every button shows on a 1280-pixel screen.
   ArrangeToolbars(this, kToolbarRowWidth);
