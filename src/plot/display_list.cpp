@@ -67,6 +67,18 @@ void SetArcAngles(ListedItem& item, bool clockwise) {
   item.second = clockwise ? end : start;
 }
 
+ListedItem MoveItem(ListedKind kind, const MoveTag& tag, std::int32_t colour, int style,
+                    const Point& from, const Point& to) {
+  ListedItem item;
+  item.kind = kind;
+  item.tag = tag;
+  item.colour = colour;
+  item.style = style;
+  item.from = from;
+  item.to = to;
+  return item;
+}
+
 }  // namespace
 
 void DisplayList::Push(const MoveTag& tag, std::int32_t colour, int style, std::uint32_t kind,
@@ -105,14 +117,8 @@ ListedItem DisplayList::AddSegment(const MoveTag& tag, std::int32_t colour, int 
   Push(tag, colour, style, kSegment, b);
   pen_[PenIndex(tag.turret)] = b;
   ++moves_;
-  ListedItem item;
-  item.kind = ListedKind::kSegment;
-  item.tag = tag;
-  item.colour = colour;
-  item.style = style;
-  item.from = PointOf(a.x, a.y, a.z);
-  item.to = PointOf(b.x, b.y, b.z);
-  return item;
+  return MoveItem(ListedKind::kSegment, tag, colour, style, PointOf(a.x, a.y, a.z),
+                  PointOf(b.x, b.y, b.z));
 }
 
 ListedItem DisplayList::AddArc(const MoveTag& tag, std::int32_t colour, int style, int plane,
@@ -128,13 +134,8 @@ ListedItem DisplayList::AddArc(const MoveTag& tag, std::int32_t colour, int styl
   arcs_.push_back(arc);
   pen_[PenIndex(tag.turret)] = b;
   ++moves_;
-  ListedItem item;
-  item.kind = ListedKind::kArc;
-  item.tag = tag;
-  item.colour = colour;
-  item.style = style;
-  item.from = PointOf(a.x, a.y, a.z);
-  item.to = PointOf(b.x, b.y, b.z);
+  ListedItem item = MoveItem(ListedKind::kArc, tag, colour, style, PointOf(a.x, a.y, a.z),
+                             PointOf(b.x, b.y, b.z));
   item.plane = plane;
   item.radius = arc.radius;
   item.centre = PointOf(arc.cx, arc.cy, arc.cz);
