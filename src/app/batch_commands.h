@@ -52,5 +52,6 @@ extern const char kPlotUsage[];          // the plot subcommand's options, for t
 int RunPlot(const Args& args);           // batch_plot.cpp
 int RunTool(const Args& args);           // batch_tools.cpp
 int RunCatalogue(const Args& args);
+int RunScriptCommand(const Args& args);  // batch_script.cpp
 
 }  // namespace vormak::batch

@@ -38,6 +38,10 @@ const Subcommand kSubcommands[] = {
     {"reverse", "reverse FILE [...] [--cancel]", RunReverse},
     {"rotate", kRotateUsage, RunRotate},
     {"scale", "scale --addresses LETTERS --factor F FILE [...]", RunScale},
+    {"script",
+     "script SCRIPT FILE [--machine M] [--caret LINE] [--select A-B] [--vars OUT] [--cancel] "
+     "[--max-steps N] [-o OUT]",
+     RunScriptCommand},
     {"settings", "settings MACHINE_FILE", RunSettings},
     {"shift", "shift --add L=VALUE [--add L=VALUE ...] FILE [...]", RunShift},
     {"switch-address", "switch-address --a L --b L [--reverse-a] [--reverse-b] FILE [...]",

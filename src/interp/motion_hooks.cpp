@@ -19,14 +19,6 @@ void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const P
   EchoArcMove(bench, turret, start, end, direction);
 }
 
-bool PreProcessScriptActive(Workbench&) {
-  return false;
-}
-
-void RunPreProcessScript(Workbench&, std::string_view) {}
-
-void LoadPreProcessScript(Workbench&) {}
-
 void RefreshPlotStatus(Workbench& bench) {
   if (bench.interp.run.on_run_end) bench.interp.run.on_run_end();
 }

@@ -43,7 +43,8 @@ void RotaryToolPictureHook(Workbench& bench, int turret, const Point& start, con
 // A rapid walked across the solid picture of the part; stops the run on a hit.
 void CrashCheckHook(Workbench& bench, int turret, const Point& start, const Point& end);
 
-// Run driver places taken over by the script window, the time dialog and the tool picture.
+// Run driver places taken over by the script window (defined in script/), the time dialog and
+// the tool picture.
 
 // True when the pre-process script (setting CustomScript) takes the interpreter's place.
 bool PreProcessScriptActive(Workbench& bench);

@@ -139,7 +139,7 @@ void ReformatRange(Workbench& bench, int pane, LineRange range, const MachineSet
         }
         if (block->words.find('O', 1) != std::string::npos && block->words != "POPEN") {
           bench.host().Beep();
-          bench.host().Information(kLetterONotAllowed, kReformatCaption);
+          bench.host().Information(kReformatLetterONotAllowed, kReformatCaption);
           bench.stop_requested = true;
           stopped_at = n;
           out.push_back(line);

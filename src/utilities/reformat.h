@@ -13,7 +13,7 @@ namespace vormak {
 
 class Workbench;
 
-inline constexpr const char* kLetterONotAllowed = "Letter \"O\" Not Allowed";
+inline constexpr const char* kReformatLetterONotAllowed = "Letter \"O\" Not Allowed";
 inline constexpr const char* kReformatCaption = "Reformat";
 
 // The settings of the machine file at `path`; empty when it cannot be read.

@@ -8,16 +8,17 @@
 #include <string>
 
 #include "cad/cad_state.h"
-#include "nctext/edit_control.h"
-#include "nctext/host.h"
-#include "nctext/status_services.h"
 #include "interp/interp_state.h"
 #include "interp/macro_variables.h"
 #include "interp/tool_shape.h"
+#include "nctext/edit_control.h"
+#include "nctext/host.h"
+#include "nctext/status_services.h"
 #include "plot/view_state.h"
-#include "settings/word_format.h"
+#include "script/script_state.h"
 #include "settings/machine_list.h"
 #include "settings/machine_settings.h"
+#include "settings/word_format.h"
 
 namespace vormak {
 
@@ -54,13 +55,14 @@ class Workbench {
   Locations locations;
   MachineList machines;
   MachineSettings settings;
-  WordFormats word_formats;         // format set 1: current machine; set 2: Reformat target
-  MacroVariables macro_variables;   // #1..#33 per level, #100..#199, #500..#699
-  NcTextState nctext;               // current prompt, focus and run-reset hooks
-  CadState cad;                     // element table, pick mode, running CAD command
-  ToolShapes tools;                 // tool-nose record of each turret, the current turret
-  PlotState plot;                   // view slots, zoom, background, the canvas drawn on
-  InterpState interp;               // turret registers, modal tables, subprogram stack, run
+  WordFormats word_formats;        // format set 1: current machine; set 2: Reformat target
+  MacroVariables macro_variables;  // #1..#33 per level, #100..#199, #500..#699
+  NcTextState nctext;              // current prompt, focus and run-reset hooks
+  CadState cad;                    // element table, pick mode, running CAD command
+  ToolShapes tools;                // tool-nose record of each turret, the current turret
+  PlotState plot;                  // view slots, zoom, background, the canvas drawn on
+  InterpState interp;              // turret registers, modal tables, subprogram stack, run
+  ScriptState script;              // place in the script, GOSUB stack, markers, chain
 
   std::string nc_file_name;   // file in pane 1, empty for a new file
   std::string cad_file_name;  // loaded drawing

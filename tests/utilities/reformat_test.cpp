@@ -69,7 +69,7 @@ TEST_F(ReformatTest, AnAddressOInsideABlockStopsTheCommand) {
   // The program number stays as written (the O format has decimals, the number none).
   Program({"O1234", "G65 P9010 A1. B2 O3", "G01 X1.50", "DPRNT[PART*O1]", "POPEN"});
   ReformatRange(bench, 1, All(), target);
-  EXPECT_TRUE(host.Showed(kLetterONotAllowed));
+  EXPECT_TRUE(host.Showed(kReformatLetterONotAllowed));
   EXPECT_TRUE(bench.stop_requested);
   EXPECT_EQ(host.beeps, 1);
   EXPECT_EQ(Lines(),
