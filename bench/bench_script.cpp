@@ -6,6 +6,7 @@
 #include "interp/run_driver.h"
 #include "nc_workload.h"
 #include "nctext/edit_control.h"
+#include "nctext/pane_services.h"
 #include "nctext/quiet_host.h"
 #include "script/script_interpreter.h"
 #include "settings/word_format.h"

@@ -19,6 +19,7 @@
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui/script_window.h"
 #include "ui/tool_actions.h"
 #include "ui/toolbar_layout.h"
 #include "workbench/command_line.h"
@@ -72,6 +73,7 @@ TMainForm::~TMainForm() {
   // The panes die with the window; the workbench must not point at them afterwards.
   bench_->SetPane(1, nullptr);
   bench_->SetPane(2, nullptr);
+  delete findChild<Tscript4*>();  // hands pane 3 back to the workbench
   bench_->nctext.focus_pane = nullptr;
   bench_->plot.canvas = nullptr;
 }

@@ -18,6 +18,7 @@
 #include "ui/punch_dialog.h"
 #include "ui/rotate_reformat_dialogs.h"
 #include "ui/sci_edit_control.h"
+#include "ui/script_window.h"
 #include "ui/time_dialog.h"
 #include "ui/utility_dialogs.h"
 
@@ -90,7 +91,14 @@ void TMainForm::BuildFileMenu() {
   macro_out_menu_ = edit->addMenu("Macro &Out");
   Items(macro_out_menu_, {"&Absolute", "&Incremental"});
 
-  Items(file_menu_, {"Se&t Printer...", "&Script..."});
+  Item(file_menu_, "Se&t Printer...");
+  // The script window is made the first time it is asked for and then only hidden.
+  Item(file_menu_, "&Script...", {}, this, [this] {
+    auto* window = findChild<Tscript4*>();
+    if (!window) window = new Tscript4(*bench_, this);
+    window->show();
+    window->raise();
+  });
   QMenu* keys = file_menu_->addMenu("&Keyboard Macro");
   Item(keys, "&Start Recording");
   Item(keys, "&End Recording", Qt::CTRL | Qt::Key_F4);
