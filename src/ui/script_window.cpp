@@ -101,14 +101,18 @@ void Tscript4::SetFileCaption(const std::string& name) {
   setWindowTitle(QString::fromLatin1(("Script:" + name).c_str()));
 }
 
-void Tscript4::LoadClick() {
+FileDialogRequest Tscript4::ScriptFileRequest(const char* caption, const char* default_ext) {
   FileDialogRequest request;
-  request.caption = "Open";
+  request.caption = caption;
   request.initial_dir = bench_.settings.script_path;
   request.filter = kScriptFilter;
-  request.default_ext = "SCR";
+  request.default_ext = default_ext;
   request.file_name = CurrentFileName();
-  if (const auto name = bench_.host().OpenFileDialog(request)) {
+  return request;
+}
+
+void Tscript4::LoadClick() {
+  if (const auto name = bench_.host().OpenFileDialog(ScriptFileRequest("Open", "SCR"))) {
     if (LoadScriptFile(bench_, *name)) {
       CurrentFileName() = *name;
       SetFileCaption(*name);
@@ -129,13 +133,7 @@ void Tscript4::RunClick() {
 }
 
 bool Tscript4::SaveAsClick() {
-  FileDialogRequest request;
-  request.caption = "Save As";
-  request.initial_dir = bench_.settings.script_path;
-  request.filter = kScriptFilter;
-  request.default_ext = "scr";
-  request.file_name = CurrentFileName();
-  const auto name = bench_.host().SaveFileDialog(request);
+  const auto name = bench_.host().SaveFileDialog(ScriptFileRequest("Save As", "scr"));
   if (!name) return false;
   CurrentFileName() = *name;
   try {

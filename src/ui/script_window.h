@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <string>
 
+#include "nctext/host.h"
+
 class QPushButton;
 
 namespace vormak {
@@ -46,6 +48,8 @@ class Tscript4 : public QDialog {
 
  private:
   std::string& CurrentFileName();
+  // The Load and Save As dialogs: in the scripts folder, preset with the current script.
+  FileDialogRequest ScriptFileRequest(const char* caption, const char* default_ext);
   void SetFileCaption(const std::string& name);
 
   Workbench& bench_;
