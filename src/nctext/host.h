@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "nctext/form_dialog.h"
+
 namespace vormak {
 
 enum class Answer { kOk, kCancel, kYes, kNo };
@@ -61,6 +63,11 @@ class Host {
   virtual bool StartProgram(const std::string& command_line) = 0;
   // Opens a help file at a topic.
   virtual void OpenHelp(const std::string& help_file, const std::string& topic) = 0;
+
+  // Shows a field dialog and fills in the answers; false when it was cancelled. `form.pressed`
+  // names the button that closed it. A host without dialogs takes the defaults of a dialog
+  // that has only OK (or closes a read-out with its first button) and cancels any other.
+  virtual bool AskForm(FormRequest& form);
 };
 
 }  // namespace vormak

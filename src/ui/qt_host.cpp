@@ -269,4 +269,10 @@ void QtHost::OpenHelp(const std::string& help_file, const std::string& topic) {
   QDesktopServices::openUrl(QUrl(HelpUrl(help_file, topic)));
 }
 
+bool QtHost::AskForm(FormRequest& form) {
+  if (form_script_) return form_script_(form);
+  if (non_interactive_) return Host::AskForm(form);
+  return RunFormDialog(form, window_);
+}
+
 }  // namespace vormak

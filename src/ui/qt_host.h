@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "nctext/host.h"
+#include "ui/form_dialog.h"
 
 class QLabel;
 class QWidget;
@@ -39,6 +40,8 @@ class QtHost : public QObject, public Host {
   using FileDialogScript =
       std::function<std::optional<std::string>(const FileDialogRequest& request, bool save)>;
   void SetFileDialogScript(FileDialogScript script) { file_dialog_script_ = std::move(script); }
+  // Answers the field dialogs (Radius, Key In, Rotate CAD, Analyse ...) in place of the user.
+  void SetFormScript(FormScript script) { form_script_ = std::move(script); }
   // Called when Escape is pressed in the main window while no long command runs (the running
   // command is reset, as Escape does during one).
   void SetIdleEscape(std::function<void()> reset) { idle_escape_ = std::move(reset); }
@@ -60,6 +63,7 @@ class QtHost : public QObject, public Host {
   long long TickMilliseconds() override;
   bool StartProgram(const std::string& command_line) override;
   void OpenHelp(const std::string& help_file, const std::string& topic) override;
+  bool AskForm(FormRequest& form) override;
 
   // The help page a topic opens: <install>/help/<topic>.html when present, else the index
   // page at the topic's anchor.
@@ -80,6 +84,7 @@ class QtHost : public QObject, public Host {
   QElapsedTimer last_poll_;
   bool non_interactive_ = false;
   FileDialogScript file_dialog_script_;
+  FormScript form_script_;
   std::function<void()> idle_escape_;
   bool escape_ = false;
   bool polling_ = false;  // a long command lets the window repaint; user input waits

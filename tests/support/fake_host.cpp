@@ -47,6 +47,20 @@ bool FakeHost::EscapePending() {
   return false;
 }
 
+bool FakeHost::AskForm(FormRequest& form) {
+  form.pressed = form.buttons.empty() ? "OK" : form.buttons[0];
+  if (!forms_.empty()) {
+    FormAnswer answer = std::move(forms_.front());
+    forms_.pop_front();
+    for (const auto& [name, value] : answer.values) {
+      if (FormField* field = form.Field(name)) field->value = value;
+    }
+    form.pressed = answer.button;
+  }
+  forms.push_back(form);
+  return form.pressed != "Cancel";
+}
+
 bool FakeHost::StartProgram(const std::string& command_line) {
   started_programs.push_back(command_line);
   return true;
