@@ -12,6 +12,7 @@ struct CadState {
   ElementTable table;
   PickMode pick_mode = PickMode::kCursor;
   CommandRunner commands;
+  CadInputs inputs;       // radius, angle, offset, chamfer and text last entered
   bool metafile = false;  // drawing a copy for the clipboard: no state colours
 };
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "cad/cad_undo.h"
+
 namespace vormak {
 
 namespace {
@@ -138,6 +140,7 @@ DuplicateCounts DeleteDuplicates(ElementTable& table, CadView& view, Host& host)
 }
 
 void UndoLastCad(ElementTable& table, CadView& view) {
+  if (UndoLastResult(table, view)) return;
   if (table.high_water < 1) return;
   CadElement* last = table.At(table.high_water);
   if (last == nullptr) return;  // already undone

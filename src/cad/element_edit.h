@@ -40,7 +40,8 @@ struct DuplicateCounts {
 // reversed) and reports the counts in a "Delete Duplicates" message.
 DuplicateCounts DeleteDuplicates(ElementTable& table, CadView& view, Host& host);
 
-// Cad toolbar "Undo Last CAD": removes the element in the high-water slot.
+// Cad toolbar "Undo Last CAD": takes back the last result of a CAD command; without one,
+// removes the element in the high-water slot.
 void UndoLastCad(ElementTable& table, CadView& view);
 
 // Change > Color > Group / Result, Change > Layer > Group / Result.

@@ -113,6 +113,7 @@ void ClearDrawing(ElementTable& table) {
   table.high_water = 0;
   table.full = false;
   table.extents = DrawingExtents{};
+  table.undo_steps.clear();
 }
 
 void ExtendExtents(ElementTable& table, const CadElement& element) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cad/cad_element.h"
 #include "cad/palette.h"
@@ -26,6 +28,14 @@ struct DrawingExtents {
   double max_x = -100;
   double max_y = -100;
   double max_z = -100;
+};
+
+// One result of a CAD command, as "Undo Last CAD" takes it back: the elements it made and the
+// elements it changed or deleted, as they were before.
+struct UndoStep {
+  std::vector<std::pair<int, CadElement>> made;
+  std::vector<std::pair<int, CadElement>> before;
+  bool Empty() const { return made.empty() && before.empty(); }
 };
 
 struct ElementTable {
@@ -52,6 +62,7 @@ struct ElementTable {
   int current_view = 1;
   std::array<bool, kLayerCount + 2> layer_visible{};  // index = layer; 0 and 255 unused
   bool modified = false;                              // the CAD modified flag
+  std::vector<UndoStep> undo_steps;                   // results of the CAD commands, last at back
 };
 
 // Lowest empty slot, raising the high-water count to it; kTableFull when none is empty.

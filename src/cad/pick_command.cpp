@@ -15,6 +15,8 @@ void PickCommand::Start(CadContext& context) {
 
 void PickCommand::OnWindow(CadContext&, PixelPoint, PixelPoint) {}
 
+void PickCommand::OnKeyIn(CadContext&, const Point&) {}
+
 void PickCommand::ShowPrompt(CadContext& context) const {
   context.host.SetPromptPanel(Prompt());
 }
@@ -22,14 +24,31 @@ void PickCommand::ShowPrompt(CadContext& context) const {
 void CommandRunner::Start(CadContext& context, std::unique_ptr<PickCommand> command) {
   command_ = std::move(command);
   if (command_) command_->Start(context);
+  Follow(context);
 }
 
 void CommandRunner::Pick(CadContext& context, PixelPoint at) {
   if (command_) command_->OnPick(context, at);
+  Follow(context);
 }
 
 void CommandRunner::Window(CadContext& context, PixelPoint corner1, PixelPoint corner2) {
   if (command_) command_->OnWindow(context, corner1, corner2);
+  Follow(context);
+}
+
+void CommandRunner::KeyIn(CadContext& context, const Point& point) {
+  if (command_) command_->OnKeyIn(context, point);
+  Follow(context);
+}
+
+void CommandRunner::Follow(CadContext& context) {
+  // A button of a read-out may start another analysis, whose first pick may open the
+  // read-out again: the loop ends when the user closes it.
+  while (context.next) {
+    command_ = std::move(context.next);
+    command_->Start(context);
+  }
 }
 
 void CommandRunner::End(Host& host) {
