@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+namespace vormak {
+class Workbench;
+struct ElementTable;
+}  // namespace vormak
+
 namespace vormak::batch {
 
 using Args = std::vector<std::string>;
@@ -26,6 +31,11 @@ int RunPunch(const Args& args);        // batch_dnc.cpp
 int RunReadCommand(const Args& args);  // read --port: the tape reader; otherwise RunRead
 int RunConvert(const Args& args);      // batch_drawing.cpp
 int RunElements(const Args& args);
+// A drawing read by its extension; false with the message on stderr.
+bool ReadDrawingFile(Workbench& bench, const std::string& name);
+// The table as `elements` prints it; `live_only` leaves deleted elements out.
+void PrintElementTable(ElementTable& table, bool live_only);
+int RunCad(const Args& args);       // batch_cad.cpp
 int RunRenumber(const Args& args);  // batch_utilities.cpp
 int RunChange(const Args& args);
 int RunShift(const Args& args);

@@ -11,6 +11,7 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"add-spaces", "add-spaces FILE [...] [--cancel]", RunAddSpaces},
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
+    {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT]", RunCad},
     {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
