@@ -27,6 +27,8 @@ struct CadMenuTarget {
   std::function<void(const std::string&)> set_layer_panel;
   // Parent of the Layers dialog.
   QWidget* dialog_parent = nullptr;
+  // Shows the workbench's pick mode on the Pick toolbar (a command may have changed it).
+  std::function<void()> sync_pick_mode{};
 };
 
 // Appends "&Delete", "&Undelete", "C&hange" and "&Group" with their items to the CAD menu.

@@ -9,7 +9,11 @@
 #include <QToolButton>
 #include <iterator>
 
+#include "cad/cad_command_menu.h"
+#include "cad/cad_session.h"
 #include "cad/palette.h"
+#include "cad/point_input.h"
+#include "plot/plot_cad_view.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -78,6 +82,30 @@ QToolButton* ColourButton(QToolBar* bar, Workbench* bench) {
 
 }  // namespace
 
+namespace {
+
+// "Keyboard Input Position" with a command waiting: the Key In dialog at once, its point
+// taken as a pick, and the mode back at the cursor.
+void KeyInPoint(Workbench& bench, const CadMenuTarget& target, QActionGroup* group) {
+  if (!bench.cad.commands.Running()) return;
+  PlotCadView own(bench);
+  CadView* view = target.view ? target.view() : &own;
+  if (view == nullptr) return;
+  CadContext context = CadContextOf(bench, *view);
+  const std::optional<Point> point = AskKeyIn(context);
+  bench.cad.pick_mode = PickMode::kCursor;
+  if (point) CadKeyIn(bench, *view, *point);
+  group->actions().at(static_cast<qsizetype>(PickMode::kCursor))->setChecked(true);
+  if (target.refresh) target.refresh();
+}
+
+}  // namespace
+
+void ShowPickMode(const CadToolbars& bars, PickMode mode) {
+  QAction* action = bars.pick_modes[static_cast<size_t>(mode)];
+  if (action != nullptr) action->setChecked(true);
+}
+
 CadToolbars BuildCadToolbars(QMainWindow* window, const CadMenuTarget& target) {
   CadToolbars bars;
   bars.cad_bar = Bar(window, "Cad");
@@ -92,27 +120,17 @@ CadToolbars BuildCadToolbars(QMainWindow* window, const CadMenuTarget& target) {
   bars.pick_bar = Bar(window, "Pick");
   bars.pick_group = new QActionGroup(bars.pick_bar);
   bars.pick_group->setExclusive(true);
-  // In PickMode order. The point modes come with the construction commands; until then the
-  // element commands pick at the cursor or inside a window.
-  const char* hints[] = {"Pick End Point",
-                         "Pick Intersection",
-                         "Pick at Cursor Location",
-                         "Pick Mid Point",
-                         "Pick Center",
-                         "Pick Only Existing Points",
-                         "Pick Inside Window",
-                         "Pick Closest Point on Element",
-                         "Keyboard Input Position"};
-  static_assert(static_cast<size_t>(PickMode::kKeyboard) + 1 == std::size(hints));
   Workbench* bench = target.bench;
   for (size_t i = 0; i < bars.pick_modes.size(); ++i) {
-    QAction* action = bars.pick_bar->addAction(hints[i]);
-    action->setToolTip(hints[i]);
-    action->setCheckable(true);
     const auto mode = static_cast<PickMode>(i);
-    action->setEnabled(mode == PickMode::kCursor || mode == PickMode::kInsideWindow);
-    QObject::connect(action, &QAction::triggered, bars.pick_bar, [bench, mode] {
-      if (bench != nullptr) bench->cad.pick_mode = mode;
+    QAction* action = bars.pick_bar->addAction(PickModeHint(mode));
+    action->setToolTip(PickModeHint(mode));
+    action->setCheckable(true);
+    QActionGroup* group = bars.pick_group;
+    QObject::connect(action, &QAction::triggered, bars.pick_bar, [bench, mode, target, group] {
+      if (bench == nullptr) return;
+      bench->cad.pick_mode = mode;
+      if (mode == PickMode::kKeyboard) KeyInPoint(*bench, target, group);
     });
     bars.pick_group->addAction(action);
     bars.pick_modes[i] = action;

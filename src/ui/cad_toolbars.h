@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "cad/element_pick.h"
 #include "ui/cad_edit_menus.h"
 
 class QAction;
@@ -28,6 +29,8 @@ struct CadToolbars {
 // Creates both toolbars in `window`. The colour button sets the drawing's current colour;
 // the Pick buttons set the workbench's pick mode, "Pick at Cursor Location" pressed.
 CadToolbars BuildCadToolbars(QMainWindow* window, const CadMenuTarget& target);
+// Presses the Pick button of the mode (a command may have changed it).
+void ShowPickMode(const CadToolbars& bars, PickMode mode);
 
 // The sixteen colours of the colour button, by name, in the palette's order.
 struct NamedColour {

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "ui/cad_command_menus.h"
 #include "ui/cad_edit_menus.h"
 #include "ui/comp_nc_dialog.h"
 #include "ui/configuration_widgets.h"
@@ -55,6 +56,9 @@ CadMenuTarget CadTargetOf(TMainForm* form) {
     form->Panel("Layer")->setText(QString::fromStdString(text));
   };
   target.dialog_parent = form;
+  target.sync_pick_mode = [form] {
+    ShowPickMode(form->cad_toolbars(), form->bench().cad.pick_mode);
+  };
   return target;
 }
 
@@ -190,17 +194,7 @@ void TMainForm::BuildCamMenu() {
 
 void TMainForm::BuildCadMenu() {
   QMenu* menu = menuBar()->addMenu("&CAD");
-  menu->addMenu("&Points")->setEnabled(false);
-  menu->addMenu("&Lines")->setEnabled(false);
-  menu->addMenu("&Circles")->setEnabled(false);
-  Items(menu, {"&Text...", "&Arrowhead"});
-  Items(menu->addMenu("Tr&im"),
-        {"&1 Object", "&2 Object", "&To Point", "&Break", "&Fillet", "&Chamfer"});
-  Items(menu->addMenu("&Xform"), {"&Rotate", "&Move", "&Copy", "Mirro&r", "&Scale"});
-  QMenu* analyse = menu->addMenu("&Analyse");
-  Item(analyse, "&Element", Qt::Key_F12);
-  Item(analyse, "&Distance", Qt::ALT | Qt::Key_F12);
-  Items(analyse, {"&Angle", "&Point"});
+  AddCadCommandMenus(menu, CadTargetOf(this));
   AddCadEditMenus(menu, CadTargetOf(this));
 }
 

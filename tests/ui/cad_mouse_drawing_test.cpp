@@ -1,0 +1,111 @@
+// A drawing built by menus, Pick buttons, mouse clicks and the Key In dialog in the main
+// window gives the elements that `vormak-batch cad` gives for the same steps
+// (tests/cad/batch_cad/mouse.cmds). A picture of the window is left in the temporary folder.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QtTest>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "cad/element_listing.h"
+#include "plot/view_transform.h"
+#include "support/test_paths.h"
+#include "ui/main_form.h"
+#include "ui/plot_widget.h"
+#include "ui_test_home.h"
+
+namespace vormak {
+
+class CadMouseDrawingTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<TMainForm> form_;
+  std::deque<std::map<std::string, std::string>> answers_;
+
+  void Command(const QString& menu, const QString& item) {
+    test::MenuItem(form_->menuBar(), {"&CAD", menu, item})->trigger();
+  }
+  void Mode(PickMode mode) {
+    form_->cad_toolbars().pick_modes[static_cast<size_t>(mode)]->trigger();
+  }
+  void Pick(double x, double y) {
+    Workbench& bench = form_->bench();
+    const PixelPoint p = WorldToScreen(bench.plot, bench.settings, bench.plot.current, x, y, 0);
+    QTest::mouseClick(form_->PaintBox1(), Qt::LeftButton, {}, QPoint(p.x, p.y));
+  }
+  void Key(double x, double y, double z) {
+    answers_.push_back({{"X Position", std::to_string(x)},
+                        {"Y Position", std::to_string(y)},
+                        {"Z Position", std::to_string(z)}});
+    Mode(PickMode::kKeyboard);
+  }
+
+ private slots:
+  void init() {
+    home_ = test::MakeTestHome();
+    QVERIFY(home_->isValid());
+  }
+  void cleanup() {
+    form_.reset();
+    home_.reset();
+  }
+
+  void SameElementsAsTheBatchRun() {
+    form_ = std::make_unique<TMainForm>();
+    QVERIFY(form_->Start(QCoreApplication::applicationFilePath().toStdString(), ""));
+    form_->resize(1200, 800);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    form_->bench().settings.system_type = SystemType::kMill;  // the batch run's machine
+    form_->host().SetFormScript([this](FormRequest& form) {
+      form.pressed = form.buttons.empty() ? "OK" : form.buttons[0];
+      if (answers_.empty()) return true;
+      for (const auto& [name, value] : answers_.front()) form.Field(name)->value = value;
+      answers_.pop_front();
+      return true;
+    });
+
+    Command("&Lines", "&Horizontal");
+    Key(0, 0, 0);
+    Key(8, 3, 0);
+    Command("&Lines", "&Vertical");
+    Key(0, 0, 0);
+    Key(2, 6, 0);
+    Command("Tr&im", "&Fillet");
+    answers_.push_back({{"Radius", "1.5"}});
+    Pick(4, 0.05);
+    Pick(0.05, 3);
+    Command("&Circles", "&Between 2 points");
+    Mode(PickMode::kEndPoint);
+    Pick(7.9, 0);
+    Key(12, 0, 0);
+    Command("&Lines", "&1. 2 Points");
+    Mode(PickMode::kEndPoint);
+    Pick(0.05, 5.9);
+    Mode(PickMode::kCentre);
+    Pick(10, 2);
+    Command("Tr&im", "&1 Object");
+    Pick(2, 4.8);
+    Pick(8, 0.6);
+    QVERIFY(answers_.empty());
+
+    form_->PaintBox1()->RedrawPlot();
+    const QString picture = QDir::temp().filePath("vormak_cad_mouse.png");
+    QVERIFY(form_->grab().save(picture));
+    qInfo("window picture: %s", qPrintable(picture));
+
+    QFile expected(
+        QString::fromStdString(test::TestDataDir() + "/../cad/batch_cad/mouse.expected"));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    QCOMPARE(ElementListing(form_->bench().cad.table, true), expected.readAll().toStdString());
+  }
+};
+
+}  // namespace vormak
+
+QTEST_MAIN(vormak::CadMouseDrawingTest)
+#include "cad_mouse_drawing_test.moc"
