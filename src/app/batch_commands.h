@@ -63,5 +63,7 @@ int RunPlot(const Args& args);           // batch_plot.cpp
 int RunTool(const Args& args);           // batch_tools.cpp
 int RunCatalogue(const Args& args);
 int RunScriptCommand(const Args& args);  // batch_script.cpp
+extern const char kCalcUsage[];
+int RunCalc(const Args& args);  // batch_calc.cpp
 
 }  // namespace vormak::batch

@@ -13,6 +13,8 @@ const Subcommand kSubcommands[] = {
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
     {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT]", RunCad},
     {"catalogue", "catalogue [--machine M]", RunCatalogue},
+    {"add-spaces", "add-spaces FILE [...]", RunAddSpaces},
+    {"calc", kCalcUsage, RunCalc},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
     {"comment", "comment FILE [...] [--cancel]", RunComment},
