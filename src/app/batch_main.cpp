@@ -14,6 +14,7 @@ const Subcommand kSubcommands[] = {
     {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT]", RunCad},
     {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"add-spaces", "add-spaces FILE [...]", RunAddSpaces},
+    {"apt", kAptUsage, RunApt},
     {"calc", kCalcUsage, RunCalc},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},

@@ -19,6 +19,8 @@
 
 namespace vormak {
 
+class ModelLink;
+
 inline constexpr int kTurretRegisters = 42;
 inline constexpr int kGCodeFlags = 226;  // G0..G225
 inline constexpr int kMCodeFlags = 376;  // M0..M375
@@ -275,6 +277,15 @@ struct MacroOutState {
   std::string path;
 };
 
+// The APT file of the "APT Output" command: written under a scratch name while the program
+// is plotted and renamed to the chosen name at the end.
+struct AptOutputState {
+  std::shared_ptr<std::FILE> file;
+  std::string path;
+  std::string scratch;
+  int write_error = 0;  // errno of the first failed write; nothing more is written after it
+};
+
 struct InterpState {
   std::array<TurretState, 2> turret{};  // turret 1 at index 0
   MachineState machine;
@@ -285,6 +296,8 @@ struct InterpState {
   CycleState cycles;
   TimeState time;
   MacroOutState macro_out;
+  AptOutputState apt;
+  ModelLink* model_link = nullptr;  // the CAD model that follows the plot; not owned, usually none
 
   TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
   const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }

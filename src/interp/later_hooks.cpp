@@ -10,6 +10,8 @@
 namespace vormak {
 
 void WriteAptComment(Workbench&, std::string_view) {}
+void LoadToolFromComment(Workbench&, std::string_view) {}
+void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteMacroOutComment(Workbench& bench, std::string_view text, bool as_comment) {
   if (!MacroOutOpen(bench)) return;
   if (!as_comment) {

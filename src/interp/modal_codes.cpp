@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cad/drawing_colours.h"
+#include "interp/apt_output.h"
 #include "interp/block_interpreter.h"
 #include "interp/canned_cycles.h"
 #include "interp/interp_state.h"
@@ -164,6 +165,7 @@ void ApplyG(Workbench& bench, int turret, int g, std::string_view after) {
 void ApplyM(Workbench& bench, int turret, int m) {
   TurretState& ts = bench.interp.Turret(turret);
   MachineState& ms = bench.interp.machine;
+  AptMCode(bench, m);
   switch (m) {
     case 0:
     case 2:

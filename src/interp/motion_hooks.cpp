@@ -1,5 +1,6 @@
 #include "interp/motion_hooks.h"
 
+#include "interp/apt_output.h"
 #include "interp/machining_time.h"
 #include "interp/macro_out.h"
 #include "workbench/workbench.h"
@@ -10,13 +11,15 @@ void LinearAccountingHook(Workbench& bench, int turret, const Point& start, cons
                           double feed, bool rapid) {
   LinearTime(bench, turret, start, end, feed);
   EchoLinearMove(bench, turret, start, end, rapid);
+  AptLinearMove(bench, turret, end, rapid);
 }
 
 void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
-                       const Point&, double radius, double start_angle, double end_angle,
+                       const Point& centre, double radius, double start_angle, double end_angle,
                        int direction, int, double feed) {
   ArcTime(bench, turret, direction, start_angle, end_angle, radius, feed);
   EchoArcMove(bench, turret, start, end, direction);
+  AptArcMove(bench, end, centre, radius, direction);
 }
 
 void RefreshPlotStatus(Workbench& bench) {

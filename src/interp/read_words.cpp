@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "interp/apt_output.h"
 #include "interp/block_interpreter.h"
 #include "interp/interp_state.h"
 #include "interp/machining_time.h"
@@ -145,7 +146,10 @@ bool ReadWords(Workbench& bench, int turret, std::string_view block) {
   const bool was_stopped = bench.stop_requested;
   const auto abandoned = [&] { return !was_stopped && bench.stop_requested; };
 
-  if (words.Has('F')) ts[kRegF] = words.Value(bench, 'F', true);
+  if (words.Has('F')) {
+    ts[kRegF] = words.Value(bench, 'F', true);
+    AptFeedWord(bench, ts[kRegF]);
+  }
   if (words.Has('M')) {
     ts[kRegM] = words.Value(bench, 'M', false);
     ApplyMWords(bench, turret, block);
@@ -162,7 +166,10 @@ bool ReadWords(Workbench& bench, int turret, std::string_view block) {
   ReadAxes(bench, ts, words, drilled);
   if (abandoned()) return false;
   ReadArcWords(bench, ts, words);
-  if (words.Has('S')) ts[kRegS] = words.Value(bench, 'S', false);
+  if (words.Has('S')) {
+    ts[kRegS] = words.Value(bench, 'S', false);
+    AptSpindleWord(bench, ts[kRegS]);
+  }
   if (words.Has('D')) ts[kRegD] = words.Value(bench, 'D', false);
   if (bench.settings.use[kUseRotary])
     interp.machine.rotary_word = ReadRotaryWords(bench, ts, words);
@@ -178,6 +185,7 @@ bool ReadWords(Workbench& bench, int turret, std::string_view block) {
   if (words.Has('T')) {
     ts[kRegPrevT] = ts[kRegT];
     ts[kRegT] = words.Value(bench, 'T', false);
+    AptToolWord(bench, ts[kRegT]);
     if (bench.settings.solid_tool_color == 2) AdvancePenColour(bench);
   }
   if (words.Has('L')) {
