@@ -11,6 +11,7 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
+#include "app/batch_model_link.h"
 #include "app/batch_nc_file.h"
 #include "app/batch_plot_tools.h"
 #include "cad/palette.h"
@@ -38,6 +39,7 @@ const char kPlotUsage[] =
     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
     "[--max-lines N] [--cancel] [--time] [--block-times CSV] [--macro-out FILE [--incremental]] "
     "[--tools] [--solid --drawing FILE] [--crash-check]";
+    "[--model-link OUT]";
 
 namespace {
 
@@ -51,6 +53,7 @@ struct PlotOptions {
   std::string moves;
   std::string block_times;
   std::string macro_out;
+  std::string model_link;
   bool incremental = false;
   bool time = false;
   int width = 1024;
@@ -98,6 +101,8 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
       o.cancel = true;
     } else if (a == "--macro-out" && has_value) {
       o.macro_out = args[++i];
+    } else if (a == "--model-link" && has_value) {
+      o.model_link = args[++i];
     } else if (a == "--incremental") {
       o.incremental = true;
     } else if (a == "--time") {
@@ -331,6 +336,8 @@ int RunPlot(const Args& args) {
     }
     bench->interp.motion.macro_out_incremental = o.incremental;
   }
+  BatchModelLink link;
+  if (!o.model_link.empty() && !link.Open(*bench, o.model_link)) return 1;
   TimeState& time = bench->interp.time;
   time.accounting = o.time || times != nullptr;
   if (times) {
@@ -355,7 +362,8 @@ int RunPlot(const Args& args) {
   const int status = ReportRunEnd(bench->interp.run);
   const long long lines = bench->interp.run.lines_run;
   const bool echoed = o.macro_out.empty() || (MacroOutOpen(*bench) & CloseMacroOut(*bench));
-  const bool written = CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed;
+  const bool written =
+      CloseCsv(csv, o.moves) & CloseCsv(times, o.block_times) & echoed & link.Close();
   if (!written) return 1;
   // The solid view and the crash check drew during the run: that picture is the one saved.
   if (!o.png.empty() &&

@@ -9,6 +9,7 @@
 #include "interp/later_hooks.h"
 #include "interp/macro_statements.h"
 #include "interp/macro_variables.h"
+#include "interp/model_link_calls.h"
 #include "interp/motion.h"
 #include "interp/program_flow.h"
 #include "interp/word_reader.h"
@@ -236,6 +237,7 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
   const bool read = ReadWords(bench, turret, block);
   WritePendingCycleApt(bench, turret);  // the drilling cycle's APT line, with this block's Z and R
   if (!read) return;
+  LinkRotaryAxes(bench, turret);
   if (!s.twin_turrets) CustomGCodeCall(bench, ts, block);
   if (ts.G(4)) return;  // dwell
   if (ts.G(92)) {
@@ -274,7 +276,10 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
   const bool axis_words =
       ms.word_x || ms.word_y || ms.word_z || ms.word_i || ms.word_j || ms.word_k;
   const bool own_move = !drilling && !(end == from && (!arc || !axis_words));
-  if (own_move) Move(bench, turret, from, end, feed);
+  if (own_move) {
+    LinkBlockEnd(bench, end);
+    Move(bench, turret, from, end, feed);
+  }
   // A called cycle 200 is drilled by a block that does not move (or one of a drilling cycle).
   if (!own_move) RunPendingCycle200(bench, turret);
 }

@@ -8,6 +8,7 @@
 #include "interp/block_interpreter.h"
 #include "interp/interp_state.h"
 #include "interp/later_hooks.h"
+#include "interp/model_link_calls.h"
 #include "interp/motion.h"
 #include "interp/word_reader.h"
 #include "nctext/block_words.h"
@@ -95,10 +96,14 @@ void MillDrilling(Workbench& bench, int turret, const Xyz& s, const Xyz& e) {
   const double z_offset = ActiveOffsets(bench).z;
   const double initial = ts[kRegPrevZ] + z_offset;
   const double r_level = ts[kRegR] + z_offset;
+  LinkDrillLeg(bench, {e.x, e.y, initial}, true);
   Leg(bench, turret, {s.x, s.y, initial}, {e.x, e.y, initial}, 0);
+  LinkDrillLeg(bench, {e.x, e.y, r_level}, false);
   Leg(bench, turret, {e.x, e.y, initial}, {e.x, e.y, r_level}, 0);
+  LinkDrillLeg(bench, e, false);
   Leg(bench, turret, {e.x, e.y, r_level}, e, ts[kRegF]);
   const double retract = ts.G(98) ? initial : r_level;
+  LinkDrillLeg(bench, {e.x, e.y, retract}, false);
   Leg(bench, turret, e, {e.x, e.y, retract}, 0);
   // The next hole starts from where this one retracted to.
   ts[kRegPrevZ] = retract - z_offset;
