@@ -227,7 +227,7 @@ struct PageEntry {
 
 std::vector<CalcButtonDef> FindButtons(std::initializer_list<const char*> keys) {
   std::vector<CalcButtonDef> buttons;
-  for (const char* key : keys) buttons.push_back({key, "Find"});
+  for (const char* key : keys) buttons.push_back({key, "Find", key});
   return buttons;
 }
 
@@ -239,7 +239,7 @@ const std::vector<PageEntry>& Entries() {
        RpmSfm},
       {{"Triangle",
         {{"H", "Hypotonuse"}, {"O", "Opposite"}, {"A", "Adjacent"}, {"W", "Angle"}},
-        {{"Calc", "Calc"}},
+        {{"Calc", "Calc", nullptr}},
         true},
        Triangle},
       {{"Tap",
@@ -265,13 +265,13 @@ const std::vector<PageEntry>& Entries() {
          {"R", "Radius"},
          {"F", "Actual IPM"},
          {"V", "Degrees Per Minute"}},
-        {{"1", "&1.Find"},
-         {"2", "&2 Find"},
-         {"3", "&3. Find"},
-         {"4", "&4. Find"},
-         {"5", "&5. Find"},
-         {"6", "&6. Find"},
-         {"7", "&7. Find"}}},
+        {{"1", "&1.Find", "IN"},
+         {"2", "&2 Find", "MM"},
+         {"3", "&3. Find", "DEG"},
+         {"4", "&4. Find", "DMS"},
+         {"5", "&5. Find", "F"},
+         {"6", "&6. Find", "V"},
+         {"7", "&7. Find", "R"}}},
        Convert},
       {{"Ipm-Ipr-Fpt",
         {{"F", "Inch Per Minute"},

@@ -18,6 +18,7 @@ struct CalcFieldDef {
 struct CalcButtonDef {
   const char* key;      // the field the button finds, "Calc" on Triangle, 1..7 on Convt
   const char* caption;  // with its accelerator
+  const char* target;   // the field it writes, shown beside it; nullptr for Triangle's Calc
 };
 
 struct CalcPageDef {

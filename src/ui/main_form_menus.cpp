@@ -7,7 +7,9 @@
 #include <QToolBar>
 
 #include "ui/cad_command_menus.h"
+#include "ui/apt_output_item.h"
 #include "ui/cad_edit_menus.h"
+#include "ui/calc_form.h"
 #include "ui/comp_nc_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
@@ -184,6 +186,7 @@ void TMainForm::BuildCamMenu() {
   AddCompensationItems(nullptr, menu, *bench_, this);
   Items(menu, {"Corn&er Radius...", "&Load Tool...", "Plot &Status...", "Calc&ulator..."});
   AddPlotStatusItem(menu, *bench_, this);
+  AddCalculatorItem(menu, *bench_, this);
   menu->addSeparator();
   for (auto& action : custom_actions_) {
     action = Item(menu, "---");
@@ -214,6 +217,7 @@ void TMainForm::BuildUtilityMenus() {
   Item(utilities2, "Check Synta&x", {}, this, [this] { CheckSyntax1Click(); });
   Items(utilities2, {"&Break Arcs", "APT Output", "Line up P#", "Macro Out...", "Bolt Circle.."});
   AddTimeItems(utilities2, macro_out_menu_, *bench_, this);
+  AddAptOutputItem(utilities2, *bench_);
   AddLineUtilityItems(utilities2, *bench_, this);
 }
 
