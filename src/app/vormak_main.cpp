@@ -5,8 +5,10 @@
 // (see ui/scripted_start.h).
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "ui/main_form.h"
+#include "ui/model_link_setup.h"
 #include "ui/scripted_start.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +24,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   vormak::TMainForm form;
+  if (!vormak::OpenModelLinkFromEnvironment(form.bench(), &form)) {
+    std::fprintf(stderr, "vormak: cannot write the model link file '%s'\n",
+                 std::getenv("VORMAK_MODEL_LINK"));
+    return 1;
+  }
   if (options->Scripted() && !options->check_start)
     return vormak::RunScriptedStart(form, argv[0], *options);
   if (options->check_start) form.host().SetNonInteractive(true);
