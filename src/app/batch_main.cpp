@@ -15,6 +15,7 @@ const Subcommand kSubcommands[] = {
     {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"add-spaces", "add-spaces FILE [...]", RunAddSpaces},
     {"apt", kAptUsage, RunApt},
+    {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
     {"calc", kCalcUsage, RunCalc},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
