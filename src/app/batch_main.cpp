@@ -17,6 +17,7 @@ const Subcommand kSubcommands[] = {
     {"apt", kAptUsage, RunApt},
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
     {"calc", kCalcUsage, RunCalc},
+    {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
     {"check", "check FILE [--machine M] [--lines A-B] [-o OUT]", RunCheck},
     {"comment", "comment FILE [...] [--cancel]", RunComment},

@@ -9,7 +9,6 @@
 
 namespace vormak {
 
-void WriteAptComment(Workbench&, std::string_view) {}
 void LoadToolFromComment(Workbench&, std::string_view) {}
 void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteMacroOutComment(Workbench& bench, std::string_view text, bool as_comment) {
