@@ -10,12 +10,9 @@ namespace {
 // One line a subcommand; keep them in alphabetical order.
 const Subcommand kSubcommands[] = {
     {"add-spaces", "add-spaces FILE [...] [--cancel]", RunAddSpaces},
-    {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
-    {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT]", RunCad},
-    {"catalogue", "catalogue [--machine M]", RunCatalogue},
-    {"add-spaces", "add-spaces FILE [...]", RunAddSpaces},
     {"apt", kAptUsage, RunApt},
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
+    {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT]", RunCad},
     {"calc", kCalcUsage, RunCalc},
     {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},
