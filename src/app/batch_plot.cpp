@@ -188,10 +188,11 @@ bool LoadProgram(Workbench& bench, const std::string& file) {
   return true;
 }
 
-// Fixed six decimals; a value that rounds to nothing is written without a minus sign.
-void PrintNumber(FILE* out, double v) {
-  if (std::fabs(v) < 5e-7) v = 0;
-  std::fprintf(out, "%.6f", v);
+// Fixed decimals (six unless told); a value that rounds to nothing is written without a minus
+// sign.
+void PrintNumber(FILE* out, double v, int decimals = 6) {
+  if (std::fabs(v) < 0.5 * std::pow(10.0, -decimals)) v = 0;
+  std::fprintf(out, "%.*f", decimals, v);
 }
 
 void PrintMove(FILE* out, const DrawnMove& m) {
@@ -211,8 +212,11 @@ void PrintMove(FILE* out, const DrawnMove& m) {
     std::fputs(",,,,,", out);
   }
   const unsigned rgb = CanvasRgb(m.colour);
-  std::fprintf(out, ",#%02X%02X%02X,%d\n", (rgb >> 16) & 0xFFu, (rgb >> 8) & 0xFFu, rgb & 0xFFu,
+  std::fprintf(out, ",#%02X%02X%02X,%d,", (rgb >> 16) & 0xFFu, (rgb >> 8) & 0xFFu, rgb & 0xFFu,
                m.style);
+  // Degrees to four decimals: the angles an arc is drawn between carry a millionth of noise.
+  if (m.kind == MoveKind::kArc) PrintNumber(out, m.sweep, 4);
+  std::fputc('\n', out);
 }
 
 struct Summary {
@@ -325,8 +329,8 @@ int RunPlot(const Args& args) {
   auto bench = MakeBench(host, o);
   if (!bench) return 1;
 
-  FILE* csv =
-      OpenCsv(o.moves, "line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style\n");
+  FILE* csv = OpenCsv(
+      o.moves, "line,turret,kind,x1,y1,z1,x2,y2,z2,cx,cy,cz,radius,dir,colour,style,sweep\n");
   FILE* times = OpenCsv(o.block_times, "line,minutes\n");
   if ((!o.moves.empty() && !csv) || (!o.block_times.empty() && !times)) return 1;
   if (!o.macro_out.empty()) {

@@ -180,6 +180,9 @@ struct DrawnMove {
   double radius = 0;
   int direction = 0;  // 2 clockwise, 3 counter-clockwise; 0 for lines
   int plane = 1;      // arcs: 1 X-Y, 2 X-Z, 3 Y-Z
+  // Arcs: degrees turned about the centre as the control turns them, negative clockwise (G2),
+  // positive counter-clockwise (G3); a full circle is 360.
+  double sweep = 0;
   std::int32_t colour = 0;
   int style = 1;
 };
@@ -209,7 +212,9 @@ struct MotionState {
     double radius = 0;
     double start_angle = 0;
     double end_angle = 0;
-    int direction = 0;  // 2 clockwise, 3 counter-clockwise; 0 before the first arc
+    // 2 clockwise, 3 counter-clockwise, as drawn with the plane's first axis to the right;
+    // 0 before the first arc
+    int direction = 0;
   };
   std::array<ArcShown, 2> last_arc{};
   // Called for every move that draws; empty when nobody watches.
@@ -275,6 +280,7 @@ struct TimeState {
 struct MacroOutState {
   std::shared_ptr<std::FILE> file;
   std::string path;
+  int plane = 1;  // the arc plane the file's blocks are in: 1 X-Y (G17), 2 X-Z, 3 Y-Z
 };
 
 // The APT file of the "APT Output" command: written under a scratch name while the program

@@ -1,5 +1,7 @@
 #include "interp/macro_out.h"
 
+#include <string>
+
 #include "interp/interp_state.h"
 #include "settings/number_text.h"
 #include "workbench/workbench.h"
@@ -37,6 +39,7 @@ bool OpenMacroOut(Workbench& bench, const std::string& path) {
   MacroOutState& out = bench.interp.macro_out;
   out.file = std::shared_ptr<std::FILE>(file, [](std::FILE* f) { std::fclose(f); });
   out.path = path;
+  out.plane = 1;
   return true;
 }
 
@@ -92,10 +95,15 @@ void EchoLinearMove(Workbench& bench, int turret, const Point& start, const Poin
     WriteMacroOutLine(bench, LinearMoveBlock(bench, turret, start, end, rapid));
 }
 
-void EchoArcMove(Workbench& bench, int turret, const Point& start, const Point& end,
-                 int direction) {
-  if (MacroOutOpen(bench))
-    WriteMacroOutLine(bench, ArcMoveBlock(bench, turret, start, end, direction));
+void EchoArcMove(Workbench& bench, int turret, const Point& start, const Point& end, int direction,
+                 int plane) {
+  if (!MacroOutOpen(bench)) return;
+  MacroOutState& out = bench.interp.macro_out;
+  if (!IsLatheSystem(bench) && plane != out.plane) {
+    WriteMacroOutLine(bench, "G" + std::to_string(16 + plane));
+    out.plane = plane;
+  }
+  WriteMacroOutLine(bench, ArcMoveBlock(bench, turret, start, end, direction));
 }
 
 }  // namespace vormak

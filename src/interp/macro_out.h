@@ -28,8 +28,11 @@ std::string LinearMoveBlock(const Workbench& bench, int turret, const Point& sta
 std::string ArcMoveBlock(const Workbench& bench, int turret, const Point& start, const Point& end,
                          int direction);
 
-// The echo of one move while the file is open.
+// The echo of one move while the file is open. An arc of a mill out of the plane the file
+// is in (1 X-Y, where it starts; 2 X-Z; 3 Y-Z) first gets its plane code on a line of its
+// own, so that the echoed blocks plot the same arcs.
 void EchoLinearMove(Workbench& bench, int turret, const Point& start, const Point& end, bool rapid);
-void EchoArcMove(Workbench& bench, int turret, const Point& start, const Point& end, int direction);
+void EchoArcMove(Workbench& bench, int turret, const Point& start, const Point& end, int direction,
+                 int plane);
 
 }  // namespace vormak

@@ -54,7 +54,7 @@ void SwapAxes(const MachineState& machine, Point& p) {
 
 void Report(Workbench& bench, int turret, MoveKind kind, const Point& start, const Point& end,
             std::int32_t colour, int style, const Point& centre = {}, double radius = 0,
-            int direction = 0, int plane = 1) {
+            int direction = 0, int plane = 1, double sweep = 0) {
   const auto& observer = bench.interp.motion.move_observer;
   if (!observer) return;
   DrawnMove move;
@@ -67,6 +67,7 @@ void Report(Workbench& bench, int turret, MoveKind kind, const Point& start, con
   move.radius = radius;
   move.direction = direction;
   move.plane = plane;
+  move.sweep = sweep;
   move.colour = colour;
   move.style = style;
   observer(move);
@@ -227,6 +228,14 @@ ArcGeometry ArcCentre(Workbench& bench, const TurretState& t, const Point& start
   return a;
 }
 
+// Each plane is drawn with its first axis (X, X, Y) to the right and its second (Y, Z, Z) up;
+// the X-Z plane so shows in the front view. A control turns G2 clockwise seen from the plane's
+// positive normal, and seen from +Y the X-Z plane has Z to the right and X up: drawn in the
+// front view a G2 arc of G18 therefore turns counter-clockwise.
+bool ClockwiseAsDrawn(bool g2, int plane) {
+  return plane == 2 ? !g2 : g2;
+}
+
 double PlaneAngle(const Point& centre, const Point& p, int plane) {
   return DirectionAngle({First(centre, plane), Second(centre, plane), 0},
                         {First(p, plane), Second(p, plane), 0});
@@ -254,8 +263,8 @@ void RecordArc(Workbench& bench, std::int32_t colour, int style, const ArcGeomet
 bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, const Point& end,
              const MoveClass& c, double feed) {
   const MachineSettings& s = bench.settings;
-  const bool clockwise = t.G(2);
   ArcGeometry a = ArcCentre(bench, t, start, end);
+  const bool clockwise = ClockwiseAsDrawn(t.G(2), a.plane);
   if (a.radius == 0 && Warn(bench, kZeroRadiusWarning) == Answer::kCancel) {
     t.SetG(2, false);
     t.SetG(3, false);
@@ -265,7 +274,8 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   const Point dc = Drawn(s, a.centre);
   const double start_angle = PlaneAngle(dc, Drawn(s, start), a.plane);
   const double end_angle = PlaneAngle(dc, Drawn(s, end), a.plane);
-  const int direction = clockwise ? 2 : 3;
+  const int direction = t.G(2) ? 2 : 3;  // as programmed: the Macro Out echo and the trace
+  const int drawn_direction = clockwise ? 2 : 3;
   if (bench.interp.motion.solid_view) {
     ToolPictureHook(bench, turret, start, end, a.centre, direction);
     return false;
@@ -273,15 +283,17 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
   // Below the axis the arc runs the other way round on the screen.
   PlotArc(bench.plot, s, TagOf(bench, turret), c.colour, c.style, a.plane,
           clockwise != s.lathe_minus, a.radius, dc, Drawn(s, start), Drawn(s, end));
-  Report(bench, turret, MoveKind::kArc, start, end, c.colour, c.style, a.centre, a.radius,
-         direction, a.plane);
   // Timed on the programmed arc: drawn below the axis its angles run the other way round.
   const double programmed_start = PlaneAngle(a.centre, start, a.plane);
   const double programmed_end = PlaneAngle(a.centre, end, a.plane);
+  const ArcDirection sense = clockwise ? ArcDirection::kClockwise : ArcDirection::kCounterClockwise;
+  const double extent = ArcSweep(sense, programmed_start, programmed_end);
+  Report(bench, turret, MoveKind::kArc, start, end, c.colour, c.style, a.centre, a.radius,
+         direction, a.plane, direction == 2 ? -extent : extent);
   bench.interp.motion.last_arc[turret == 2 ? 1 : 0] = {a.radius, programmed_start, programmed_end,
-                                                       direction};
-  ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, programmed_start, programmed_end,
-                    direction, a.plane, feed);
+                                                       drawn_direction};
+  ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, programmed_start,
+                    programmed_end, drawn_direction, direction, a.plane, feed);
   RecordArc(bench, c.colour, c.style, a, dc, start_angle, end_angle, clockwise);
   // The tool follows the arc itself, not the chord: the picture is done here.
   if (s.use[kUseTools]) ToolPictureHook(bench, turret, start, end, a.centre, direction);
@@ -325,8 +337,11 @@ void PureRotation(Workbench& bench, int turret, Point start, Point end, double f
   const std::int32_t colour = motion.pen_colour;
   PlotArc(bench.plot, bench.settings, TagOf(bench, turret), colour, kFeedStyle, 1, clockwise,
           radius, origin, start, end);
+  const double extent =
+      ArcSweep(clockwise ? ArcDirection::kClockwise : ArcDirection::kCounterClockwise,
+               DirectionAngle(origin, start), DirectionAngle(origin, end));
   Report(bench, turret, MoveKind::kArc, start, end, colour, kFeedStyle, origin, radius,
-         clockwise ? 2 : 3, 1);
+         clockwise ? 2 : 3, 1, clockwise ? -extent : extent);
   RotaryToolPictureHook(bench, turret, start, end, clockwise);
   // Timed as a straight move as long as the turn in degrees; there is no motion block to echo.
   LinearTime(bench, turret, {0, 0, 0}, {std::fabs(after - before), 0, 0}, feed);
@@ -441,7 +456,7 @@ void ArcCentreFromRadius(Workbench& bench, int turret, double r) {
   // Centres either side of the chord; the probe stands on the side a short arc bulges from.
   const double c1x = mx - uy * h, c1y = my + ux * h;  // left of the chord
   const double c2x = mx + uy * h, c2y = my - ux * h;  // right of the chord
-  const double side = t.G(2) ? -1.0 : 1.0;
+  const double side = ClockwiseAsDrawn(t.G(2), plane) ? -1.0 : 1.0;
   const double px = mx - side * uy, py = my + side * ux;
   const double d1 = std::hypot(c1x - px, c1y - py), d2 = std::hypot(c2x - px, c2y - py);
   const bool pick_first = r > 0 ? d1 <= d2 : d1 > d2;

@@ -16,9 +16,9 @@ void LinearAccountingHook(Workbench& bench, int turret, const Point& start, cons
 
 void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
                        const Point& centre, double radius, double start_angle, double end_angle,
-                       int direction, int, double feed) {
-  ArcTime(bench, turret, direction, start_angle, end_angle, radius, feed);
-  EchoArcMove(bench, turret, start, end, direction);
+                       int drawn_direction, int direction, int plane, double feed) {
+  ArcTime(bench, turret, drawn_direction, start_angle, end_angle, radius, feed);
+  EchoArcMove(bench, turret, start, end, direction, plane);
   AptArcMove(bench, end, centre, radius, direction);
 }
 

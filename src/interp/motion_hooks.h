@@ -27,10 +27,12 @@ void LinearAccountingHook(Workbench& bench, int turret, const Point& start, cons
                           double feed, bool rapid);
 
 // Machining time of an arc from radius and sweep, the "G02X" / "G03X" echo, the CIRCLE and
-// GOTO statements.
+// GOTO statements. The angles are those of the arc's plane as drawn (first axis to the right)
+// and `drawn_direction` the sense it turns in there; `direction` is the G code the block
+// programs, which the X-Z plane draws the other way round.
 void ArcAccountingHook(Workbench& bench, int turret, const Point& start, const Point& end,
                        const Point& centre, double radius, double start_angle, double end_angle,
-                       int direction, int plane, double feed);
+                       int drawn_direction, int direction, int plane, double feed);
 
 // The tool picture swept or moved along the move (straight moves: centre unused).
 void ToolPictureHook(Workbench& bench, int turret, const Point& start, const Point& end,

@@ -73,6 +73,33 @@ TEST_F(MacroOut, AFullDiskStopsTheEchoWithOneMessage) {
   EXPECT_EQ(host.Texts(), std::vector<std::string>{"Error writing to: /dev/full"});
 }
 
+// Arcs out of the X-Y plane carry their plane code into the file, so the echo plots them
+// turning the same way about the same centres.
+TEST_F(MacroOut, PlaneCodesGoWithTheArcs) {
+  const std::string program =
+      "G90 G17 G00 X0 Y0 Z0\nG18 G02 X10. Z10. R10. F10.\nG03 X20. Z0 I10. K0\n"
+      "G19 G02 Y10. Z10. J0 K10.\nG17 G02 X30. Y0 R10.\nM30\n";
+  const std::string echoed = Echo(program, false);
+  EXPECT_EQ(echoed.substr(0, 5), "G18\r\n");
+  const std::vector<DrawnMove> original = moves;
+  ASSERT_EQ(original.size(), 4u);
+
+  moves.clear();
+  bench.interp = InterpState{};
+  for (TurretState& ts : bench.interp.turret) SetGDefaults(ts);
+  bench.interp.motion.move_observer = [this](const DrawnMove& m) { moves.push_back(m); };
+  Load(echoed);
+  RunProgram();
+  ASSERT_EQ(moves.size(), original.size()) << echoed;
+  for (size_t i = 0; i < moves.size(); ++i) {
+    EXPECT_EQ(moves[i].plane, original[i].plane) << i;
+    EXPECT_NEAR(moves[i].sweep, original[i].sweep, 1e-3) << i;
+    EXPECT_NEAR(moves[i].centre.x, original[i].centre.x, 2e-4) << i;
+    EXPECT_NEAR(moves[i].centre.y, original[i].centre.y, 2e-4) << i;
+    EXPECT_NEAR(moves[i].centre.z, original[i].centre.z, 2e-4) << i;
+  }
+}
+
 // A macro program (local variables, a WHILE loop, a subprogram, arcs by R both ways) comes out
 // as plain blocks that plot to the same moves, in absolute form and, under G91, incremental.
 TEST_F(MacroOut, EchoedProgramPlotsTheSamePath) {

@@ -161,6 +161,47 @@ TEST_F(MotionTest, CycleRapidsAreNotDrawnTwiceAfterG01) {
   EXPECT_EQ(moves[1].kind, MoveKind::kFeed);
 }
 
+// A control turns G2 clockwise seen from the plane's positive normal: seen from +Y the X-Z
+// plane has Z to the right and X up, so the front view (X to the right) shows it the other way.
+TEST_F(MotionTest, XZPlaneArcsTurnAsSeenFromPlusY) {
+  bench.interp.time.accounting = true;
+  T().SetG(18, true);
+  T()[kRegF] = 10;
+  const auto arc = [&](int g, double i, double j, double k, const Point& to) {
+    Mode(g);
+    T()[kRegI] = i, T()[kRegJ] = j, T()[kRegK] = k;
+    moves.clear();
+    bench.interp.time.block_time = 0;
+    ExecuteMove(bench, 1, 0, 0, 0, to.x, to.y, to.z, 10);
+    EXPECT_EQ(moves.size(), 1u);
+    return moves.empty() ? DrawnMove{} : moves[0];
+  };
+  // From X0 Z0 to X10 Z10 about X0 Z10: a quarter turn clockwise.
+  DrawnMove m = arc(2, 0, 0, 10, {10, 0, 10});
+  EXPECT_EQ(m.plane, 2);
+  EXPECT_EQ(m.direction, 2);
+  EXPECT_NEAR(m.sweep, -90, 1e-4);
+  EXPECT_NEAR(bench.interp.time.block_time, 5 * kPi / 10 + 10 * 0.00002, 1e-6);
+  // Recorded counter-clockwise as the front view draws it: from 270 (below the centre) to 360.
+  std::vector<CadElement> arcs = Recorded();
+  ASSERT_EQ(arcs.size(), 1u);
+  EXPECT_EQ(arcs[0].view, 2);
+  EXPECT_NEAR(arcs[0].d[4], 270, 1e-4);
+  EXPECT_NEAR(arcs[0].d[5], 360, 1e-4);
+  // The other way round about X10 Z0.
+  m = arc(3, 10, 0, 0, {10, 0, 10});
+  EXPECT_NEAR(m.sweep, 90, 1e-4);
+  EXPECT_EQ(m.centre, (Xyz{10, 0, 0}));
+  // The Y-Z plane is seen from +X with Y to the right: G2 from below the centre to its right
+  // goes the long way round.
+  T().SetG(18, false);
+  T().SetG(19, true);
+  m = arc(2, 0, 0, 10, {0, 10, 10});
+  EXPECT_EQ(m.plane, 3);
+  EXPECT_NEAR(m.sweep, -270, 1e-4);
+  EXPECT_NEAR(bench.interp.time.block_time, 15 * kPi / 10 + 10 * 0.00002, 1e-6);
+}
+
 struct RCase {
   int g;
   double r;
@@ -198,6 +239,16 @@ TEST_F(MotionTest, RadiusWordOnALatheAndInTheXZPlane) {
   ArcCentreFromRadius(bench, 1, 5);
   EXPECT_NEAR(T()[kRegI], 0, 1e-5);
   EXPECT_NEAR(T()[kRegK], 5, 1e-5);
+  // X0 Z0 to X10 Z10 by R10: G2 turns about X0 Z10, G3 about X10 Z0, and the long way round
+  // (negative R) swaps them.
+  for (const RCase rc :
+       {RCase{2, 10, 0, 10}, RCase{3, 10, 10, 0}, RCase{2, -10, 10, 0}, RCase{3, -10, 0, 10}}) {
+    Mode(rc.g);
+    T()[kRegX] = 10, T()[kRegZ] = 10;
+    ArcCentreFromRadius(bench, 1, rc.r);
+    EXPECT_NEAR(T()[kRegI], rc.cx, 1e-6) << rc.g << " R" << rc.r;
+    EXPECT_NEAR(T()[kRegK], rc.cy, 1e-6) << rc.g << " R" << rc.r;
+  }
 }
 
 }  // namespace

@@ -42,11 +42,15 @@ TEST_F(PlotStatus, MovementOfALineAndOfAnArc) {
   Lines({"G00 X1."});
   EXPECT_EQ(Field(MovementPageFields(bench, 1), "Feedrate:"), "400");
 
-  // An arc in the X-Z plane and one given by its absolute centre show their own geometry.
+  // An arc in the X-Z plane and one given by its absolute centre show their own geometry. G3
+  // seen from +Y (Z to the right, X up) goes three quarters round from X10 Z0 to X0 Z10;
+  // the angles are those of the front view, X to the right.
   Lines({"G00 X10. Y0 Z0", "G18 G03 X0 Z10. I-10. K0 F100."});
   m = MovementPageFields(bench, 1);
   EXPECT_EQ(Field(m, "Radius:"), "10");
-  EXPECT_EQ(Field(m, "Distance:"), "15.708");
+  EXPECT_EQ(Field(m, "Start Angle:"), "0");
+  EXPECT_EQ(Field(m, "End Angle:"), "90");
+  EXPECT_EQ(Field(m, "Distance:"), "47.1239");
   bench.settings.arc_type = 2;
   Lines({"G17 G00 X20. Y10. Z0", "G03 X10. Y20. I10. J10. F100."});
   m = MovementPageFields(bench, 1);
