@@ -1,6 +1,7 @@
 #include "interp/block_interpreter.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "interp/canned_cycles.h"
@@ -101,6 +102,21 @@ void Move(Workbench& bench, int turret, const Xyz& start, const Xyz& end, double
   } else {
     ExecuteMove(bench, turret, start.x, start.y, start.z, end.x, end.y, end.z, feed);
   }
+}
+
+// G28: a rapid to the intermediate point the block names, then a rapid home for the axes it
+// names, whatever motion code is in force (which the block leaves as it was). A leg that does
+// not move, as the first one of the usual G91 G28 Z0, is not drawn.
+void ReferenceReturn(Workbench& bench, int turret, const Xyz& start, const Xyz& end,
+                     const Xyz& offsets) {
+  TurretState& ts = bench.interp.Turret(turret);
+  const Xyz via = Plus(bench.interp.machine.reference_via, offsets);
+  const std::array<bool, 4> motion{ts.G(0), ts.G(1), ts.G(2), ts.G(3)};
+  ts.SetG(0, true);
+  for (int g = 1; g <= 3; ++g) ts.SetG(g, false);
+  if (!(via == start)) Move(bench, turret, start, via, 0);
+  if (!(end == via) && !bench.stop_requested) Move(bench, turret, via, end, 0);
+  for (int g = 0; g <= 3; ++g) ts.SetG(g, motion[static_cast<size_t>(g)]);
 }
 
 void RunLineKind(Workbench& bench, LineKind kind, std::string_view text, std::string_view line,
@@ -276,7 +292,9 @@ void InterpretBlock(Workbench& bench, int turret, std::string_view block) {
   const bool axis_words =
       ms.word_x || ms.word_y || ms.word_z || ms.word_i || ms.word_j || ms.word_k;
   const bool own_move = !drilling && !(end == from && (!arc || !axis_words));
-  if (own_move) {
+  if (!drilling && ts.G(28)) {
+    ReferenceReturn(bench, turret, from, end, offsets);
+  } else if (own_move) {
     LinkBlockEnd(bench, end);
     Move(bench, turret, from, end, feed);
   }

@@ -91,18 +91,30 @@ void RecordHole(Workbench& bench, const Xyz& hole) {
               table.current_view);
 }
 
+// The R level of a drilling cycle, without offsets: under G91 the R word is a distance from
+// the level the cycle began at.
+double RLevel(const TurretState& ts) {
+  return ts.G(91) ? ts[kRegCycleInitialZ] + ts[kRegR] : ts[kRegR];
+}
+
+// Where G98 sends the tool back to, without offsets. Under G90 the tool climbs to the level
+// it came from; under G91, whose R and Z words count from the cycle's first level, to that.
+double InitialLevel(const TurretState& ts) {
+  return ts.G(91) ? ts[kRegCycleInitialZ] : ts[kRegPrevZ];
+}
+
 void MillDrilling(Workbench& bench, int turret, const Xyz& s, const Xyz& e) {
   TurretState& ts = bench.interp.Turret(turret);
   const double z_offset = ActiveOffsets(bench).z;
-  const double initial = ts[kRegPrevZ] + z_offset;
-  const double r_level = ts[kRegR] + z_offset;
-  LinkDrillLeg(bench, {e.x, e.y, initial}, true);
-  Leg(bench, turret, {s.x, s.y, initial}, {e.x, e.y, initial}, 0);
+  const double travel = ts[kRegPrevZ] + z_offset;
+  const double r_level = RLevel(ts) + z_offset;
+  LinkDrillLeg(bench, {e.x, e.y, travel}, true);
+  Leg(bench, turret, {s.x, s.y, travel}, {e.x, e.y, travel}, 0);
   LinkDrillLeg(bench, {e.x, e.y, r_level}, false);
-  Leg(bench, turret, {e.x, e.y, initial}, {e.x, e.y, r_level}, 0);
+  Leg(bench, turret, {e.x, e.y, travel}, {e.x, e.y, r_level}, 0);
   LinkDrillLeg(bench, e, false);
   Leg(bench, turret, {e.x, e.y, r_level}, e, ts[kRegF]);
-  const double retract = ts.G(98) ? initial : r_level;
+  const double retract = ts.G(98) ? InitialLevel(ts) + z_offset : r_level;
   LinkDrillLeg(bench, {e.x, e.y, retract}, false);
   Leg(bench, turret, e, {e.x, e.y, retract}, 0);
   // The next hole starts from where this one retracted to.
@@ -116,11 +128,11 @@ void MillDrilling(Workbench& bench, int turret, const Xyz& s, const Xyz& e) {
 void LatheDrilling(Workbench& bench, int turret, const Xyz& s, const Xyz& e) {
   const TurretState& ts = bench.interp.Turret(turret);
   const double z_offset = ActiveOffsets(bench).z;
-  const double r_level = ts[kRegR] + z_offset;
+  const double r_level = RLevel(ts) + z_offset;
   const double f = ts[kRegF];
   LatheLeg(bench, turret, s.z, s.x, r_level, e.x, f);
   LatheLeg(bench, turret, r_level, e.x, e.z, e.x, f);
-  const double retract = ts.G(98) ? ts[kRegPrevZ] + z_offset : r_level;
+  const double retract = ts.G(98) ? InitialLevel(ts) + z_offset : r_level;
   LatheLeg(bench, turret, e.z, e.x, retract, e.x, f);
 }
 

@@ -50,6 +50,10 @@ enum TurretRegister : int {
   kRegJ = 22,
   kRegK = 23,
   kRegF = 24,
+  // A drilling cycle under G91: the level the tool stood at when the cycle began (its R word
+  // is measured from there) and the last Z word (measured from the R level).
+  kRegCycleInitialZ = 25,
+  kRegCycleDepth = 26,
   kRegArcRadius = 28,
   kRegProgram = 30,
   kRegD = 31,
@@ -117,6 +121,9 @@ struct MachineState {
   bool word_x = false, word_y = false, word_z = false;
   bool word_i = false, word_j = false, word_k = false;
   bool rotary_word = false;  // the block holds an A, B or C word read with "Rotary" on
+  // G28: the intermediate point the block names (its axis words as the current G90/G91 mode
+  // reads them; axes not named stay where they are), passed on the way home.
+  Xyz reference_via;
   std::array<AxisRotation, 3> rotation{};  // about X, Y, Z
   bool axis_swap = false;
   char swap_a = 'X';

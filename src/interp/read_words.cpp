@@ -41,11 +41,16 @@ void ReadAxes(Workbench& bench, TurretState& ts, const WordReader& words, bool d
   const bool radius_mode = RadiusMode(s);
   const bool g50_home = ts.G(50) && s.use[kUseG92G50];
   const bool drilling = drilled || DrillingCycleInForce(ts);
+  // The tool's level when a drilling cycle begins: under G91 its R word counts from there.
+  if (!drilled && DrillingCycleInForce(ts)) ts[kRegCycleInitialZ] = ts[kRegPrevZ];
+  Xyz& via = ms.reference_via;
+  via = {ts[kRegX], ts[kRegY], ts[kRegZ]};
   if (words.Has('X') && !ts.G(4)) {
     ts[kRegPrevX] = ts[kRegX];
     double x = words.Value(bench, 'X', true);
     if (!radius_mode) x /= 2;
     ts[kRegX] = ts.G(91) ? ts[kRegPrevX] + x : x;
+    via.x = ts[kRegX];
     if (ts.G(28)) ts[kRegX] = ms.home.x;
     if (g50_home) ms.home.x = ts[kRegX];
   }
@@ -54,6 +59,7 @@ void ReadAxes(Workbench& bench, TurretState& ts, const WordReader& words, bool d
     double y = words.Value(bench, 'Y', true);
     if (s.mirror[1]) y = -y;
     ts[kRegY] = ts.G(91) ? ts[kRegPrevY] + y : y;
+    via.y = ts[kRegY];
     if (ts.G(28)) ts[kRegY] = ms.home.y;
     if (g50_home) ms.home.y = ts[kRegY];
   }
@@ -62,6 +68,8 @@ void ReadAxes(Workbench& bench, TurretState& ts, const WordReader& words, bool d
     double z = words.Value(bench, 'Z', true);
     if (s.mirror[2]) z = -z;
     ts[kRegZ] = ts.G(91) && !ts.G(92) ? ts[kRegPrevZ] + z : z;
+    if (ts.G(91) && DrillingCycleInForce(ts)) ts[kRegCycleDepth] = z;
+    via.z = ts[kRegZ];
     if (ts.G(28)) ts[kRegZ] = ms.home.z;
     if (g50_home) ms.home.z = ts[kRegZ];
   } else if (ts.G(80)) {
@@ -70,12 +78,23 @@ void ReadAxes(Workbench& bench, TurretState& ts, const WordReader& words, bool d
   if (words.Has('U')) {
     ts[kRegU] = words.Value(bench, 'U', true);
     const double u = radius_mode ? ts[kRegU] : ts[kRegU] / 2;
-    ts[kRegX] = ts.G(28) ? ms.home.x : ts[kRegPrevX] + u;
+    via.x = ts[kRegPrevX] + u;
+    ts[kRegX] = ts.G(28) ? ms.home.x : via.x;
   }
   if (words.Has('W')) {
     ts[kRegW] = words.Value(bench, 'W', true);
-    ts[kRegZ] = ts.G(28) ? ms.home.z : ts[kRegPrevZ] + ts[kRegW];
+    via.z = ts[kRegPrevZ] + ts[kRegW];
+    ts[kRegZ] = ts.G(28) ? ms.home.z : via.z;
   }
+}
+
+// A drilling cycle under G91: the R level lies R below or above the level the cycle began at,
+// and the hole bottom Z from the R level, so every hole of the cycle (repeats, G98 or G99)
+// reaches the same depth. Under G90 both words are levels of their own.
+void IncrementalCycleDepth(TurretState& ts, const WordReader& words) {
+  if (!ts.G(91) || !DrillingCycleInForce(ts)) return;
+  if (!words.Has('Z') && !words.Has('R')) return;
+  ts[kRegZ] = ts[kRegCycleInitialZ] + ts[kRegR] + ts[kRegCycleDepth];
 }
 
 void ReadArcWords(Workbench& bench, TurretState& ts, const WordReader& words) {
@@ -201,6 +220,7 @@ bool ReadWords(Workbench& bench, int turret, std::string_view block) {
     ts[kRegR] = words.Value(bench, 'R', true);
     ArcCentreFromRadius(bench, turret, ts[kRegR]);
   }
+  IncrementalCycleDepth(ts, words);
   return !abandoned();
 }
 

@@ -163,8 +163,8 @@ TEST_F(Blocks, DrillingCyclesCancelAndKeepTheirZ) {
   EXPECT_FALSE(T1().G(80));
   EXPECT_DOUBLE_EQ(Reg(kRegR), 1);
   Lines({"X2."});
-  EXPECT_DOUBLE_EQ(Reg(kRegPrevZ), 1);   // the next hole starts from the R level
-  EXPECT_EQ(moves.size(), before + 8);   // each cycle block drills a hole in four legs
+  EXPECT_DOUBLE_EQ(Reg(kRegPrevZ), 1);  // the next hole starts from the R level
+  EXPECT_EQ(moves.size(), before + 8);  // each cycle block drills a hole in four legs
   Lines({"G80"});
   EXPECT_FALSE(T1().G(81));
   EXPECT_FALSE(bench.interp.machine.cycle_active);
@@ -262,6 +262,48 @@ TEST_F(Blocks, G92ShiftsHomeAndG50) {
   bench.settings.use.Set(kUseG92G50, false);
   Lines({"G92 X5."});                       // without the option G92 is a move
   EXPECT_DOUBLE_EQ(moves.back().end.x, 5);  // and the shift is not applied
+}
+
+// G28 rapids through the intermediate point the block names, then home for the axes it names,
+// whatever motion code is in force; the motion code stays for the blocks after it.
+TEST_F(Blocks, G28RapidsThroughTheIntermediatePointToHome) {
+  bench.interp.machine.home = {0, 0, 10};
+  bench.interp.time.accounting = true;
+  Lines({"G90 G0 X0 Y0 Z0", "G1 X5. Y5. F20."});
+  moves.clear();
+  Lines({"G28 X10. Y10."});
+  ASSERT_EQ(moves.size(), 2u);
+  EXPECT_EQ(moves[0].kind, MoveKind::kRapid);
+  EXPECT_EQ(moves[0].start, (Xyz{5, 5, 0}));
+  EXPECT_EQ(moves[0].end, (Xyz{10, 10, 0}));
+  EXPECT_EQ(moves[1].kind, MoveKind::kRapid);
+  EXPECT_EQ(moves[1].end, (Xyz{0, 0, 0}));  // Z was not named: it stays
+  // Both legs timed at the rapid feed, each with its allowance.
+  const double rapid = bench.settings.rapid_feed;
+  const double allowance = rapid * bench.settings.decel_factor;
+  EXPECT_NEAR(bench.interp.time.block_time,
+              (std::sqrt(50.0) + std::sqrt(200.0)) / rapid + 2 * allowance, 1e-9);
+  EXPECT_TRUE(T1().G(1));
+  EXPECT_FALSE(T1().G(0));
+
+  // Under G91 the intermediate point is a distance; a leg of no length is not drawn.
+  moves.clear();
+  Lines({"G91 G28 Z5.", "G28 Z0", "G90 X1."});
+  ASSERT_EQ(moves.size(), 3u);
+  EXPECT_EQ(moves[0].end, (Xyz{0, 0, 5}));
+  EXPECT_EQ(moves[1].end, (Xyz{0, 0, 10}));
+  EXPECT_EQ(moves[2].kind, MoveKind::kFeed);  // G1 again
+  EXPECT_EQ(moves[2].start, (Xyz{0, 0, 10}));
+
+  // A lathe reads the intermediate point from U and W as well.
+  Lathe();
+  bench.interp.machine.home = {10, 0, 10};
+  Lines({"G90 G1 X20. Z-10. F.2"});
+  moves.clear();
+  Lines({"G28 U10. W0"});
+  ASSERT_EQ(moves.size(), 2u);
+  EXPECT_EQ(moves[0].end, (Xyz{-10, 15, 0}));  // (Z, X radius)
+  EXPECT_EQ(moves[1].end, (Xyz{10, 10, 0}));
 }
 
 TEST_F(Blocks, DwellAndOneShotFlags) {
@@ -388,7 +430,8 @@ TEST(WordReader, AgreesWithAddressValue) {
   FakeHost host;
   Workbench bench(host);
   for (const char* block : {"X1.5Y2", "X-.5", "X 1 0", "X1.0X2.0", "X-[3*2]", "X[1+2]Y3", "X5.",
-                            "X--1", "X1.2.3", "X+5", "X+.5", "X+-5", "X++5", "X+ 5", "X -5", "X", "Y-0", "X123456789012345678901234567"}) {
+                            "X--1", "X1.2.3", "X+5", "X+.5", "X+-5", "X++5", "X+ 5", "X -5", "X",
+                            "Y-0", "X123456789012345678901234567"}) {
     for (bool implied : {false, true}) {
       EXPECT_DOUBLE_EQ(WordReader(block).Value(bench, 'X', implied),
                        AddressValue(bench, "X", block, implied))

@@ -7,6 +7,7 @@
 
 #include "cad/element_table.h"
 #include "interp/program_flow.h"
+#include "interp/run_driver.h"
 #include "interp_fixture.h"
 
 namespace vormak::test {
@@ -95,6 +96,70 @@ TEST_F(Cycles, G98HolesReturnToTheInitialLevelAndTravelThere) {
   moves.clear();
   Lines({"G80", "X5."});
   ExpectLegs(0, {{{2, 2, 10}, {5, 2, 10}, kRapid}});
+}
+
+// Under G91 the R word is the distance from the level the cycle began at and Z the depth below
+// the R level; every hole of the cycle, repeated or not, G98 or G99, reaches the same levels.
+TEST_F(Cycles, IncrementalRCountsFromTheInitialLevelAndZFromTheRLevel) {
+  Lines({"G0 X0 Y0 Z1."});
+  moves.clear();
+  Lines({"G91 G99 G81 X1. Z-1. R-.5 F10.", "X1."});
+  ExpectLegs(0, {{{0, 0, 1}, {1, 0, 1}, kRapid},
+                 {{1, 0, 1}, {1, 0, 0.5}, kRapid},
+                 {{1, 0, 0.5}, {1, 0, -0.5}, kFeed},
+                 {{1, 0, -0.5}, {1, 0, 0.5}, kRapid},
+                 {{1, 0, 0.5}, {2, 0, 0.5}, kRapid},
+                 {{2, 0, 0.5}, {2, 0, 0.5}, kRapid},
+                 {{2, 0, 0.5}, {2, 0, -0.5}, kFeed},
+                 {{2, 0, -0.5}, {2, 0, 0.5}, kRapid}});
+  // G98 goes back to the level the cycle began at, not to the R level the tool stands at; the
+  // same words again reach the same depth.
+  moves.clear();
+  Lines({"G98 G83 X1. Y1. Z-1. R-.5"});
+  ExpectLegs(0, {{{2, 0, 0.5}, {3, 1, 0.5}, kRapid},
+                 {{3, 1, 0.5}, {3, 1, 0.5}, kRapid},
+                 {{3, 1, 0.5}, {3, 1, -0.5}, kFeed},
+                 {{3, 1, -0.5}, {3, 1, 1}, kRapid}});
+  // After G80 a G91 Z move starts where the last hole left the tool.
+  moves.clear();
+  Lines({"G80", "G0 Z2."});
+  ExpectLegs(0, {{{3, 1, 1}, {3, 1, 3}, kRapid}});
+  // Back under G90 R and Z are levels again.
+  moves.clear();
+  Lines({"G90 G99 G81 X5. Z-2. R1. F10."});
+  ExpectLegs(0, {{{3, 1, 3}, {5, 1, 3}, kRapid},
+                 {{5, 1, 3}, {5, 1, 1}, kRapid},
+                 {{5, 1, 1}, {5, 1, -2}, kFeed},
+                 {{5, 1, -2}, {5, 1, 1}, kRapid}});
+}
+
+// L repeats the block: under G91 every repeat steps over by X and Y and drills as deep.
+TEST_F(Cycles, IncrementalRepeatsStepOverAndDrillAsDeep) {
+  // The repeat count belongs to the run driver.
+  bench.settings.use.Set(kUseTools, false);
+  InstallRunDriver(bench);
+  Load("G0 X0 Y0 Z10.\nG91 G98 G81 X2. Y1. Z-4. R-8. F50. L3\nG80 G90\nM30");
+  StartRun(bench, RunCommand::kResetNc);
+  moves.clear();
+  StartRun(bench, RunCommand::kRunAll);
+  ASSERT_EQ(moves.size(), 13u);
+  for (int hole = 0; hole < 3; ++hole) {
+    SCOPED_TRACE(hole);
+    const DrawnMove& feed = moves[static_cast<size_t>(1 + 4 * hole + 2)];
+    EXPECT_EQ(feed.kind, MoveKind::kFeed);
+    EXPECT_EQ(feed.start, (Xyz{2.0 * (hole + 1), 1.0 * (hole + 1), 2}));
+    EXPECT_EQ(feed.end, (Xyz{2.0 * (hole + 1), 1.0 * (hole + 1), -2}));
+    EXPECT_DOUBLE_EQ(moves[static_cast<size_t>(1 + 4 * hole + 3)].end.z, 10);
+  }
+}
+
+TEST_F(Cycles, LatheIncrementalDrillingCountsFromTheInitialLevel) {
+  Lathe();
+  Lines({"G0 X0 Z5.", "G91 G99 G83 Z-10. R-3. F.1"});
+  ExpectLegs(1, {L(5, 0, 2, 0, kFeed), L(2, 0, -8, 0, kFeed), L(-8, 0, 2, 0, kFeed)});
+  moves.clear();
+  Lines({"G98 Z-10. R-3."});
+  ExpectLegs(0, {L(5, 0, 2, 0, kFeed), L(2, 0, -8, 0, kFeed), L(-8, 0, 5, 0, kFeed)});
 }
 
 TEST_F(Cycles, DrillingLevelsTakeTheZOffsets) {
