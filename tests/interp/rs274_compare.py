@@ -142,9 +142,12 @@ def rs274_moves(rs274, program, lathe):
 def vormak_moves(batch, machine, program):
     with tempfile.TemporaryDirectory() as work:
         trace = os.path.join(work, "moves.csv")
-        result = subprocess.run([batch, "plot", program, "--machine", machine, "--moves", trace],
-                                capture_output=True, text=True, errors="replace",
-                                stdin=subprocess.DEVNULL, timeout=600)
+        try:
+            result = subprocess.run([batch, "plot", program, "--machine", machine, "--moves",
+                                     trace], capture_output=True, text=True, errors="replace",
+                                    stdin=subprocess.DEVNULL, timeout=600)
+        except subprocess.TimeoutExpired:
+            return [], "vormak-batch did not end within 10 minutes"
         if not os.path.exists(trace):
             return [], "vormak-batch exit %d: %s" % (result.returncode, result.stderr.strip())
         with open(trace, newline="") as f:
@@ -218,10 +221,10 @@ def main():
         lathe = "lathe" in name.lower()
         machine = options.lathe_machine if lathe and options.lathe_machine else options.machine
         theirs, error = rs274_moves(options.rs274, program, lathe)
-        ours, failure = vormak_moves(options.batch, machine, program)
         if error:
             print("%s: rs274 rejects it: %s" % (name, error))
             continue
+        ours, failure = vormak_moves(options.batch, machine, program)
         if failure:
             print("%s: %s" % (name, failure))
             continue
