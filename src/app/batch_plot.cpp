@@ -38,8 +38,7 @@ namespace vormak::batch {
 const char kPlotUsage[] =
     "plot FILE [--machine M] [--png OUT] [--size WxH] [--view top|front|side|iso] [--moves CSV] "
     "[--max-lines N] [--cancel] [--time] [--block-times CSV] [--macro-out FILE [--incremental]] "
-    "[--tools] [--solid --drawing FILE] [--crash-check]";
-    "[--model-link OUT]";
+    "[--tools] [--solid --drawing FILE] [--crash-check] [--model-link OUT]";
 
 namespace {
 
