@@ -9,8 +9,6 @@
 
 namespace vormak {
 
-void LoadToolFromComment(Workbench&, std::string_view) {}
-void DefineToolFromComment(Workbench&, std::string_view) {}
 void WriteMacroOutComment(Workbench& bench, std::string_view text, bool as_comment) {
   if (!MacroOutOpen(bench)) return;
   if (!as_comment) {
