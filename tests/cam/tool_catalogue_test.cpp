@@ -1,4 +1,6 @@
 // The tool catalogue's index: read, written back, and lines the tree cannot show kept.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,11 +20,15 @@ class CatalogueTest : public ::testing::Test {
  protected:
   CatalogueTest() {
     dir = fs::temp_directory_path() /
-          ("vormak_catalogue_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+          ("vormak_catalogue_" + std::to_string(::getpid()) + "_" +
+           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(dir);
     path = (dir / "tools.txt").string();
   }
-  ~CatalogueTest() override { fs::remove_all(dir); }
+  ~CatalogueTest() override {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
   void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
   std::string Read() const {
     std::ifstream in(path, std::ios::binary);
