@@ -1,6 +1,5 @@
 #include "cad/cad_undo.h"
 
-#include <ranges>
 
 #include "cad/element_edit.h"
 
@@ -14,14 +13,16 @@ bool SameElement(const CadElement& a, const CadElement& b) {
 
 // Puts the step back, newest change first.
 void Revert(ElementTable& table, CadView& view, const UndoStep& step) {
-  for (const auto& [slot, made] : std::views::reverse(step.made)) {
+  for (auto it = step.made.rbegin(); it != step.made.rend(); ++it) {
+    const auto& [slot, made] = *it;
     CadElement* element = table.At(slot);
     // A slot freed and handed to something else since holds another element: leave it.
     if (element == nullptr || !SameElement(*element, made)) continue;
     DeleteElement(table, view, *element);
     DiscardElement(table, slot);
   }
-  for (const auto& [slot, before] : std::views::reverse(step.before)) {
+  for (auto it = step.before.rbegin(); it != step.before.rend(); ++it) {
+    const auto& [slot, before] = *it;
     CadElement* element = table.At(slot);
     if (element == nullptr) continue;
     if (!element->deleted) {
