@@ -6,6 +6,7 @@
 
 #include "cad/drawing_colours.h"
 #include "cad/drawing_io.h"
+#include "interp/apt_output.h"
 #include "nctext/block_words.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
@@ -248,6 +249,7 @@ bool DefineMillTool(Workbench& bench, std::string_view line) {
   const double diameter = Finite(FieldNumber(words));
   const double r = diameter / 2;
   tools.mill_corner_radius = corner;
+  WriteAptCutter(bench, diameter, corner);
 
   if (!bench.plot.printing) EraseStandingPicture(bench, bench.interp.run.turret);
   tools.solid[t] = SolidOutline{};

@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <algorithm>
 
+#include "interp/motion_hooks.h"
 #include "ui/configuration_widgets.h"
 #include "ui/main_form.h"
 #include "ui/plot_run_actions.h"
@@ -139,6 +140,8 @@ void TMainForm::ApplySettingsToWindow() {
   Panel("Format")->setText(Latin1(name.substr(0, 15)));
   setWindowIcon(SystemIcon(s.system_type));
   paint_box_->SetBackgroundScheme(s.background_color);
+  // Settings read or applied: a named pre-process script is loaded now, so the next run uses it.
+  LoadPreProcessScript(*bench_);
 
   for (size_t i = 0; i < custom_actions_.size(); ++i) {
     const std::string& program = s.exec[i];

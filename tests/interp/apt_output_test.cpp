@@ -169,6 +169,13 @@ TEST_F(AptOutput, ClosedFileIsQuietAndCutterLineWaitsForItsCaller) {
   EXPECT_EQ(Body(folder.Read("cutter.apt")), Statements{"CUTTER/.5,.03"});
 }
 
+TEST_F(AptOutput, MillToolCommentWritesTheCutter) {
+  const Statements body = Plot("(TM .5,.03)\nG01 X1. F5.\n(TM 0.25)\n");
+  ASSERT_GE(body.size(), 3u);
+  EXPECT_EQ(body.front(), "CUTTER/.5,.03");
+  EXPECT_EQ(body.back(), "CUTTER/.25,.0");
+}
+
 TEST_F(AptOutput, StoppedRunStillEndsWithFini) {
   bench.interp.run.line_limit = 40;
   const Statements apt = Plot("WHILE [1 EQ 1] DO1\nG01 X1. F10.\nG01 X0\nEND1\nM30\n");

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -230,6 +231,38 @@ class MainFormTest : public QObject {
     QCOMPARE(bench.settings.letter_formats['G' - 'A'], std::string("00,0,1,0"));
     QCOMPARE(FormatAddressValue(bench.word_formats, 'G', 1, 1), std::string("01"));
     QCOMPARE(ReadAll(machine).toLatin1(), original);
+  }
+
+  void PreProcessScriptFollowsTheConfiguration() {
+    WriteShopMachine("[VORMAK]\nMachineName=Bay Four\nStartWidth=0\n");
+    QVERIFY(Start(""));
+    const QString script = home_->path() + "/trace.scr";
+    WriteAll(script, "PLOT\n");
+    QVERIFY(!form_->bench().script.preprocess_on);
+    TConfiguration* dialog = form_->Configuration();
+    dialog->show();
+    QLineEdit* edit = nullptr;
+    for (auto* form : dialog->findChildren<QFormLayout*>()) {
+      for (int row = 0; row < form->rowCount(); ++row) {
+        auto* label = form->itemAt(row, QFormLayout::LabelRole);
+        auto* field = form->itemAt(row, QFormLayout::FieldRole);
+        if (label == nullptr || field == nullptr) continue;
+        auto* text = qobject_cast<QLabel*>(label->widget());
+        if (text != nullptr && text->text() == "Pre-Process Script:") {
+          edit = qobject_cast<QLineEdit*>(field->widget());
+        }
+      }
+    }
+    QVERIFY(edit != nullptr);
+    edit->setText(script);
+    dialog->findChild<QPushButton*>("Temporary")->click();
+    QVERIFY(form_->bench().script.preprocess_on);
+
+    // Cleared again: the pre-process is off at once, not after the next Reset NC.
+    dialog->show();
+    edit->clear();
+    dialog->findChild<QPushButton*>("Temporary")->click();
+    QVERIFY(!form_->bench().script.preprocess_on);
   }
 
   void QuitCancelledKeepsTheWindowAndTheText() {
