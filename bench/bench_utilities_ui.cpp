@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "line_ops_workload.h"
 #include "ui/sci_edit_control.h"
 #include "utilities_workload.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   vormak::SciEditControl pane;
   bench.SetPane(1, &pane);
   vormak::bench::RegisterUtilityBenchmarks("SciPane/", bench);
+  vormak::bench::RegisterLineOpBenchmarks("SciPane/", bench);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

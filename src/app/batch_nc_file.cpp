@@ -138,6 +138,11 @@ bool NcFileSession::Open(const NcFileOptions& options) {
   pane.SetText(bytes);
   pane.EmptyUndoBuffer();
   pane.ClearModified();
+  if (std::any_of(breaks_.begin(), breaks_.end(),
+                  [this](const std::string& b) { return b != break_style_; })) {
+    // Mixed breaks: the lines as read tell which break a line of the result takes.
+    for (int n = 1; n <= pane.LineCount(); ++n) read_lines_.push_back(pane.GetLine(n));
+  }
   bench_.active_pane = 1;
   bench_.nc_file_name = options.file;
   const int count = pane.LineCount();
@@ -152,14 +157,45 @@ bool NcFileSession::Open(const NcFileOptions& options) {
   return true;
 }
 
+std::vector<std::string> NcFileSession::BreaksAfter(const EditControl& pane) const {
+  const int count = pane.LineCount();
+  // Each line keeps its own break while the lines are the same ones as read.
+  if (static_cast<size_t>(count) == breaks_.size() + 1) return breaks_;
+  std::vector<std::string> breaks(static_cast<size_t>(std::max(count - 1, 0)), break_style_);
+  if (read_lines_.empty()) return breaks;
+  // Lines added or taken away: a line kept takes its own break, a new line the break of the
+  // line it stands in place of (the arc block broken into it, say).
+  const auto read_break = [this](size_t i) {
+    return i < breaks_.size() ? breaks_[i] : break_style_;
+  };
+  constexpr size_t kLookAhead = 64;
+  size_t next = 0;
+  for (int n = 1; n < count; ++n) {
+    const std::string line = pane.GetLine(n);
+    size_t found = read_lines_.size();
+    for (size_t i = next; i < std::min(next + kLookAhead, read_lines_.size()); ++i) {
+      if (read_lines_[i] == line) {
+        found = i;
+        break;
+      }
+    }
+    if (found < read_lines_.size()) {
+      breaks[static_cast<size_t>(n - 1)] = read_break(found);
+      next = found + 1;
+    } else {
+      breaks[static_cast<size_t>(n - 1)] = read_break(next);
+    }
+  }
+  return breaks;
+}
+
 bool NcFileSession::Write(const NcFileOptions& options) {
   const EditControl& pane = *bench_.Pane(1);
   const int count = pane.LineCount();
-  // Each line keeps its own break while the lines are the same ones as read.
-  const bool own_breaks = static_cast<size_t>(count) == breaks_.size() + 1;
+  const std::vector<std::string> breaks = BreaksAfter(pane);
   std::string text;
   for (int n = 1; n <= count; ++n) {
-    if (n > 1) text += own_breaks ? breaks_[static_cast<size_t>(n - 2)] : break_style_;
+    if (n > 1) text += breaks[static_cast<size_t>(n - 2)];
     text += pane.GetLine(n);
   }
   if (options.output.empty() || options.output == "-") {

@@ -16,6 +16,7 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
+#include "nctext/edit_control.h"
 #include "nctext/pane_services.h"
 #include "workbench/workbench.h"
 
@@ -60,10 +61,14 @@ class NcFileSession {
   bool Write(const NcFileOptions& options);
 
  private:
+  // The break after each line of the result.
+  std::vector<std::string> BreaksAfter(const EditControl& pane) const;
+
   ConsoleHost host_;
   Workbench bench_;
   LineRange range_;
-  std::vector<std::string> breaks_;  // the break after each line as read
+  std::vector<std::string> breaks_;      // the break after each line as read
+  std::vector<std::string> read_lines_;  // the lines as read, when their breaks differ
   std::string break_style_ = "\r\n";
 };
 

@@ -1,5 +1,6 @@
 #include "settings/word_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -35,12 +36,12 @@ std::string NextFlagField(std::string_view& rest, const char* missing) {
 }
 
 // `value` written with `decimals` decimals ("%.*f"), C locale.
+// As printf's "%.*f" writes it, without the stream machinery (utilities write millions).
 std::string Fixed(double value, int decimals) {
-  const int size = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-  text.resize(static_cast<size_t>(size));
-  return text;
+  char digits[400];
+  const auto written =
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+  return std::string(digits, written.ptr);
 }
 
 int DecimalsIn(const std::string& text) {

@@ -9,7 +9,6 @@
 #include "interp/block_interpreter.h"
 #include "interp/interp_state.h"
 #include "nctext/block_words.h"
-#include "nctext/edit_control.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
 #include "settings/machine_settings.h"
@@ -257,13 +256,8 @@ void BreakArcs(Workbench& bench, int pane, LineRange range) {
 }
 
 void BreakArcs(Workbench& bench) {
-  const int pane = bench.active_pane;
-  const EditControl* control = bench.Pane(pane);
-  if (control == nullptr) return;
-  const TextSelection s = control->GetSelection();
-  LineRange range{std::min(s.start.line, s.end.line), std::max(s.start.line, s.end.line)};
-  if (range.first == range.last) range.last = control->LineCount();
-  BreakArcs(bench, pane, range);
+  const LineRange range = SelectedLinesOrToEnd(bench);
+  if (range.first > 0) BreakArcs(bench, bench.active_pane, range);
 }
 
 }  // namespace vormak

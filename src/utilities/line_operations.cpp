@@ -133,6 +133,12 @@ void AddSpaces(Workbench& bench, int pane) {
 void RemoveBlankLines(Workbench& bench, int pane, LineRange range) {
   ShowCommand(bench, kRemoveBlankLinesCommand);
   bench.stop_requested = false;
+  // The empty line after a final line break is the end of the file, not a blank line: the
+  // last block keeps its break.
+  const int count = PaneLineCount(bench, pane);
+  if (range.last >= count && count > 1 && PaneLine(bench, pane, count).empty()) {
+    range.last = count - 1;
+  }
   const MappedRange done =
       MapRangeLines(bench, pane, {1, range.last}, kRemoveBlankLinesCommand,
                     [](const std::string& line, std::vector<std::string>& out) {
@@ -203,13 +209,8 @@ void RemoveTimeComments(Workbench& bench, int pane, LineRange range) {
 }
 
 void RemoveTimeComments(Workbench& bench) {
-  const int pane = bench.active_pane;
-  const EditControl* control = bench.Pane(pane);
-  if (control == nullptr) return;
-  const TextSelection s = control->GetSelection();
-  LineRange range{std::min(s.start.line, s.end.line), std::max(s.start.line, s.end.line)};
-  if (range.first == range.last) range.last = control->LineCount();
-  RemoveTimeComments(bench, pane, range);
+  const LineRange range = SelectedLinesOrToEnd(bench);
+  if (range.first > 0) RemoveTimeComments(bench, bench.active_pane, range);
 }
 
 }  // namespace vormak

@@ -114,6 +114,15 @@ MappedRange MapRangeLines(Workbench& bench, int pane, LineRange range, const std
   return result;
 }
 
+LineRange SelectedLinesOrToEnd(const Workbench& bench) {
+  const EditControl* control = bench.Pane(bench.active_pane);
+  if (control == nullptr) return {};
+  const TextSelection s = control->GetSelection();
+  LineRange range{std::min(s.start.line, s.end.line), std::max(s.start.line, s.end.line)};
+  if (range.first == range.last) range.last = control->LineCount();
+  return range;
+}
+
 void AppendSplitLines(const std::string& text, std::vector<std::string>& out) {
   size_t from = 0;
   for (size_t i = 0; i < text.size(); ++i) {

@@ -36,6 +36,10 @@ struct MappedRange {
 MappedRange MapRangeLines(Workbench& bench, int pane, LineRange range, const std::string& caption,
                           const LineMap& map);
 
+// The first to the last selected line of the active pane, to the pane's end when they are
+// the same line; empty (first 0) when the pane is not there.
+LineRange SelectedLinesOrToEnd(const Workbench& bench);
+
 // The text split at "\r\n", "\n" or "\r" into lines (a replacement block made of several).
 void AppendSplitLines(const std::string& text, std::vector<std::string>& out);
 

@@ -49,6 +49,11 @@ endforeach()
 check(arcs_break arcs break-arcs ${mill})
 check(arcs_break_cancel arcs break-arcs --cancel ${mill})
 
+# A file whose lines end differently: each piece of a broken arc takes the arc's break, every
+# other line keeps its own.
+expect_batch_output(arcs_mixed break-arcs ${mill} "${DATA}/arcs_mixed.nc")
+expect_batch_output(arcs_mixed_blanks remove-blanks ${mill} "${DATA}/arcs_mixed.nc")
+
 # Each warning is one line of standard error.
 execute_process(COMMAND "${BATCH}" break-arcs "${DATA}/arcs_crlf.nc" ${mill} OUTPUT_QUIET
                 ERROR_VARIABLE err)

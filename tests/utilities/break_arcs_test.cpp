@@ -6,23 +6,14 @@
 
 #include "nctext/edit_control.h"
 #include "utilities/plot_check.h"
-#include "utilities/utilities_fixture.h"
 
 namespace vormak {
 namespace {
 
 constexpr double kTol = 1e-4;
 
-class BreakArcsTest : public UtilitiesTest {
+class BreakArcsTest : public MillUtilitiesTest {
  protected:
-  void SetUp() override {
-    UtilitiesTest::SetUp();
-    bench.settings.system_type = SystemType::kMill;
-    bench.settings.x_radius = true;
-    bench.settings.use.Set(kUseSpindle, false);
-    bench.settings.use.Set(kUseCoolant, false);
-    bench.settings.use.Set(kUseTools, false);
-  }
   void Lathe() {
     bench.settings.system_type = SystemType::kLathe;
     bench.settings.x_radius = false;  // X in diameter

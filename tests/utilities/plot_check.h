@@ -6,6 +6,7 @@
 
 #include "interp/interp_state.h"
 #include "interp/run_driver.h"
+#include "utilities/utilities_fixture.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -20,5 +21,18 @@ inline std::vector<DrawnMove> PlotMoves(Workbench& bench) {
   bench.interp.motion.move_observer = nullptr;
   return moves;
 }
+
+// A mill that plots without asking for spindle, coolant or tools.
+class MillUtilitiesTest : public UtilitiesTest {
+ protected:
+  void SetUp() override {
+    UtilitiesTest::SetUp();
+    bench.settings.system_type = SystemType::kMill;
+    bench.settings.x_radius = true;
+    bench.settings.use.Set(kUseSpindle, false);
+    bench.settings.use.Set(kUseCoolant, false);
+    bench.settings.use.Set(kUseTools, false);
+  }
+};
 
 }  // namespace vormak

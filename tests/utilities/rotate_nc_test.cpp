@@ -5,23 +5,14 @@
 
 #include "nctext/edit_control.h"
 #include "utilities/plot_check.h"
-#include "utilities/utilities_fixture.h"
 
 namespace vormak {
 namespace {
 
 constexpr double kTol = 2e-4;
 
-class RotateNcTest : public UtilitiesTest {
+class RotateNcTest : public MillUtilitiesTest {
  protected:
-  void SetUp() override {
-    UtilitiesTest::SetUp();
-    bench.settings.system_type = SystemType::kMill;
-    bench.settings.x_radius = true;
-    bench.settings.use.Set(kUseSpindle, false);
-    bench.settings.use.Set(kUseCoolant, false);
-    bench.settings.use.Set(kUseTools, false);
-  }
   static Xyz Turned(const Xyz& p, double angle, double x0, double y0) {
     double x = p.x;
     double y = p.y;
