@@ -24,9 +24,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   vormak::TMainForm form;
-  if (!vormak::OpenModelLinkFromEnvironment(form.bench(), &form)) {
+  if (!vormak::OpenModelLink(form.bench(), &form)) {
     std::fprintf(stderr, "vormak: cannot write the model link file '%s'\n",
-                 std::getenv("VORMAK_MODEL_LINK"));
+                 vormak::ModelLinkPath(form.bench()).c_str());
     return 1;
   }
   if (options->Scripted() && !options->check_start)

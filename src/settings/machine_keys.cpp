@@ -220,6 +220,7 @@ void AddEditorAndSyntax(std::vector<MachineKey>& keys) {
         std::string("SldWrks") + axes[i], [i](S& s, const std::string& v) { s.sldwrks[i] = v; },
         [i](const S& s) { return s.sldwrks[i]; }));
   }
+  keys.push_back(TextKey("ModelLinkFile", &S::model_link_file));
   keys.push_back(TextKey("VarPrefix", &S::var_prefix, 1));
   keys.push_back(TextKey("CustomScript", &S::custom_script));
   keys.push_back(TextKey("Stamp", &S::stamp, kMaxStamp));

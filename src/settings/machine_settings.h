@@ -147,6 +147,8 @@ struct MachineSettings {
   std::string multi_address;
   std::string ignore_char;
   std::array<std::string, 6> sldwrks{};  // X, Y, Z, A, B, C
+  // Where the model link writes its "DIMENSION=value" lines; empty: no link.
+  std::string model_link_file;
   std::string var_prefix = "#";
   std::string custom_script;
   std::string stamp;  // at most 30 characters

@@ -105,6 +105,7 @@ class AxisPage : public ConfigPage {
  private:
   std::array<RadioGroup*, 3> rotary_{};
   std::array<QLineEdit*, 6> sldwrks_{};
+  QLineEdit* link_file_ = nullptr;
 };
 
 class MacrosPage : public ConfigPage {

@@ -148,6 +148,9 @@ AxisPage::AxisPage(QWidget* parent) : ConfigPage(parent) {
     sldwrks_[i] = new QLineEdit(solid);
     form->addRow(axes[i], sldwrks_[i]);
   }
+  // No CAD automation here: the link writes its sends to this file for a macro to follow.
+  link_file_ = new QLineEdit(solid);
+  form->addRow("Link File:", link_file_);
   layout->addWidget(solid);
 }
 
@@ -155,6 +158,7 @@ void AxisPage::Fill(const Workbench& bench) {
   for (size_t i = 0; i < rotary_.size(); ++i) rotary_[i]->SetValue(bench.settings.rotary_axis[i]);
   for (size_t i = 0; i < sldwrks_.size(); ++i)
     sldwrks_[i]->setText(Latin1(bench.settings.sldwrks[i]));
+  link_file_->setText(Latin1(bench.settings.model_link_file));
 }
 
 void AxisPage::Apply(Workbench& bench) {
@@ -162,6 +166,7 @@ void AxisPage::Apply(Workbench& bench) {
   for (size_t i = 0; i < rotary_.size(); ++i)
     s.rotary_axis[i] = rotary_[i]->Value(s.rotary_axis[i]);
   for (size_t i = 0; i < sldwrks_.size(); ++i) s.sldwrks[i] = Bytes(sldwrks_[i]->text().trimmed());
+  s.model_link_file = Bytes(link_file_->text().trimmed());
 }
 
 MacrosPage::MacrosPage(QWidget* parent) : ConfigPage(parent) {

@@ -8,8 +8,10 @@
 #include <algorithm>
 
 #include "interp/motion_hooks.h"
+#include "nctext/status_services.h"
 #include "ui/configuration_widgets.h"
 #include "ui/main_form.h"
+#include "ui/model_link_setup.h"
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
@@ -142,6 +144,9 @@ void TMainForm::ApplySettingsToWindow() {
   paint_box_->SetBackgroundScheme(s.background_color);
   // Settings read or applied: a named pre-process script is loaded now, so the next run uses it.
   LoadPreProcessScript(*bench_);
+  if (!OpenModelLink(*bench_, this)) {
+    ShowPrompt(*bench_, "Cannot write the model link file " + ModelLinkPath(*bench_));
+  }
 
   for (size_t i = 0; i < custom_actions_.size(); ++i) {
     const std::string& program = s.exec[i];

@@ -1,7 +1,10 @@
 #pragma once
-// The window's CAD-model link: with VORMAK_MODEL_LINK naming a file, every position the plot
-// sends while the option "Solidworks" is on is written there as "DIMENSION=value" lines and
-// "rebuild" (the format of vormak-batch plot --model-link). Without it the link is absent.
+// The window's CAD-model link: every position the plot sends while the option "Solidworks" is on
+// is written as "DIMENSION=value" lines and "rebuild" (the format of vormak-batch plot
+// --model-link) to the link file: the one VORMAK_MODEL_LINK names, else the machine's "Link File:"
+// (Configuration, Rotary Axis page). Without either the link is absent.
+
+#include <string>
 
 class QObject;
 
@@ -9,8 +12,12 @@ namespace vormak {
 
 class Workbench;
 
-// Opens the file named by VORMAK_MODEL_LINK, kept open as long as `owner` lives; false when the
-// variable is set but the file cannot be written.
-bool OpenModelLinkFromEnvironment(Workbench& bench, QObject* owner);
+// The file the link writes to now; empty when there is none.
+std::string ModelLinkPath(const Workbench& bench);
+
+// Opens the link file, kept open as long as `owner` lives; a changed name closes the old file
+// first, and the same name keeps the open one (a macro following it keeps its place). False when
+// a file is named but cannot be written: the link is then absent.
+bool OpenModelLink(Workbench& bench, QObject* owner);
 
 }  // namespace vormak

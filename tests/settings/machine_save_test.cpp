@@ -70,6 +70,7 @@ MachineSettings Unusual() {
   s.multi_address = "GM";
   s.ignore_char = "%/";
   s.sldwrks = {"D1@Sketch1", "D2", "D3", "D4", "D5", "D6"};
+  s.model_link_file = "/tmp/model.link";
   s.var_prefix = "V";
   s.custom_script = "/scripts/pre.scr";
   s.stamp = "JB 12/09";

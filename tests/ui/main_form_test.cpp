@@ -26,6 +26,7 @@
 #include "nctext/status_services.h"
 #include "plot/view_transform.h"
 #include "settings/word_format.h"
+#include "solidlink/model_link.h"
 #include "support/test_paths.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_pages.h"
@@ -49,6 +50,21 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(bytes);
+}
+
+// The line edit a form row of `parent` labels `label`; null when there is none.
+QLineEdit* FieldLabelled(QWidget* parent, const QString& label) {
+  for (auto* form : parent->findChildren<QFormLayout*>()) {
+    for (int row = 0; row < form->rowCount(); ++row) {
+      auto* name = form->itemAt(row, QFormLayout::LabelRole);
+      auto* field = form->itemAt(row, QFormLayout::FieldRole);
+      if (name == nullptr || field == nullptr) continue;
+      auto* text = qobject_cast<QLabel*>(name->widget());
+      if (text != nullptr && text->text() == label)
+        return qobject_cast<QLineEdit*>(field->widget());
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -241,18 +257,7 @@ class MainFormTest : public QObject {
     QVERIFY(!form_->bench().script.preprocess_on);
     TConfiguration* dialog = form_->Configuration();
     dialog->show();
-    QLineEdit* edit = nullptr;
-    for (auto* form : dialog->findChildren<QFormLayout*>()) {
-      for (int row = 0; row < form->rowCount(); ++row) {
-        auto* label = form->itemAt(row, QFormLayout::LabelRole);
-        auto* field = form->itemAt(row, QFormLayout::FieldRole);
-        if (label == nullptr || field == nullptr) continue;
-        auto* text = qobject_cast<QLabel*>(label->widget());
-        if (text != nullptr && text->text() == "Pre-Process Script:") {
-          edit = qobject_cast<QLineEdit*>(field->widget());
-        }
-      }
-    }
+    QLineEdit* edit = FieldLabelled(dialog, "Pre-Process Script:");
     QVERIFY(edit != nullptr);
     edit->setText(script);
     dialog->findChild<QPushButton*>("Temporary")->click();
@@ -263,6 +268,44 @@ class MainFormTest : public QObject {
     edit->clear();
     dialog->findChild<QPushButton*>("Temporary")->click();
     QVERIFY(!form_->bench().script.preprocess_on);
+  }
+
+  void ModelLinkFileFollowsTheConfiguration() {
+    WriteShopMachine("[VORMAK]\nMachineName=Bay Four\nStartWidth=0\n");
+    QVERIFY(Start(""));
+    const Workbench& bench = form_->bench();
+    QVERIFY(bench.interp.model_link == nullptr);
+    TConfiguration* dialog = form_->Configuration();
+    dialog->show();
+    QLineEdit* edit = FieldLabelled(dialog, "Link File:");
+    QVERIFY(edit != nullptr);
+    const QString first = home_->path() + "/first.link";
+    edit->setText(first);
+    for (auto* box : dialog->findChildren<QCheckBox*>()) {
+      if (box->text() == "Solidworks" && !box->isChecked()) box->click();
+    }
+    dialog->findChild<QPushButton*>("Temporary")->click();
+    QVERIFY(bench.interp.model_link != nullptr);
+    SendLinearAxes(bench.settings, bench.interp.model_link, 1, 2, 3);
+    QVERIFY(ReadAll(first).endsWith("rebuild\n"));
+
+    // Applied again unchanged, the open file goes on; a new name starts the new file.
+    dialog->show();
+    dialog->findChild<QPushButton*>("Temporary")->click();
+    SendLinearAxes(bench.settings, bench.interp.model_link, 1, 2, 3);
+    QCOMPARE(ReadAll(first).count("rebuild"), 2);
+    const QString second = home_->path() + "/second.link";
+    dialog->show();
+    edit->setText(second);
+    dialog->findChild<QPushButton*>("Temporary")->click();
+    SendLinearAxes(bench.settings, bench.interp.model_link, 4, 5, 6);
+    QCOMPARE(ReadAll(first).count("rebuild"), 2);
+    QCOMPARE(ReadAll(second).count("rebuild"), 1);
+
+    dialog->show();
+    edit->clear();
+    dialog->findChild<QPushButton*>("Temporary")->click();
+    QVERIFY(bench.interp.model_link == nullptr);
   }
 
   void QuitCancelledKeepsTheWindowAndTheText() {
