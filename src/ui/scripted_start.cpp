@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -122,6 +123,25 @@ std::optional<QSize> ParseSize(const QString& text) {
   return size;
 }
 
+// The main window with every tool window and dialog open beside it (the script window, the
+// status window ...), each painted where it stands; the same off screen as on a display.
+QPixmap ScreenPicture(QWidget& main) {
+  QRect area = main.frameGeometry();
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (QWidget* window : windows) {
+    if (window->isVisible()) area = area.united(window->geometry());
+  }
+  QPixmap picture(area.size());
+  picture.fill(Qt::darkGray);
+  QPainter painter(&picture);
+  painter.drawPixmap(main.geometry().topLeft() - area.topLeft(), main.grab());
+  for (QWidget* window : windows) {
+    if (window == &main || !window->isVisible()) continue;
+    painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+  }
+  return picture;
+}
+
 }  // namespace
 
 std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QString* error) {
@@ -129,8 +149,8 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
   bool have_argument = false;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& word = arguments[i];
-    const bool takes_value =
-        word == "--actions" || word == "--grab" || word == "--grab-window" || word == "--size";
+    const bool takes_value = word == "--actions" || word == "--grab" || word == "--grab-window" ||
+                             word == "--grab-screen" || word == "--size";
     if (takes_value && i + 1 >= arguments.size()) {
       *error = word + " needs a value";
       return std::nullopt;
@@ -145,6 +165,8 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
       options.grab = arguments[++i];
     } else if (word == "--grab-window") {
       options.grab_window = arguments[++i];
+    } else if (word == "--grab-screen") {
+      options.grab_screen = arguments[++i];
     } else if (word == "--size") {
       options.size = ParseSize(arguments[++i]);
       if (!options.size) {
@@ -165,7 +187,8 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
 bool WantsOffscreen(int argc, const char* const* argv) {
   if (std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr) return false;
   for (int i = 1; i < argc; ++i) {
-    for (const char* option : {"--check-start", "--actions", "--grab", "--grab-window"}) {
+    for (const char* option :
+         {"--check-start", "--actions", "--grab", "--grab-window", "--grab-screen"}) {
       if (std::strcmp(argv[i], option) == 0) return true;
     }
   }
@@ -214,6 +237,8 @@ int RunScriptedStart(TMainForm& form, const std::string& program_path,
   bool saved = true;
   if (!options.grab.isEmpty()) saved &= SavePicture(form.PaintBox1()->grab(), options.grab);
   if (!options.grab_window.isEmpty()) saved &= SavePicture(form.grab(), options.grab_window);
+  if (!options.grab_screen.isEmpty())
+    saved &= SavePicture(ScreenPicture(form), options.grab_screen);
   return saved && started ? 0 : 1;
 }
 

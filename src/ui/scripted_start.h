@@ -23,8 +23,12 @@ struct StartOptions {
   QStringList actions;        // menu captions or toolbar hints, in order
   QString grab;               // PNG of the plot window
   QString grab_window;        // PNG of the whole window
+  QString grab_screen;        // PNG of every open window where it stands on the screen
   std::optional<QSize> size;  // the plot window's size for the pictures
-  bool Scripted() const { return !actions.isEmpty() || !grab.isEmpty() || !grab_window.isEmpty(); }
+  bool Scripted() const {
+    return !actions.isEmpty() || !grab.isEmpty() || !grab_window.isEmpty() ||
+           !grab_screen.isEmpty();
+  }
 };
 
 // The options after the program name (Qt's own already taken out); nothing, with `error`

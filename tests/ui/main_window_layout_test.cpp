@@ -194,9 +194,13 @@ class MainWindowLayoutTest : public QObject {
     QCOMPARE(options->size, QSize(1600, 1000));
     QVERIFY(options->Scripted());
     QVERIFY(!ParseStartOptions({"--check-start"}, &error)->Scripted());
+    const auto screen = ParseStartOptions({"--grab-screen", "all.png"}, &error);
+    QVERIFY(screen.has_value() && screen->Scripted());
+    QCOMPARE(screen->grab_screen, QString("all.png"));
     for (const QStringList& bad : QList<QStringList>{{"--size", "1600"},
                                                      {"--size", "0x10"},
                                                      {"--grab"},
+                                                     {"--grab-screen"},
                                                      {"a.nc", "b.nc"},
                                                      {"--frobnicate"}}) {
       error.clear();
