@@ -8,6 +8,7 @@
 #include "interp/comment_codes.h"
 #include "interp/interp_state.h"
 #include "interp/later_hooks.h"
+#include "interp/line_cache.h"
 #include "interp/macro_statements.h"
 #include "interp/macro_variables.h"
 #include "interp/model_link_calls.h"
@@ -35,6 +36,7 @@ enum class LineKind {
   kG10,
   kRotation,
   kRedraw,
+  kCommentCode,  // a comment code, found again each time
 };
 
 // "G10" as a word of its own: G100 is another code.
@@ -156,6 +158,12 @@ void RunLineKind(Workbench& bench, LineKind kind, std::string_view text, std::st
     case LineKind::kRedraw:
       Redraw(bench);
       return;
+    case LineKind::kCommentCode:
+      if (const FoundCode found = FindCommentCode(line, CommentCharsOf(bench.settings).begin);
+          found.code != CommentCode::kNone) {
+        RunCommentCode(bench, found, line);
+      }
+      return;
   }
 }
 
@@ -177,19 +185,58 @@ Xyz ActiveOffsets(const Workbench& bench) {
   return total;
 }
 
+namespace {
+
+// "Check Syntax" on the line: whether the run goes on with it. A clean line that raised no
+// warning is remembered as clean.
+bool PassesSyntaxCheck(Workbench& bench, std::string_view line, LineFacts* facts) {
+  if (facts && facts->syntax_clean) return true;
+  bool spoke = false;
+  const SyntaxReporter warn = [&bench, &spoke](const std::string& message, bool) {
+    spoke = true;
+    return Warn(bench, message);
+  };
+  const int verdict = CheckLine(bench, line, warn);
+  if (facts) facts->syntax_clean = verdict == 0 && !spoke;
+  if (verdict == 2) return false;
+  if (verdict != 0) bench.stop_requested = true;
+  return true;
+}
+
+// An assignment met again: read once, then carried out from its ready pieces. False when it
+// takes the general road.
+bool ReadyAssign(Workbench& bench, LineFacts& facts) {
+  if (!facts.assignment_read) {
+    facts.assignment = ReadAssignment(bench, facts.words);
+    facts.assignment_read = true;
+  }
+  return facts.assignment.usable && AssignReady(bench, facts.assignment);
+}
+
+}  // namespace
+
 void InterpretLine(Workbench& bench, std::string_view line) {
   const MachineSettings& s = bench.settings;
+  LineCache& cache = bench.interp.line_cache;
+  LineFacts* facts = cache.Find(line);
+  const bool known = facts != nullptr;
+  if (!known) facts = cache.Add(line);
   // The syntax check of the line comes first when "Check Syntax" is on; a timing run (Time
   // dialog, status window) goes through without it.
-  if (s.use[kUseCheckSyntax] && !bench.interp.time.accounting) {
-    const int verdict = CheckLine(bench, line);
-    if (verdict == 2) return;
-    if (verdict != 0) bench.stop_requested = true;
+  if (s.use[kUseCheckSyntax] && !bench.interp.time.accounting &&
+      !PassesSyntaxCheck(bench, line, facts)) {
+    return;
   }
   if (line.empty()) return;
   if (s.ignore_char.find(line.front()) != std::string::npos) return;
   // Block delete: a line starting with "/" is skipped while "Block Skip" is on.
   if (line.front() == '/' && s.use[kUseBlockSkip]) return;
+  if (known) {
+    const auto kind = static_cast<LineKind>(facts->kind);
+    if (kind == LineKind::kAssignment && ReadyAssign(bench, *facts)) return;
+    RunLineKind(bench, kind, facts->words, line, facts->rotation);
+    return;
+  }
 
   const CommentChars cc = CommentCharsOf(s);
   LineKind kind = LineKind::kBlock;
@@ -205,6 +252,8 @@ void InterpretLine(Workbench& bench, std::string_view line) {
         kind = LineKind::kRotation;
       } else if (const FoundCode found = FindCommentCode(line, cc.begin);
                  found.code != CommentCode::kNone) {
+        // A comment code acts each time it is met: the line is not remembered as a block.
+        if (facts) facts->kind = static_cast<std::uint8_t>(LineKind::kCommentCode);
         RunCommentCode(bench, found, line);
         return;
       }
@@ -217,6 +266,12 @@ void InterpretLine(Workbench& bench, std::string_view line) {
     }
   }
   kind = MacroKind(bench, text, kind);
+  if (facts) {
+    facts->kind = static_cast<std::uint8_t>(kind);
+    facts->rotation = rotation;
+    facts->words = text;
+    text = facts->words;
+  }
   RunLineKind(bench, kind, text, line, rotation);
 }
 

@@ -81,9 +81,11 @@ bool IsDigit(char c) {
 class Tokenizer {
  public:
   explicit Tokenizer(std::string_view text) : text_(text) {}
+  Tokenizer(const ArithmeticToken* tokens, size_t count) : ready_(tokens), ready_count_(count) {}
 
   // Reads the next token; a number that is no valid number sets `numeric_error`.
   Token Next(double& value, Function& function, bool& numeric_error) {
+    if (ready_) return NextReady(value, numeric_error);
     while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
     if (pos_ >= text_.size()) return Token::kEol;
     const char c = text_[pos_];
@@ -122,6 +124,27 @@ class Tokenizer {
   }
 
  private:
+  Token NextReady(double& value, bool& numeric_error) {
+    if (pos_ >= ready_count_) return Token::kEol;
+    const ArithmeticToken& t = ready_[pos_++];
+    switch (t.op) {
+      case 0:
+        value = t.value;
+        if (t.bad) numeric_error = true;
+        return Token::kNum;
+      case '+':
+        return Token::kPlus;
+      case '-':
+        return Token::kMinus;
+      case '*':
+        return Token::kTimes;
+      case '/':
+        return Token::kDivide;
+      default:
+        return Token::kBad;
+    }
+  }
+
   Token Number(double& value, bool& numeric_error) {
     const size_t start = pos_;
     bool any_digit = false;
@@ -144,6 +167,8 @@ class Tokenizer {
   }
 
   std::string_view text_;
+  const ArithmeticToken* ready_ = nullptr;
+  size_t ready_count_ = 0;
   size_t pos_ = 0;
 };
 
@@ -225,6 +250,7 @@ bool ApplyFunction(Function f, double x, double& result) {
 class Parser {
  public:
   explicit Parser(std::string_view text) : tokens_(text) {}
+  Parser(const ArithmeticToken* tokens, size_t count) : tokens_(tokens, count) {}
 
   EvalResult Run() {
     Push(0, 0, Function::kAbs);
@@ -475,6 +501,10 @@ class Parser {
 
 EvalResult Evaluate(std::string_view text) {
   return Parser(text).Run();
+}
+
+EvalResult EvaluateTokens(const ArithmeticToken* tokens, std::size_t count) {
+  return Parser(tokens, count).Run();
 }
 
 EvalResult EvaluateText(std::string_view text) {

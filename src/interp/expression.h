@@ -4,6 +4,7 @@
 // SQRT, SQR, TAN, TRUNC (angles in degrees). Variables are substituted before; a text of
 // any length is read whole.
 
+#include <cstddef>
 #include <string_view>
 
 namespace vormak {
@@ -24,6 +25,16 @@ struct EvalResult {
 inline constexpr int kParseStackSize = 20;
 
 EvalResult Evaluate(std::string_view text);
+
+// A token of plain arithmetic read beforehand, for a statement evaluated over and over: a
+// number (`op` 0; `bad` for a number text the reader refuses) or one of + - * /.
+struct ArithmeticToken {
+  char op = 0;
+  double value = 0;
+  bool bad = false;
+};
+// The same result Evaluate gives for the text these tokens were read from.
+EvalResult EvaluateTokens(const ArithmeticToken* tokens, std::size_t count);
 // Blanks removed first, then Evaluate.
 EvalResult EvaluateText(std::string_view text);
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cad/palette.h"
+#include "interp/line_cache.h"
 
 namespace vormak {
 
@@ -311,6 +312,7 @@ struct InterpState {
   MacroOutState macro_out;
   AptOutputState apt;
   ModelLink* model_link = nullptr;  // the CAD model that follows the plot; not owned, usually none
+  LineCache line_cache;             // lines met again in loops and subprograms
 
   TurretState& Turret(int t) { return turret[t == 2 ? 1 : 0]; }
   const TurretState& Turret(int t) const { return turret[t == 2 ? 1 : 0]; }

@@ -3,7 +3,10 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "interp/expression.h"
 #include "interp/macro_variables.h"
 #include "nctext/block_words.h"
 #include "nctext/text_functions.h"
@@ -56,6 +59,141 @@ void Assign(Workbench& bench, std::string_view statement) {
       SubstituteVariables(bench.macro_variables, prefix, std::string_view(line).substr(equals));
   const double value = AddressValue(bench, "=", right, false);
   SetVariable(bench.macro_variables, bench.macro_variables.level, number, value);
+}
+
+namespace {
+
+bool IsDigitChar(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The written signs and the operators of a ready statement.
+ReadyPiece::Kind OperatorPiece(char c) {
+  switch (c) {
+    case '+':
+      return ReadyPiece::kPlus;
+    case '-':
+      return ReadyPiece::kMinus;
+    case '*':
+      return ReadyPiece::kTimes;
+    default:
+      return ReadyPiece::kDivide;
+  }
+}
+
+bool IsOperand(const ReadyPiece& piece) {
+  return piece.kind == ReadyPiece::kNumber || piece.kind == ReadyPiece::kBadNumber ||
+         piece.kind == ReadyPiece::kVariable;
+}
+
+// Longest statement taken the quick road: a sign and a number for every piece.
+constexpr size_t kReadyTokens = 64;
+constexpr size_t kMaxReadyVariableDigits = 9;
+constexpr size_t kMaxTargetDigits = 10;
+
+}  // namespace
+
+ReadyAssignment ReadAssignment(const Workbench& bench, std::string_view statement) {
+  ReadyAssignment ready;
+  const std::string line = StripBlanks(statement);
+  const char prefix = VariablePrefix(bench);
+  // A prefix that is itself part of a number or an operator reads otherwise after substitution.
+  if (IsDigitChar(prefix) || std::string_view(".+-*/=[](),^").find(prefix) != std::string::npos) {
+    return ready;
+  }
+  if (line.find_first_of(",[]()") != std::string::npos) return ready;
+  const size_t equals = line.find('=');
+  if (line.empty() || line[0] != prefix || equals == std::string::npos || equals < 2 ||
+      equals > kMaxTargetDigits + 1) {
+    return ready;
+  }
+  long long target = 0;
+  for (size_t i = 1; i < equals; ++i) {
+    if (!IsDigitChar(line[i])) return ready;
+    target = target * 10 + (line[i] - '0');
+  }
+  const std::string_view rhs = std::string_view(line).substr(equals + 1);
+  // A first "+" is dropped before a number but fails before an expression: the general road.
+  if (rhs.empty() || rhs[0] == '+') return ready;
+  std::vector<ReadyPiece> pieces;
+  for (size_t i = 0; i < rhs.size();) {
+    const char c = rhs[i];
+    size_t end = i + 1;
+    if (IsDigitChar(c) || c == '.') {
+      bool digit = false;
+      for (end = i; end < rhs.size() && (IsDigitChar(rhs[end]) || rhs[end] == '.'); ++end) {
+        digit = digit || IsDigitChar(rhs[end]);
+      }
+      // A lone point, or a number run on into a variable's value: the general road.
+      if (!digit || (end < rhs.size() && rhs[end] == prefix)) return ready;
+      const auto number = ReadNcNumber(rhs.substr(i, end - i));
+      pieces.push_back(
+          {number ? ReadyPiece::kNumber : ReadyPiece::kBadNumber, number.value_or(0), 0});
+    } else if (c == prefix) {
+      long long n = 0;
+      for (; end < rhs.size() && IsDigitChar(rhs[end]); ++end) n = n * 10 + (rhs[end] - '0');
+      const size_t digits = end - i - 1;
+      if (digits == 0 || digits > kMaxReadyVariableDigits) return ready;
+      if (end < rhs.size() && (rhs[end] == '.' || rhs[end] == prefix)) return ready;
+      pieces.push_back({ReadyPiece::kVariable, 0, n});
+    } else if (c == '+' || c == '-' || c == '*' || c == '/') {
+      pieces.push_back({OperatorPiece(c), 0, 0});
+    } else {
+      return ready;
+    }
+    i = end;
+  }
+  if (pieces.size() * 2 > kReadyTokens) return ready;
+  ready.usable = true;
+  ready.target = target;
+  ready.pieces = std::move(pieces);
+  return ready;
+}
+
+bool AssignReady(Workbench& bench, const ReadyAssignment& ready) {
+  static constexpr char kOperatorChars[] = {0, 0, '+', '-', '*', '/'};
+  std::array<ArithmeticToken, kReadyTokens> tokens;
+  size_t count = 0;
+  const std::vector<ReadyPiece>& pieces = ready.pieces;
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    const ReadyPiece& piece = pieces[k];
+    switch (piece.kind) {
+      case ReadyPiece::kNumber:
+        tokens[count++] = {0, piece.value, false};
+        break;
+      case ReadyPiece::kBadNumber:
+        tokens[count++] = {0, 0, true};
+        break;
+      case ReadyPiece::kVariable: {
+        const double value = GetVariable(bench.macro_variables, piece.variable);
+        if (!(value < 0)) {
+          tokens[count++] = {0, value == 0 ? 0.0 : value, false};  // -0 is written "0."
+          break;
+        }
+        // A negative value: a sign written just before it folds into its minus, as the text
+        // substitution does (X+#4 gives, 1-#4 gives 1+1.25, [-#4] gives [1.25]).
+        const bool signed_before = k > 0 && (pieces[k - 1].kind == ReadyPiece::kPlus ||
+                                             pieces[k - 1].kind == ReadyPiece::kMinus);
+        if (!signed_before) {
+          tokens[count++] = {'-', 0, false};
+        } else if (pieces[k - 1].kind == ReadyPiece::kPlus) {
+          tokens[count - 1].op = '-';
+        } else if (k >= 2 && IsOperand(pieces[k - 2])) {
+          tokens[count - 1].op = '+';
+        } else {
+          --count;
+        }
+        tokens[count++] = {0, -value, false};
+        break;
+      }
+      default:
+        tokens[count++] = {kOperatorChars[piece.kind], 0, false};
+    }
+  }
+  const EvalResult result = EvaluateTokens(tokens.data(), count);
+  if (result.failed()) return false;
+  SetVariable(bench.macro_variables, bench.macro_variables.level, ready.target, result.value);
+  return true;
 }
 
 void LoadMacroArguments(Workbench& bench, int level, std::string_view block) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace vormak {
@@ -9,6 +10,8 @@ namespace vormak {
 namespace {
 
 constexpr size_t kVariableTextLength = 10;
+// Below this every whole double is exact as a long long: 2^53.
+constexpr double kExactWholeLimit = 9007199254740992.0;
 // More digits than this cannot name a variable; reading stops so the number cannot overflow.
 constexpr int kMaxNumberDigits = 12;
 
@@ -68,6 +71,15 @@ std::string VariableText(const MacroVariables& vars, long long n) {
 std::string ExactVariableText(const MacroVariables& vars, long long n) {
   const double value = GetVariable(vars, n);
   if (value == 0) return "0.";  // -0 too: a sign on nothing would only confuse a reader
+  // A whole value (a loop counter, a count) is its digits and a point: the same text as the
+  // shortest form below, found without the search for the shortest digits.
+  if (std::fabs(value) < kExactWholeLimit && std::trunc(value) == value) {
+    char digits[24];
+    const auto whole =
+        std::to_chars(digits, digits + sizeof digits - 1, static_cast<long long>(value));
+    *whole.ptr = '.';
+    return std::string(digits, whole.ptr + 1);
+  }
   // The shortest fixed text of the largest double has 309 digits.
   char buffer[340];
   const auto result =

@@ -9,6 +9,7 @@
 #include "interp/block_interpreter.h"
 #include "interp/expression.h"
 #include "interp/interp_state.h"
+#include "interp/line_cache.h"
 #include "interp/macro_statements.h"
 #include "interp/macro_variables.h"
 #include "interp/word_reader.h"
@@ -276,11 +277,21 @@ void WhileEnd(Workbench& bench, std::string_view line) {
   const long long n = std::llround(LetterValue(bench, 'D', line, false));
   RunState& run = bench.interp.run;
   const int pane = FlowPane(bench);
+  const int count = PaneLineCount(bench, pane);
+  // A loop turned many times finds its WHILE where it was, unless the text has moved.
+  LineCache& cache = bench.interp.line_cache;
+  if (const LoopJump* jump = cache.FindJump(pane, run.current_line);
+      jump && jump->number == n && jump->line_count == count &&
+      PaneLine(bench, pane, jump->to) == jump->to_text) {
+    run.current_line = jump->to - 1;
+    return;
+  }
   // Only a WHILE statement starts a loop: a DOn anywhere else (a misspelt WH[...]DO1, a
   // comment) would make the END jump back for ever.
-  for (int l = std::min(run.current_line, PaneLineCount(bench, pane)); l >= 1; --l) {
-    const std::string text = PaneLine(bench, pane, l);
+  for (int l = std::min(run.current_line, count); l >= 1; --l) {
+    std::string text = PaneLine(bench, pane, l);
     if (HoldsNumbered(text, "DO", n) && IsWhileStatement(bench, text)) {
+      cache.AddJump(pane, run.current_line, {n, l, count, std::move(text)});
       run.current_line = l - 1;
       return;
     }

@@ -90,7 +90,10 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
     } else if (PreProcessScriptActive(bench)) {
       RunPreProcessScript(bench, line);
     } else {
+      const int before = run.current_line;
       InterpretLine(bench, line);
+      // A loop, a jump back or a subprogram: the lines will come round again.
+      if (run.current_line < before) interp.line_cache.Wake();
     }
     TimeState& time = interp.time;
     if (time.accounting) {
@@ -269,6 +272,7 @@ void StartRun(Workbench& bench, RunCommand command) {
   if (run.running) return;
   run.lines_run = 0;
   run.stopped_at_limit = false;
+  bench.interp.line_cache.Clear();
   run.program_stop = -1;
   StartTimedRun(bench);
   switch (command) {

@@ -90,8 +90,14 @@ std::string AddressValueText(std::string_view address, std::string_view block) {
 
 double AddressValue(Workbench& bench, std::string_view address, std::string_view block,
                     bool implied) {
-  const std::string clean = StripBlanks(block);
-  if (address.empty() || clean.find(address) == std::string::npos) return 0;
+  // Most blocks carry no blanks: they are read where they stand.
+  std::string stripped;
+  std::string_view clean = block;
+  if (block.find(' ') != std::string_view::npos) {
+    stripped = StripBlanks(block);
+    clean = stripped;
+  }
+  if (address.empty() || clean.find(address) == std::string_view::npos) return 0;
   const std::string text = AddressValueText(address, clean);
   if (text.empty()) return BadValue(bench, block);
   const bool check_syntax = bench.settings.use[kUseCheckSyntax];
