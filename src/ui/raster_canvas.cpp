@@ -27,9 +27,15 @@ Qt::PenStyle QtStyle(PenStyle style) {
   }
 }
 
+// Lines gathered before the painter draws them in one call.
+constexpr size_t kBatchLines = 8192;
+// Largest distance of a chord from the arc it stands for, in pixels.
+constexpr double kChordTolerance = 0.5;
+constexpr double kPi = 3.14159265358979323846;
+
 // Direction of a radial from the box centre, degrees counter-clockwise on the screen.
 double RadialAngle(double cx, double cy, PixelPoint p) {
-  return std::atan2(cy - p.y, p.x - cx) * 180 / 3.14159265358979323846;
+  return std::atan2(cy - p.y, p.x - cx) * 180 / kPi;
 }
 
 }  // namespace
@@ -39,10 +45,12 @@ RasterCanvas::RasterCanvas(int width, int height) {
 }
 
 RasterCanvas::~RasterCanvas() {
+  Flush();
   painter_.reset();
 }
 
 void RasterCanvas::Resize(int width, int height) {
+  Flush();
   painter_.reset();
   image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
   image_.fill(Qt::black);
@@ -56,6 +64,7 @@ void RasterCanvas::Begin() {
 }
 
 void RasterCanvas::DrawPicture(const QImage& picture) {
+  Flush();
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->drawImage(0, 0, picture);
   ApplyPen();
@@ -64,6 +73,7 @@ void RasterCanvas::DrawPicture(const QImage& picture) {
 void RasterCanvas::SetPen(const Pen& pen) {
   // Every primitive sets its pen: a long backplot mostly sets the one already in force.
   if (pen == pen_) return;
+  Flush();
   pen_ = pen;
   ApplyPen();
 }
@@ -78,18 +88,34 @@ void RasterCanvas::ApplyPen() {
                                                           : QPainter::CompositionMode_SourceOver);
 }
 
+bool RasterCanvas::Batchable() const {
+  return pen_.style == PenStyle::kSolid && pen_.mode == PenMode::kCopy && pen_.width <= 1;
+}
+
+void RasterCanvas::Flush() const {
+  if (pending_.empty()) return;
+  painter_->drawLines(pending_.data(), static_cast<int>(pending_.size()));
+  pending_.clear();
+}
+
 void RasterCanvas::SetBrush(bool filled, unsigned fill_rgb) {
   painter_->setBrush(filled ? QBrush(ColourOf(fill_rgb)) : QBrush(Qt::NoBrush));
 }
 
 void RasterCanvas::Clear(unsigned background_rgb) {
+  pending_.clear();  // painted over anyway
   painter_->setCompositionMode(QPainter::CompositionMode_Source);
   painter_->fillRect(image_.rect(), ColourOf(background_rgb));
   ApplyPen();
 }
 
 void RasterCanvas::Line(PixelPoint from, PixelPoint to) {
-  painter_->drawLine(from.x, from.y, to.x, to.y);
+  if (!Batchable()) {
+    painter_->drawLine(from.x, from.y, to.x, to.y);
+    return;
+  }
+  pending_.emplace_back(from.x, from.y, to.x, to.y);
+  if (pending_.size() >= kBatchLines) Flush();
 }
 
 void RasterCanvas::Arc(int left, int top, int right, int bottom, PixelPoint start, PixelPoint end) {
@@ -99,18 +125,44 @@ void RasterCanvas::Arc(int left, int top, int right, int bottom, PixelPoint star
   double span = RadialAngle(cx, cy, end) - from;
   if (start == end) span = 360;
   while (span <= 0) span += 360;
+  if (Batchable()) {
+    ArcChords(cx, cy, (right - left) / 2.0, (bottom - top) / 2.0, from, span);
+    return;
+  }
+  Flush();
   painter_->drawArc(box, static_cast<int>(std::lround(from * 16)),
                     static_cast<int>(std::lround(span * 16)));
 }
 
+void RasterCanvas::ArcChords(double cx, double cy, double rx, double ry, double from, double span) {
+  // A chord of angle a stands r (1 - cos(a / 2)) off the curve at its middle.
+  const double r = std::max(std::fabs(rx), std::fabs(ry));
+  const double step = r > kChordTolerance ? 2 * std::acos(1 - kChordTolerance / r) : kPi;
+  const int count = std::max(1, static_cast<int>(std::ceil(span * kPi / 180 / step)));
+  const auto at = [&](int i) {
+    const double a = (from + span * i / count) * kPi / 180;
+    return QPoint(static_cast<int>(std::lround(cx + rx * std::cos(a))),
+                  static_cast<int>(std::lround(cy - ry * std::sin(a))));
+  };
+  QPoint previous = at(0);
+  for (int i = 1; i <= count; ++i) {
+    const QPoint next = at(i);
+    pending_.emplace_back(previous, next);
+    previous = next;
+  }
+  if (pending_.size() >= kBatchLines) Flush();
+}
+
 void RasterCanvas::Ellipse(int left, int top, int right, int bottom, bool filled,
                            unsigned fill_rgb) {
+  Flush();
   SetBrush(filled, fill_rgb);
   painter_->drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)));
   painter_->setBrush(Qt::NoBrush);
 }
 
 void RasterCanvas::Polygon(const std::vector<PixelPoint>& points, bool filled, unsigned fill_rgb) {
+  Flush();
   QPolygon polygon;
   for (const PixelPoint& p : points) polygon << QPoint(p.x, p.y);
   SetBrush(filled, fill_rgb);
@@ -119,10 +171,12 @@ void RasterCanvas::Polygon(const std::vector<PixelPoint>& points, bool filled, u
 }
 
 void RasterCanvas::Rectangle(int left, int top, int right, int bottom) {
+  Flush();
   painter_->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
 void RasterCanvas::Text(PixelPoint at, const std::string& text, int height) {
+  Flush();
   QFont font = painter_->font();
   font.setPixelSize(std::max(height, 1));
   painter_->setFont(font);
@@ -132,6 +186,7 @@ void RasterCanvas::Text(PixelPoint at, const std::string& text, int height) {
 }
 
 void RasterCanvas::SetPixel(PixelPoint at, unsigned rgb) {
+  Flush();
   // Through the painter: the image must not be detached from it while it paints.
   QPen pen(ColourOf(rgb));
   pen.setWidth(0);
@@ -142,6 +197,7 @@ void RasterCanvas::SetPixel(PixelPoint at, unsigned rgb) {
 }
 
 unsigned RasterCanvas::GetPixel(PixelPoint at) const {
+  Flush();
   if (!image_.rect().contains(at.x, at.y)) return 0;
   return image_.pixel(at.x, at.y) & 0xFFFFFFu;
 }

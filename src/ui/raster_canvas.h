@@ -1,11 +1,16 @@
 #pragma once
 // The plot window's canvas on a raster image: the window blits it on expose, the batch
 // program saves it as PNG. Antialiasing is off so lines land on whole pixels and the XOR
-// pen takes back exactly what it drew.
+// pen takes back exactly what it drew. A backplot is mostly thin solid lines in one colour:
+// those are gathered and handed to the painter in batches, and arcs in a solid pen become
+// short chords no more than half a pixel off the curve; dotted and dashed pens draw each
+// line and arc whole so their pattern runs on as before.
 
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <memory>
+#include <vector>
 
 #include "plot/canvas.h"
 
@@ -18,7 +23,10 @@ class RasterCanvas : public Canvas {
 
   // A new image of the size, cleared to black; the pen stays.
   void Resize(int width, int height);
-  const QImage& Image() const { return image_; }
+  const QImage& Image() const {
+    Flush();
+    return image_;
+  }
   // Copies a picture into the image at the top left corner (a loaded screen view).
   void DrawPicture(const QImage& picture);
 
@@ -40,10 +48,17 @@ class RasterCanvas : public Canvas {
   void Begin();
   void ApplyPen();
   void SetBrush(bool filled, unsigned fill_rgb);
+  // A solid arc as chords of the ellipse about (cx, cy), `span` degrees from `from`.
+  void ArcChords(double cx, double cy, double rx, double ry, double from, double span);
+  // Draws the gathered lines.
+  void Flush() const;
+  // Thin, solid and copying: its lines may be gathered.
+  bool Batchable() const;
 
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   Pen pen_;
+  mutable std::vector<QLine> pending_;
 };
 
 }  // namespace vormak
