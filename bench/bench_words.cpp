@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "interp/expression.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "nctext/nc_colouring.h"
 #include "nctext/quiet_host.h"
 #include "settings/word_format.h"

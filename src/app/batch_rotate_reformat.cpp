@@ -6,7 +6,7 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_nc_file.h"
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "settings/machine_file.h"
 #include "settings/number_text.h"
 #include "utilities/reformat.h"

@@ -5,7 +5,7 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_nc_file.h"
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "nctext/order_blocks.h"
 #include "nctext/text_functions.h"
 #include "settings/number_text.h"

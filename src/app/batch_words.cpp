@@ -6,8 +6,8 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
-#include "interp/expression.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "settings/machine_file.h"
 #include "settings/number_text.h"
 #include "settings/word_format.h"

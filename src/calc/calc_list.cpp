@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "calc/calc_number.h"
-#include "interp/expression.h"
+#include "nctext/expression.h"
 
 namespace vormak {
 

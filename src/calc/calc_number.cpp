@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "interp/expression.h"
+#include "nctext/expression.h"
 
 namespace vormak {
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "interp/expression.h"
 #include "interp/macro_variables.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "nctext/text_functions.h"
 #include "settings/number_text.h"
 #include "workbench/workbench.h"

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "interp/block_interpreter.h"
-#include "interp/expression.h"
 #include "interp/interp_state.h"
 #include "interp/line_cache.h"
 #include "interp/macro_statements.h"
 #include "interp/macro_variables.h"
 #include "interp/word_reader.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "interp/expression.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "nctext/line_batch.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"

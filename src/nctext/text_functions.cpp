@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "settings/number_text.h"
 
 namespace vormak {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "interp/expression.h"
 #include "interp/macro_variables.h"
+#include "nctext/expression.h"
 #include "nctext/text_functions.h"
 #include "settings/number_text.h"
 #include "workbench/workbench.h"

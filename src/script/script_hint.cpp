@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "nctext/text_functions.h"
 #include "script/script_args.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "interp/block_interpreter.h"
-#include "interp/expression.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"

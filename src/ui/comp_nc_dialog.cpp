@@ -18,7 +18,7 @@
 
 #include "interp/compensation.h"
 #include "interp/compensation_geometry.h"
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "nctext/pane_services.h"
 #include "settings/number_text.h"
 #include "ui/configuration_widgets.h"

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <functional>
 
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "ui/configuration_widgets.h"
 
 namespace vormak {

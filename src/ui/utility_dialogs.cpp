@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "interp/expression.h"
+#include "nctext/expression.h"
 #include "nctext/order_blocks.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
@@ -343,7 +343,6 @@ void TOrder_NC::OKClick() {
 }
 
 // ---- menu -------------------------------------------------------------------------------
-
 
 void AddUtilityItems(QMenu* menu, Workbench& bench, QWidget* parent) {
   OpenDialogFrom<TChange_Value>(menu, "&Change Value...", bench, parent);

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cmath>
 
-#include "interp/expression.h"
 #include "nctext/block_words.h"
+#include "nctext/expression.h"
 #include "nctext/line_batch.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"

@@ -1,4 +1,4 @@
-#include "interp/expression.h"
+#include "nctext/expression.h"
 
 #include <algorithm>
 #include <array>
