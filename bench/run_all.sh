@@ -71,8 +71,10 @@ time_batch "plot macro_loop_fanuc.nc" "target <= 0.7 s" plot "$macro" --machine 
 size_kb=$(($(stat -c %s "$mill") / 1024))
 
 # Google Benchmark programs: RUNS repetitions each, every case its own row (real time).
+programs=0
 for program in "$build"/bench/bench_*; do
   [ -x "$program" ] || continue
+  programs=$((programs + 1))
   name=$(basename "$program")
   json=$work/$name.json
   QT_QPA_PLATFORM=offscreen /usr/bin/time -f "%M" -o "$work/rss" "$program" \
@@ -108,6 +110,7 @@ done
   echo "$(git rev-parse --short HEAD 2>/dev/null || echo unknown). Workloads from gen_programs.py;"
   echo "mill_1m.nc is ${size_kb} kB. Times are wall seconds over $runs runs; peak RSS is the"
   echo "largest resident set of those runs (for a Google Benchmark program, of the whole program)."
+  echo "Benchmark programs run: $programs (from $build/bench)."
   echo
   echo "| workload | median | min | max | peak RSS | note |"
   echo "|---|---:|---:|---:|---:|---|"
