@@ -1,0 +1,58 @@
+// A whole short program through the run driver, as Reset NC and Plot Run take it: moves,
+// compensation, cycles, subprograms, loops and the machining time, with the options, dialect
+// and machine type from the first bytes and a line limit for programs that never end. The run
+// must end, every register and the machining time stay a number.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz_host.h"
+#include "interp/interp_state.h"
+#include "interp/macro_variables.h"
+#include "interp/run_driver.h"
+#include "workbench/workbench.h"
+
+namespace {
+
+constexpr long long kMaxLines = 2000;  // lines run per input, loops and jumps included
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace vormak;
+  if (size > 4096) return 0;  // a short program: long ones only repeat what short ones reach
+  const uint8_t options = TakeByte(data, size);
+  const uint8_t machine = TakeByte(data, size);
+  FuzzHost host;
+  host.warning_answer = (machine & 0x80) != 0 ? Answer::kCancel : Answer::kOk;
+  Workbench bench(host);
+  MachineSettings& s = bench.settings;
+  s.system_type = static_cast<SystemType>(1 + machine % 3);
+  s.code_format = (machine >> 2) % 3;
+  s.x_radius = (machine & 0x10) != 0;
+  s.nc_path = "/nonexistent-vormak-fuzz";
+  for (const int flag : {kUseCodes, kUseSubprograms, kUseG92G50, kUseRotary, kUseOffsets,
+                         kUseBlockSkip, kUseCutterComp, kUseStopM00}) {
+    s.use.Set(flag, (options & (1u << (flag % 8))) != 0);
+  }
+  s.use.Set(kUseCheckSyntax, false);
+  s.use.Set(kUseTools, false);
+  bench.Pane(1)->SetText(std::string(reinterpret_cast<const char*>(data), size));
+  InstallRunDriver(bench);
+  bench.interp.run.line_limit = kMaxLines;
+  bench.interp.time.accounting = (options & 0x80) != 0;
+  StartRun(bench, RunCommand::kResetNc);
+  StartRun(bench, RunCommand::kRunAll);
+
+  if (bench.interp.run.running) std::abort();  // the run returned without ending
+  if (bench.interp.run.lines_run > kMaxLines + 1) std::abort();
+  if (bench.macro_variables.level < 0 || bench.macro_variables.level >= kMacroLevels) std::abort();
+  if (std::isnan(bench.interp.time.total_time)) std::abort();
+  for (const TurretState& ts : bench.interp.turret) {
+    for (double v : ts.reg) {
+      if (std::isnan(v)) std::abort();
+    }
+  }
+  return 0;
+}
