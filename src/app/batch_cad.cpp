@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/batch_cam.h"
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
 #include "cad/cad_command_menu.h"
@@ -28,7 +29,7 @@ namespace vormak::batch {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: vormak-batch cad [DRAWING] --commands FILE [--machine M] [-o OUT]\n";
+    "usage: vormak-batch cad [DRAWING] --commands FILE [--machine M] [-o OUT] [--nc-out OUT]\n";
 
 void Say(const char* prefix, const std::string& text) {
   std::string line;
@@ -104,6 +105,24 @@ class ExactView : public PlotCadView {
   Point point_{};
 };
 
+// The editor pane as it stands after the run, with CR LF line ends.
+bool WriteNcPane(Workbench& bench, const std::string& path) {
+  std::ofstream file(path, std::ios::binary);
+  const std::string text = bench.Pane(1)->GetText();
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  if (!out.empty() && out.back() != '\n') out += "\r\n";
+  file << out;
+  if (!file) {
+    std::fprintf(stderr, "vormak-batch: cannot write '%s'\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
 bool LoadMachine(Workbench& bench, const std::string& machine) {
   bench.locations = FindLocations("");
   std::string path = machine;
@@ -175,6 +194,15 @@ class Runner {
     std::istringstream args(rest);
     double v[4];
     int n = 0;
+    std::string cam_error;
+    switch (RunCamLine(bench_, view_, verb, rest, cam_error)) {
+      case CamLineResult::kDone:
+        return true;
+      case CamLineResult::kBad:
+        return Fail(number, cam_error);
+      case CamLineResult::kNotCam:
+        break;
+    }
     if (verb == "command") {
       auto command = MakeCadCommand(rest);
       if (!command) return Fail(number, "no CAD command '" + rest + "'");
@@ -245,7 +273,7 @@ class Runner {
 }  // namespace
 
 int RunCad(const Args& args) {
-  std::string drawing, commands, machine = "mill", out;
+  std::string drawing, commands, machine = "mill", out, nc_out;
   for (size_t i = 0; i < args.size(); ++i) {
     const bool has_value = i + 1 < args.size();
     if (args[i] == "--commands" && has_value) {
@@ -254,6 +282,8 @@ int RunCad(const Args& args) {
       machine = args[++i];
     } else if (args[i] == "-o" && has_value) {
       out = args[++i];
+    } else if (args[i] == "--nc-out" && has_value) {
+      nc_out = args[++i];
     } else if (drawing.empty() && !args[i].empty() && args[i][0] != '-') {
       drawing = args[i];
     } else {
@@ -292,6 +322,7 @@ int RunCad(const Args& args) {
     if (!runner.Line(line.substr(first), number)) return 1;
   }
   if (out_type && !WriteDrawing(bench, out, *out_type)) return 1;
+  if (!nc_out.empty() && !WriteNcPane(bench, nc_out)) return 1;
   PrintElementTable(bench.cad.table, true);
   return 0;
 }

@@ -12,7 +12,7 @@ const Subcommand kSubcommands[] = {
     {"add-spaces", "add-spaces FILE [...] [--cancel]", RunAddSpaces},
     {"apt", kAptUsage, RunApt},
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
-    {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT]", RunCad},
+    {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT] [--nc-out OUT]", RunCad},
     {"calc", kCalcUsage, RunCalc},
     {"catalogue", "catalogue [--machine M]", RunCatalogue},
     {"change", "change --find TEXT --to TEXT FILE [...]", RunChange},

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cad/cad_state.h"
+#include "cam/cam_state.h"
 #include "interp/interp_state.h"
 #include "interp/macro_variables.h"
 #include "interp/tool_shape.h"
@@ -59,6 +60,7 @@ class Workbench {
   MacroVariables macro_variables;  // #1..#33 per level, #100..#199, #500..#699
   NcTextState nctext;              // current prompt, focus and run-reset hooks
   CadState cad;                    // element table, pick mode, running CAD command
+  CamState cam;                    // Auto Insert, Contour and Lathe Rough choices
   ToolShapes tools;                // tool-nose record of each turret, the current turret
   PlotState plot;                  // view slots, zoom, background, the canvas drawn on
   InterpState interp;              // turret registers, modal tables, subprogram stack, run
