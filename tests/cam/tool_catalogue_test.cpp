@@ -19,8 +19,9 @@ namespace fs = std::filesystem;
 class CatalogueTest : public ::testing::Test {
  protected:
   CatalogueTest() {
-    dir = fs::temp_directory_path() / ("vormak_catalogue_" + std::to_string(::getpid()) + "_" +
-                                       std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    dir = fs::temp_directory_path() /
+          ("vormak_catalogue_" + std::to_string(::getpid()) + "_" +
+           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(dir);
     path = (dir / "tools.txt").string();
   }
