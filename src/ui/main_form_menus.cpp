@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "ui/cad_command_menus.h"
+#include "ui/cam_actions.h"
 #include "ui/apt_output_item.h"
 #include "ui/cad_edit_menus.h"
 #include "ui/calc_form.h"
@@ -185,6 +186,7 @@ void TMainForm::BuildCamMenu() {
   Item(menu, "&Offset...", Qt::ALT | Qt::Key_O);
   AddCompensationItems(nullptr, menu, *bench_, this);
   Items(menu, {"Corn&er Radius...", "&Load Tool...", "Plot &Status...", "Calc&ulator..."});
+  AddCamActions(this, menu, plot_run_->insert_bar, CadTargetOf(this));
   AddPlotStatusItem(menu, *bench_, this);
   AddCalculatorItem(menu, *bench_, this);
   menu->addSeparator();
