@@ -86,6 +86,14 @@ class CamCommand : public CadCommand {
     AutoInsertPosition(bench_);
     Restart(context);
   }
+  // Commands on two elements refuse the first element picked again.
+  bool SecondElementDiffers(CadContext& context, int step) {
+    if (step == 1 && picks_[1].slot == picks_[0].slot) {
+      context.host.Beep();
+      return false;
+    }
+    return true;
+  }
   void Fail(CadContext& context, int error) {
     if (error != kGeoShownFailure) ReportFileError(context.host, error);
     Restart(context);
@@ -164,13 +172,7 @@ class TwoElementCommand : public CamCommand {
     return {{"Pick First Intersecting Line and Side", PickStep::Take::kElement, kPickLineOrArc},
             {"Pick Element and Side", PickStep::Take::kElement, kPickLineOrArc}};
   }
-  bool Took(CadContext& context, int step) override {
-    if (step == 1 && picks_[1].slot == picks_[0].slot) {
-      context.host.Beep();
-      return false;
-    }
-    return true;
-  }
+  bool Took(CadContext& context, int step) override { return SecondElementDiffers(context, step); }
   void Finish(CadContext& context) override {
     const double r = EffectiveRadius(bench_);
     const Offset first = OffsetOf(*picks_[0].element, picks_[0].point, r);
@@ -216,13 +218,7 @@ class AroundCornerCommand : public CamCommand {
     return {{"Pick Start Line", PickStep::Take::kElement, kLineOnly},
             {"Pick End Line", PickStep::Take::kElement, kLineOnly}};
   }
-  bool Took(CadContext& context, int step) override {
-    if (step == 1 && picks_[1].slot == picks_[0].slot) {
-      context.host.Beep();
-      return false;
-    }
-    return true;
-  }
+  bool Took(CadContext& context, int step) override { return SecondElementDiffers(context, step); }
   void Finish(CadContext& context) override {
     const int error = AroundCorner(context);
     if (error != kGeoOk) return Fail(context, error);
