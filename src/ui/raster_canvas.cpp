@@ -29,8 +29,6 @@ Qt::PenStyle QtStyle(PenStyle style) {
 
 // Lines gathered before the painter draws them in one call.
 constexpr size_t kBatchLines = 8192;
-// Largest distance of a chord from the arc it stands for, in pixels.
-constexpr double kChordTolerance = 0.5;
 constexpr double kPi = 3.14159265358979323846;
 
 // Direction of a radial from the box centre, degrees counter-clockwise on the screen.
@@ -125,32 +123,9 @@ void RasterCanvas::Arc(int left, int top, int right, int bottom, PixelPoint star
   double span = RadialAngle(cx, cy, end) - from;
   if (start == end) span = 360;
   while (span <= 0) span += 360;
-  if (Batchable()) {
-    ArcChords(cx, cy, (right - left) / 2.0, (bottom - top) / 2.0, from, span);
-    return;
-  }
   Flush();
   painter_->drawArc(box, static_cast<int>(std::lround(from * 16)),
                     static_cast<int>(std::lround(span * 16)));
-}
-
-void RasterCanvas::ArcChords(double cx, double cy, double rx, double ry, double from, double span) {
-  // A chord of angle a stands r (1 - cos(a / 2)) off the curve at its middle.
-  const double r = std::max(std::fabs(rx), std::fabs(ry));
-  const double step = r > kChordTolerance ? 2 * std::acos(1 - kChordTolerance / r) : kPi;
-  const int count = std::max(1, static_cast<int>(std::ceil(span * kPi / 180 / step)));
-  const auto at = [&](int i) {
-    const double a = (from + span * i / count) * kPi / 180;
-    return QPoint(static_cast<int>(std::lround(cx + rx * std::cos(a))),
-                  static_cast<int>(std::lround(cy - ry * std::sin(a))));
-  };
-  QPoint previous = at(0);
-  for (int i = 1; i <= count; ++i) {
-    const QPoint next = at(i);
-    pending_.emplace_back(previous, next);
-    previous = next;
-  }
-  if (pending_.size() >= kBatchLines) Flush();
 }
 
 void RasterCanvas::Ellipse(int left, int top, int right, int bottom, bool filled,

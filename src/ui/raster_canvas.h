@@ -2,9 +2,8 @@
 // The plot window's canvas on a raster image: the window blits it on expose, the batch
 // program saves it as PNG. Antialiasing is off so lines land on whole pixels and the XOR
 // pen takes back exactly what it drew. A backplot is mostly thin solid lines in one colour:
-// those are gathered and handed to the painter in batches, and arcs in a solid pen become
-// short chords no more than half a pixel off the curve; dotted and dashed pens draw each
-// line and arc whole so their pattern runs on as before.
+// those are gathered and handed to the painter in batches; dotted and dashed pens draw each
+// line whole so their pattern runs on as before.
 
 #include <QImage>
 #include <QLine>
@@ -48,8 +47,6 @@ class RasterCanvas : public Canvas {
   void Begin();
   void ApplyPen();
   void SetBrush(bool filled, unsigned fill_rgb);
-  // A solid arc as chords of the ellipse about (cx, cy), `span` degrees from `from`.
-  void ArcChords(double cx, double cy, double rx, double ry, double from, double span);
   // Draws the gathered lines.
   void Flush() const;
   // Thin, solid and copying: its lines may be gathered.

@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QtTest>
 
 #include "ui/raster_canvas.h"
@@ -42,6 +43,30 @@ class RasterCanvasTest : public QObject {
     QCOMPARE(canvas.GetPixel({100, 150}), 0u);
     canvas.Arc(50, 50, 150, 150, {150, 100}, {150, 100});  // equal radials: whole circle
     QCOMPARE(canvas.GetPixel({100, 150}), 0x00FF00u);
+  }
+
+  // Lines gathered per pen land exactly where lines drawn one at a time land, and a later
+  // pen still paints over an earlier one where they cross.
+  void GatheredLinesMatchLinesDrawnOneByOne() {
+    RasterCanvas canvas(300, 200);
+    canvas.Clear(0);
+    QImage expected(300, 200, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter painter(&expected);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const unsigned colours[] = {0xFF0000, 0x00FF00, 0xFF0000};
+    for (int k = 0; k < 3; ++k) {
+      canvas.SetPen({colours[k], PenStyle::kSolid, PenMode::kCopy, 1});
+      painter.setPen(QPen(QColor::fromRgb(0xFF000000u | colours[k]), 0));
+      for (int i = 0; i < 500; ++i) {
+        const QPoint a((i * 37 + k * 11) % 300, (i * 53) % 200);
+        const QPoint b((i * 91 + 7) % 300, (i * 29 + k * 5) % 200);
+        canvas.Line({a.x(), a.y()}, {b.x(), b.y()});
+        painter.drawLine(a, b);
+      }
+    }
+    painter.end();
+    QCOMPARE(canvas.Image(), expected);
   }
 
   void FilledShapesTextAndPixels() {
