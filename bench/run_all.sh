@@ -33,19 +33,20 @@ else
   exit 1
 fi
 
-rows=$work/rows.tsv  # name, unit, median, min, max, peak RSS in kB, note
+rows=$work/rows.tsv  # name, unit, median, min, max, peak RSS in kB, CPU median, note
 : >"$rows"
 
-# summarise NAME UNIT NOTE < values "value rss" per line
+# summarise NAME UNIT NOTE < "wall rss user system" per line
 summarise() {
   python3 -c '
 import statistics, sys
 name, unit, note = sys.argv[1:4]
-pairs = [l.split() for l in sys.stdin if l.strip()]
-v = sorted(float(p[0]) for p in pairs)
-rss = max(int(p[1]) for p in pairs) if pairs else 0
+runs = [l.split() for l in sys.stdin if l.strip()]
+v = sorted(float(r[0]) for r in runs)
+rss = max(int(r[1]) for r in runs)
+cpu = statistics.median(float(r[2]) + float(r[3]) for r in runs)
 print("\t".join([name, unit, "%.3f" % statistics.median(v), "%.3f" % v[0], "%.3f" % v[-1],
-                 str(rss), note]))' "$@"
+                 str(rss), "%.3f" % cpu, note]))' "$@"
 }
 
 # time_batch NAME NOTE ARGS...: vormak-batch ARGS, RUNS times.
@@ -53,7 +54,7 @@ time_batch() {
   local name=$1 note=$2
   shift 2
   for ((i = 0; i < runs; i++)); do
-    /usr/bin/time -f "%e %M" -o "$work/time" "$batch" "$@" >"$work/out" 2>"$work/err" || {
+    /usr/bin/time -f "%e %M %U %S" -o "$work/time" "$batch" "$@" >"$work/out" 2>"$work/err" || {
       echo "run_all.sh: '$batch $*' failed:" >&2
       cat "$work/err" >&2
       exit 1
@@ -97,7 +98,7 @@ for b in data.get("benchmarks", []):
 for case, times in cases.items():
     times.sort()
     print("\t".join([program + ": " + case, "s", "%.4f" % statistics.median(times),
-                     "%.4f" % times[0], "%.4f" % times[-1], rss, ""]))
+                     "%.4f" % times[0], "%.4f" % times[-1], rss, "", ""]))
 PY
 done
 
@@ -110,11 +111,13 @@ done
   echo "$(git rev-parse --short HEAD 2>/dev/null || echo unknown). Workloads from gen_programs.py;"
   echo "mill_1m.nc is ${size_kb} kB. Times are wall seconds over $runs runs; peak RSS is the"
   echo "largest resident set of those runs (for a Google Benchmark program, of the whole program)."
+  echo "CPU is the median user + system time of a vormak-batch run: on a busy machine it says more"
+  echo "than the wall time."
   echo "Benchmark programs run: $programs (from $build/bench)."
   echo
-  echo "| workload | median | min | max | peak RSS | note |"
-  echo "|---|---:|---:|---:|---:|---|"
-  awk -F'\t' '{ printf "| %s | %s %s | %s | %s | %.1f MB | %s |\n", $1, $3, $2, $4, $5, $6 / 1024, $7 }' "$rows"
+  echo "| workload | median | min | max | peak RSS | CPU | note |"
+  echo "|---|---:|---:|---:|---:|---:|---|"
+  awk -F'\t' '{ printf "| %s | %s %s | %s | %s | %.1f MB | %s | %s |\n", $1, $3, $2, $4, $5, $6 / 1024, $7, $8 }' "$rows"
   echo
   awk -F'\t' -v file="$size_kb" 'NR <= 2 { printf "Peak memory of %s: %.2fx the file size (target <= 2x).\n", $1, $6 / file }' "$rows"
 } >"$results"
