@@ -65,6 +65,8 @@ int RunCatalogue(const Args& args);
 int RunScriptCommand(const Args& args);  // batch_script.cpp
 extern const char kCalcUsage[];
 int RunCalc(const Args& args);  // batch_calc.cpp
+extern const char kPrintUsage[];
+int RunPrint(const Args& args);  // batch_print.cpp
 extern const char kAptUsage[];
 int RunApt(const Args& args);  // batch_apt.cpp
 

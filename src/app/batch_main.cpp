@@ -27,6 +27,7 @@ const Subcommand kSubcommands[] = {
     {"order", "order [--order TEXT] [--sort] [--strip LETTERS] FILE [...]", RunOrder},
     {"plain", "plain VALUE...", RunPlain},
     {"plot", kPlotUsage, RunPlot},
+    {"print", kPrintUsage, RunPrint},
     {"punch", "punch FILE --port DEV [--machine M] [--code C] [--without-comments]", RunPunch},
     {"read", "read [--machine F] LETTER TEXT... | read --port DEV -o OUT ...", RunReadCommand},
     {"reformat", kReformatUsage, RunReformat},

@@ -13,6 +13,7 @@
 #include "app/batch_host.h"
 #include "app/batch_model_link.h"
 #include "app/batch_nc_file.h"
+#include "app/batch_plot_run.h"
 #include "app/batch_plot_tools.h"
 #include "cad/palette.h"
 #include "interp/machining_time.h"
@@ -145,48 +146,6 @@ std::optional<PlotOptions> ParsePlotOptions(const Args& args) {
   return o;
 }
 
-bool IsMachineNumber(const std::string& text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A machine file, the name of a shipped one ("mill", "lathe", "edm", "twin_lathe"), or a
-// machine number of vormak.ini as the utilities take it.
-bool LoadPlotMachine(Workbench& bench, const std::string& machine) {
-  bench.locations = FindLocations("");
-  std::string path = machine;
-  if (!std::filesystem::exists(path)) {
-    path = bench.locations.install_dir + "/machines/" + machine + ".ini";
-  }
-  if (!std::filesystem::exists(path) && IsMachineNumber(machine)) {
-    return LoadMachineOption(bench, machine);
-  }
-  if (!std::filesystem::exists(path)) {
-    std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
-    return false;
-  }
-  bench.machines.Slot(1).path = path;
-  if (!LoadMachineSettings(bench, 1)) return false;
-  FillFormatSet1(bench.word_formats, bench.settings);
-  return true;
-}
-
-bool LoadProgram(Workbench& bench, const std::string& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) {
-    std::fprintf(stderr, "vormak-batch: cannot open '%s'\n", file.c_str());
-    return false;
-  }
-  try {
-    bench.Pane(1)->LoadFile(file);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "vormak-batch: cannot read '%s': %s\n", file.c_str(), e.what());
-    return false;
-  }
-  bench.nc_file_name = file;
-  return true;
-}
-
 // Fixed decimals (six unless told); a value that rounds to nothing is written without a minus
 // sign.
 void PrintNumber(FILE* out, double v, int decimals = 6) {
@@ -244,13 +203,6 @@ bool CloseCsv(FILE* file, const std::string& path) {
   return false;
 }
 
-// Reset NC, then Plot Run from line 1.
-void RunProgram(Workbench& bench, long long max_lines) {
-  bench.interp.run.line_limit = max_lines;
-  StartRun(bench, RunCommand::kResetNc);
-  StartRun(bench, RunCommand::kRunAll);
-}
-
 // How the run ended when it did not reach the program's end: the exit status.
 int ReportRunEnd(const RunState& run) {
   if (run.program_stop >= 0) {
@@ -288,6 +240,65 @@ bool RenderPng(Workbench& bench, const PlotOptions& o) {
   return true;
 }
 
+#else
+bool RenderPng(Workbench&, const PlotOptions&) {
+  std::fprintf(stderr, "vormak-batch: built without the raster canvas: no PNG\n");
+  return false;
+}
+#endif
+
+}  // namespace
+
+bool IsMachineNumber(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A machine file, the name of a shipped one ("mill", "lathe", "edm", "twin_lathe"), or a
+// machine number of vormak.ini as the utilities take it.
+bool LoadPlotMachine(Workbench& bench, const std::string& machine) {
+  bench.locations = FindLocations("");
+  std::string path = machine;
+  if (!std::filesystem::exists(path)) {
+    path = bench.locations.install_dir + "/machines/" + machine + ".ini";
+  }
+  if (!std::filesystem::exists(path) && IsMachineNumber(machine)) {
+    return LoadMachineOption(bench, machine);
+  }
+  if (!std::filesystem::exists(path)) {
+    std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
+    return false;
+  }
+  bench.machines.Slot(1).path = path;
+  if (!LoadMachineSettings(bench, 1)) return false;
+  FillFormatSet1(bench.word_formats, bench.settings);
+  return true;
+}
+
+bool LoadProgram(Workbench& bench, const std::string& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    std::fprintf(stderr, "vormak-batch: cannot open '%s'\n", file.c_str());
+    return false;
+  }
+  try {
+    bench.Pane(1)->LoadFile(file);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vormak-batch: cannot read '%s': %s\n", file.c_str(), e.what());
+    return false;
+  }
+  bench.nc_file_name = file;
+  return true;
+}
+
+// Reset NC, then Plot Run from line 1.
+void RunProgram(Workbench& bench, long long max_lines) {
+  bench.interp.run.line_limit = max_lines;
+  StartRun(bench, RunCommand::kResetNc);
+  StartRun(bench, RunCommand::kRunAll);
+}
+
+#ifdef VORMAK_HAVE_UI
 // The raster canvas draws text, which needs a GUI application; without a display it is offscreen.
 std::unique_ptr<QGuiApplication> MakePictureApplication() {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -303,14 +314,7 @@ std::unique_ptr<QGuiApplication> MakePictureApplication() {
   static char* argv[] = {name, nullptr};
   return std::make_unique<QGuiApplication>(argc, argv);
 }
-#else
-bool RenderPng(Workbench&, const PlotOptions&) {
-  std::fprintf(stderr, "vormak-batch: built without the raster canvas: no PNG\n");
-  return false;
-}
 #endif
-
-}  // namespace
 
 int RunPlot(const Args& args) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
