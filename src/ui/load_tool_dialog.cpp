@@ -25,6 +25,7 @@
 #include "settings/file_access.h"
 #include "settings/number_text.h"
 #include "ui/configuration_widgets.h"
+#include "ui/print/print_commands.h"
 #include "ui/raster_canvas.h"
 #include "workbench/workbench.h"
 
@@ -36,7 +37,6 @@ constexpr int kImageRole = Qt::UserRole;
 constexpr int kFileRole = Qt::UserRole + 1;
 constexpr int kGroupRole = Qt::UserRole + 2;
 constexpr int kPictureSize = 160;
-constexpr const char* kNotYet = "Printing comes with the print commands of the main window";
 
 bool IsGroup(const QTreeWidgetItem* item) {
   return item != nullptr && item->data(0, kGroupRole).toBool();
@@ -119,10 +119,14 @@ TLoad_Tool::TLoad_Tool(Workbench& bench, QWidget* parent) : QDialog(parent), ben
   connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
   print_catalog = new QPushButton("Print Catalog", this);
   print_list = new QPushButton("Print Editor List", this);
-  for (QPushButton* b : {print_catalog, print_list}) {
-    b->setEnabled(false);
-    b->setToolTip(kNotYet);
-  }
+  connect(print_catalog, &QPushButton::clicked, this,
+          [this] { PrintCommands::Of(bench_, this)->PrintCatalogue(TreeCatalogue()); });
+  // The program's tool list, as Print W/Tools prints it first.
+  connect(print_list, &QPushButton::clicked, this, [this] {
+    PrintRequest request;
+    request.what = PrintWhat::kToolList;
+    PrintCommands::Of(bench_, this)->Print(request);
+  });
 
   auto* fields = new QGridLayout;
   fields->addWidget(file_button, 0, 0);

@@ -66,8 +66,8 @@ class LoadToolDialogTest : public QObject {
     const QImage image = window.picture->pixmap().toImage();
     QCOMPARE(image.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
     QCOMPARE(image.pixel(100, 80) & 0xFFFFFF, 0x000000u);
-    QVERIFY(!window.print_catalog->isEnabled());
-    QVERIFY(!window.print_catalog->toolTip().isEmpty());
+    QVERIFY(window.print_catalog->isEnabled());
+    QVERIFY(window.print_list->isEnabled());
   }
 
   void EditsAreSavedOnOkAndTheToolLoads() {
