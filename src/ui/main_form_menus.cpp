@@ -6,11 +6,11 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "ui/cad_command_menus.h"
-#include "ui/cam_actions.h"
 #include "ui/apt_output_item.h"
+#include "ui/cad_command_menus.h"
 #include "ui/cad_edit_menus.h"
 #include "ui/calc_form.h"
+#include "ui/cam_actions.h"
 #include "ui/comp_nc_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
@@ -19,6 +19,7 @@
 #include "ui/plot_run_actions.h"
 #include "ui/plot_status_window.h"
 #include "ui/plot_widget.h"
+#include "ui/print/print_commands.h"
 #include "ui/punch_dialog.h"
 #include "ui/rotate_reformat_dialogs.h"
 #include "ui/sci_edit_control.h"
@@ -75,6 +76,11 @@ void TMainForm::BuildMenus() {
   BuildCadMenu();
   BuildUtilityMenus();
   BuildHelpMenu();
+  // The print commands, To Clipboard and Save Bitmap; Print Bitmap and the clipboard's bitmap
+  // take the plot window's picture as it stands.
+  auto* print =
+      new PrintCommands(*bench_, this, [this] { return paint_box_->canvas().Image().copy(); });
+  print->TakeOverMenuItems(menuBar());
 }
 
 void TMainForm::BuildFileMenu() {
