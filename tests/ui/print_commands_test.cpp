@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -81,6 +83,23 @@ class PrintCommandsTest : public QObject {
     QVERIFY(!f.commands.PrintToPdf(*document, f.dir.filePath("no/such/folder/x.pdf")));
     QVERIFY(!f.host.messages.empty());
     QVERIFY(f.host.messages.back().text.find("Cannot write") != std::string::npos);
+  }
+
+  void ThePreviewShowsEveryPage() {
+    Fixture f(400);
+    auto document = f.Document(PrintWhat::kNc);
+    PrintOutcome outcome = PrintOutcome::kFailed;
+    auto preview = f.commands.Preview(*document, outcome);
+    preview->show();
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    QVERIFY(pages != nullptr);
+    QTRY_VERIFY(pages->pageCount() > 1);
+    const int count = pages->pageCount();
+    QCOMPARE(outcome, PrintOutcome::kDone);
+    QCOMPARE(f.host.prompt_panel.find("Printing page " + std::to_string(count) + " of " +
+                                      std::to_string(count)),
+             std::string::size_type{1});
+    preview->close();
   }
 
   void TheMenuItemsAreTakenOver() {

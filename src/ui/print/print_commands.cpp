@@ -119,10 +119,6 @@ void PrintCommands::Print(std::unique_ptr<PrintDocument> document) {
   SetUpPage(printer_, *document, MarginMillimetres(bench_.settings.print_margin));
   const int pages = document->Layout(printer_);
   PrintOutcome outcome = PrintOutcome::kDone;
-  const auto render = [&](QPrinter* printer) {
-    outcome = RenderDocument(*document, *printer,
-                             [this](int page, int count) { return Progress(page, count); });
-  };
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (pages > kPreviewPages) {
     // A long listing goes straight to the printer: a preview would hold every page at once.
@@ -130,22 +126,33 @@ void PrintCommands::Print(std::unique_ptr<PrintDocument> document) {
     QPrintDialog dialog(&printer_, window_);
     if (dialog.exec() != QDialog::Accepted) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    render(&printer_);
+    outcome = RenderDocument(*document, printer_,
+                             [this](int page, int count) { return Progress(page, count); });
     QApplication::restoreOverrideCursor();
     Finished(outcome, pages);
     return;
   }
-  QPrintPreviewDialog preview(&printer_, window_);
-  preview.setWindowTitle("Print Preview");
+  auto preview = Preview(*document, outcome);
   bool printed = false;
-  connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
-    render(printer);
-    printed = true;
-  });
+  connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
+          [&printed] { printed = true; });
   QApplication::restoreOverrideCursor();
-  const bool accepted = preview.exec() == QDialog::Accepted;
+  const bool accepted = preview->exec() == QDialog::Accepted;
   if (accepted && printed) Finished(outcome, pages);
   if (!accepted) ClearPrompt(bench_);
+}
+
+std::unique_ptr<QPrintPreviewDialog> PrintCommands::Preview(PrintDocument& document,
+                                                            PrintOutcome& outcome) {
+  SetUpPage(printer_, document, MarginMillimetres(bench_.settings.print_margin));
+  auto preview = std::make_unique<QPrintPreviewDialog>(&printer_, window_);
+  preview->setWindowTitle("Print Preview");
+  connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
+          [this, &document, &outcome](QPrinter* printer) {
+            outcome = RenderDocument(document, *printer,
+                                     [this](int page, int count) { return Progress(page, count); });
+          });
+  return preview;
 }
 
 bool PrintCommands::PrintToPdf(PrintDocument& document, const QString& path) {

@@ -14,6 +14,7 @@
 #include "ui/print/print_jobs.h"
 
 class QMenu;
+class QPrintPreviewDialog;
 class QMenuBar;
 class QWidget;
 
@@ -34,6 +35,9 @@ class PrintCommands : public QObject {
 
   void Print(const PrintRequest& request);
   void Print(std::unique_ptr<PrintDocument> document);
+  // The print preview of the document on the printer set up, not shown yet; its pages are
+  // painted when it shows them, printing from it sets `outcome`. Both must outlive it.
+  std::unique_ptr<QPrintPreviewDialog> Preview(PrintDocument& document, PrintOutcome& outcome);
   // Prints without asking to the PDF file `path`, page by page in the prompt panel; Escape
   // stops. False when stopped or not written (said in a message).
   bool PrintToPdf(PrintDocument& document, const QString& path);
