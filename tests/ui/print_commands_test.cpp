@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QImageReader>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
