@@ -68,6 +68,7 @@ int RunCalc(const Args& args);  // batch_calc.cpp
 extern const char kPrintUsage[];
 int RunPrint(const Args& args);  // batch_print.cpp
 extern const char kAptUsage[];
-int RunApt(const Args& args);  // batch_apt.cpp
+int RunApt(const Args& args);   // batch_apt.cpp
+int RunTwin(const Args& args);  // batch_twin.cpp
 
 }  // namespace vormak::batch

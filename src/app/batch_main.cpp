@@ -54,6 +54,7 @@ const Subcommand kSubcommands[] = {
      "switch-axis [--x L] [--y L] [--z L] [--reverse-x] [--reverse-y] [--reverse-z] FILE [...]",
      RunSwitchAxis},
     {"tool", "tool TEXT [--machine M]", RunTool},
+    {"twin", "twin FILE [--machine M] [--panes CSV] [--lineup-only] [--cancel] [-o OUT]", RunTwin},
     {"uncomment", "uncomment FILE [...] [--cancel]", RunUncomment},
     {"word", "word [--machine F] [--implied] [--cancel] ADDRESS BLOCK", RunWord},
 };

@@ -60,6 +60,35 @@ bool LoadMachineOption(Workbench& bench, const std::string& machine) {
   return true;
 }
 
+namespace {
+
+bool IsMachineNumber(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+bool LoadNamedMachine(Workbench& bench, const std::string& machine) {
+  if (machine.empty()) return LoadMachineOption(bench, machine);
+  bench.locations = FindLocations("");
+  std::string path = machine;
+  if (!std::filesystem::exists(path)) {
+    path = bench.locations.install_dir + "/machines/" + machine + ".ini";
+  }
+  if (!std::filesystem::exists(path) && IsMachineNumber(machine)) {
+    return LoadMachineOption(bench, machine);
+  }
+  if (!std::filesystem::exists(path)) {
+    std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
+    return false;
+  }
+  bench.machines.Slot(1).path = path;
+  if (!LoadMachineSettings(bench, 1)) return false;
+  FillFormatSet1(bench.word_formats, bench.settings);
+  return true;
+}
+
 bool NcFileOptions::Has(const std::string& name) const {
   return Contains(switches, name) || values.count(name) > 0;
 }

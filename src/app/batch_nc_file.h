@@ -76,6 +76,10 @@ class NcFileSession {
 // vormak.ini; nothing given keeps the built-in defaults. False when it could not be loaded.
 bool LoadMachineOption(Workbench& bench, const std::string& machine);
 
+// A machine file, the name of a shipped one ("mill", "lathe", "edm", "twin_lathe"), or a
+// machine number of vormak.ini; nothing given keeps the built-in defaults.
+bool LoadNamedMachine(Workbench& bench, const std::string& machine);
+
 // Prints the usage line to stderr; answers 2.
 int UsageError(const char* usage);
 

@@ -6,6 +6,7 @@
 #include "cad/geometry_errors.h"
 #include "ncfiles/nc_file_names.h"
 #include "ncfiles/nc_files.h"
+#include "ncfiles/twin_turret.h"
 #include "nctext/edit_control.h"
 #include "nctext/line_batch.h"
 #include "nctext/status_services.h"
@@ -97,13 +98,8 @@ bool OpenNcFile(Workbench& bench, const NcFileHooks& hooks, const std::string& p
   const std::string previous = bench.nc_file_name;
   bench.nc_file_name = path;
   ShowPrompt(bench, "Loading NC");
-  bool loaded = false;
-  if (TwinTurrets(bench) && hooks.load_turrets) {
-    loaded = hooks.load_turrets(path);
-  } else {
-    loaded = LoadNCFile(bench, path);
-    ShowPrompt(bench, (loaded ? "Loaded: " : "Cant Load: ") + path);
-  }
+  const bool loaded = LoadNCFile(bench, path);
+  ShowPrompt(bench, (loaded ? "Loaded: " : "Cant Load: ") + path);
   if (!loaded) {
     // The pane still holds the old program: it keeps its own name, so a later Save NC cannot
     // write it over the file that failed to load.
@@ -120,14 +116,16 @@ bool OpenNcFile(Workbench& bench, const NcFileHooks& hooks, const std::string& p
     control->ClearModified();
   }
   Call(hooks.modified_panel);
+  Call(hooks.outline);
   return true;
 }
 
 bool SaveNc(Workbench& bench, const NcFileHooks& hooks) {
   if (bench.nc_file_name.empty()) return SaveNcAs(bench, hooks);
   bool saved = false;
-  if (TwinTurrets(bench) && hooks.save_turrets) {
-    saved = hooks.save_turrets(bench.nc_file_name);
+  if (TwinTurrets(bench)) {
+    saved = SaveTwinTurretFile(bench, bench.nc_file_name);
+    if (saved) Call(hooks.modified_panel);
   } else {
     saved = SaveNCFile(bench, hooks);
   }
@@ -141,9 +139,8 @@ bool SaveNcAs(Workbench& bench, const NcFileHooks& hooks) {
   if (!chosen) return false;
   const std::string name = WithNcExtension(*chosen, bench.settings.nc_extension);
   EditControl* pane = bench.Pane(1);
-  if (TwinTurrets(bench) && hooks.save_turrets) {
-    BackupBeforeSave(bench, name);
-    if (!hooks.save_turrets(name)) return false;
+  if (TwinTurrets(bench)) {
+    if (!SaveTwinTurretFile(bench, name)) return false;
   } else {
     // A read-only file is refused before its backup is made: renaming it away first would
     // let the save replace it after all.

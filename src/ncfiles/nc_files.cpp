@@ -7,6 +7,7 @@
 
 #include "cad/geometry_errors.h"
 #include "ncfiles/nc_file_names.h"
+#include "ncfiles/twin_turret.h"
 #include "nctext/block_words.h"
 #include "nctext/edit_control.h"
 #include "nctext/pane_services.h"
@@ -154,6 +155,7 @@ bool LoadNCFile(Workbench& bench, const std::string& path, bool starting_up) {
     ReportSystemFileError(host, error);
     return false;
   }
+  if (bench.settings.twin_turrets) return LoadTwinTurretFile(bench, path);
   try {
     pane->LoadFile(path);
   } catch (const EditError& failure) {

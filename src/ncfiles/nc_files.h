@@ -26,10 +26,7 @@ struct NcFileHooks {
   std::function<void()> caption;                       // rebuilt after a load or save
   std::function<void(const std::string&)> add_recent;  // a loaded or saved file enters the list
   std::function<void()> modified_panel;                // shown again after a load or save
-  // Two-turret programs split into panes 1 and 2 and joined again; while unset such a
-  // program is read and written as it stands in pane 1.
-  std::function<bool(const std::string& path)> load_turrets;
-  std::function<bool(const std::string& path)> save_turrets;
+  std::function<void()> outline;                       // the sequence outline, rebuilt after a load
 };
 
 // A failure of the pane or the file system while reading or writing, shown to the user: the
@@ -47,8 +44,9 @@ bool ReadOnlyCheck(Host& host, int kind, const std::string& path);
 // older backup that is not read-only. Failures are shown; the save goes on regardless.
 void BackupBeforeSave(Workbench& bench, const std::string& path);
 
-// Reads a file into pane 1. At start-up a missing file fails without a message; otherwise
-// failures are shown and the pane keeps its text.
+// Reads a file into pane 1 (with twin turrets: panes 1 and 2, lined up). At start-up a
+// missing file fails without a message; otherwise failures are shown and the pane keeps its
+// text.
 bool LoadNCFile(Workbench& bench, const std::string& path, bool starting_up = false);
 
 // Saves pane 1 under the current name: read-only check, date stamp, backup, revision name.
