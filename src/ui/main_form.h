@@ -24,6 +24,7 @@ namespace vormak {
 
 class PlotRunActions;
 class PlotWidget;
+class SequenceOutlineView;
 class SciEditControl;
 class TConfiguration;
 class TFindReplace;
@@ -45,6 +46,7 @@ class TMainForm : public QMainWindow {
   SciEditControl* LEdit1() const { return ledit1_; }
   SciEditControl* LEdit2() const { return ledit2_; }
   PlotWidget* PaintBox1() const { return paint_box_; }
+  SequenceOutlineView* Outline1() const { return outline_; }
   const ViewActions& view_actions() const { return view_actions_; }
   const CadToolbars& cad_toolbars() const { return cad_toolbars_; }
   PlotRunActions* plot_run_actions() const { return plot_run_; }
@@ -136,6 +138,7 @@ class TMainForm : public QMainWindow {
   long long applied_edit_share_ = -1;  // the share the editor side was last laid out to
   int pending_editor_width_ = -1;      // for the first show
   PlotWidget* paint_box_ = nullptr;
+  SequenceOutlineView* outline_ = nullptr;
   ViewActions view_actions_;
   CadToolbars cad_toolbars_;
   PlotRunActions* plot_run_ = nullptr;

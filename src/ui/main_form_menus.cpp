@@ -24,6 +24,7 @@
 #include "ui/rotate_reformat_dialogs.h"
 #include "ui/sci_edit_control.h"
 #include "ui/script_window.h"
+#include "ui/sequence_outline_view.h"
 #include "ui/time_dialog.h"
 #include "ui/utility_dialogs.h"
 
@@ -227,6 +228,10 @@ void TMainForm::BuildUtilityMenus() {
   AddTimeItems(utilities2, macro_out_menu_, *bench_, this);
   AddAptOutputItem(utilities2, *bench_);
   AddLineUtilityItems(utilities2, *bench_, this);
+  outline_ = new SequenceOutlineView(*bench_, this);
+  addDockWidget(Qt::LeftDockWidgetArea, outline_);
+  outline_->hide();
+  AddLineUpItem(utilities2, *bench_, outline_);
 }
 
 void TMainForm::BuildHelpMenu() {

@@ -15,6 +15,7 @@
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui/sequence_outline_view.h"
 #include "utilities/syntax_check.h"
 
 namespace vormak {
@@ -27,6 +28,7 @@ NcFileHooks TMainForm::NcHooks() {
   hooks.caption = [this] { UpdateCaption(); };
   hooks.add_recent = [this](const std::string& path) { AddRecentFile(path); };
   hooks.modified_panel = [this] { UpdateModifiedPanel(); };
+  hooks.outline = [this] { outline_->Rebuild(); };
   return hooks;
 }
 
@@ -41,6 +43,7 @@ bool TMainForm::LoadNcFile(const std::string& path) {
   bench_->nc_file_name = path;
   UpdateCaption();
   UpdateModifiedPanel();
+  outline_->Rebuild();
   return true;
 }
 

@@ -15,6 +15,7 @@
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "ui/sequence_outline_view.h"
 
 namespace vormak {
 namespace {
@@ -125,6 +126,9 @@ void TMainForm::ApplySettingsToWindow() {
     ledit1_->SetForeColor(colour);
   }
   ledit2_->setVisible(s.twin_turrets);
+  // The outline is of a two-turret program's sections.
+  outline_->setVisible(s.twin_turrets);
+  outline_->Rebuild();
   if (!s.twin_turrets) bench_->active_pane = 1;
 
   // A new share (another machine, the Configuration dialog) lays the editor side out again;
