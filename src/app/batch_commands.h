@@ -70,5 +70,7 @@ int RunPrint(const Args& args);  // batch_print.cpp
 extern const char kAptUsage[];
 int RunApt(const Args& args);   // batch_apt.cpp
 int RunTwin(const Args& args);  // batch_twin.cpp
+int RunToolbox(const Args& args);  // batch_toolbox.cpp
+int RunMotionCode(const Args& args);
 
 }  // namespace vormak::batch

@@ -1,4 +1,5 @@
 #include "ui/main_form.h"
+#include "ui/sequence_toolbar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,6 +47,7 @@ TMainForm::TMainForm(QWidget* parent)
   BuildStatusBar();
   // The run commands come first: the View menu lists their toolbars.
   plot_run_ = new PlotRunActions(this, *bench_, paint_box_);
+  sequence_ = new SequenceToolbar(*bench_, this);
   BuildMenus();
   AcceptDroppedFiles();
   InstallDrawingFileActions(file_menu_, DrawingFilesOf(this, paint_box_));
@@ -58,6 +60,7 @@ TMainForm::TMainForm(QWidget* parent)
   machines_dialog_ = new TMachines(*bench_, this);
   find_replace_ = new TFindReplace(
       host_, [this] { return ActivePane(); }, this);
+  BuildToolbox();
   connect(configuration_, &TConfiguration::SettingsApplied, this, [this] {
     ApplySettingsToWindow();
     BuildMachinesMenu();

@@ -25,6 +25,9 @@ namespace vormak {
 class PlotRunActions;
 class PlotWidget;
 class SequenceOutlineView;
+class KeyboardMacroActions;
+class Tinput_nc;
+class SequenceToolbar;
 class SciEditControl;
 class TConfiguration;
 class TFindReplace;
@@ -47,6 +50,9 @@ class TMainForm : public QMainWindow {
   SciEditControl* LEdit2() const { return ledit2_; }
   PlotWidget* PaintBox1() const { return paint_box_; }
   SequenceOutlineView* Outline1() const { return outline_; }
+  KeyboardMacroActions* KeyboardMacros() const { return macros_; }
+  Tinput_nc* Toolbox() const { return toolbox_; }
+  SequenceToolbar* Sequence() const { return sequence_; }
   const ViewActions& view_actions() const { return view_actions_; }
   const CadToolbars& cad_toolbars() const { return cad_toolbars_; }
   PlotRunActions* plot_run_actions() const { return plot_run_; }
@@ -115,6 +121,8 @@ class TMainForm : public QMainWindow {
   void BuildCadMenu();
   void BuildUtilityMenus();
   void BuildHelpMenu();
+  // The toolbox window and the Cad toolbar's "Tool Box" button that shows it.
+  void BuildToolbox();
   void ApplyPlacement(int machine);
   // The editor side's width from the machine's "% of Window" share.
   int EditorShareWidth() const;
@@ -139,6 +147,9 @@ class TMainForm : public QMainWindow {
   int pending_editor_width_ = -1;      // for the first show
   PlotWidget* paint_box_ = nullptr;
   SequenceOutlineView* outline_ = nullptr;
+  KeyboardMacroActions* macros_ = nullptr;
+  Tinput_nc* toolbox_ = nullptr;
+  SequenceToolbar* sequence_ = nullptr;
   ViewActions view_actions_;
   CadToolbars cad_toolbars_;
   PlotRunActions* plot_run_ = nullptr;

@@ -6,14 +6,18 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <cerrno>
+#include "cad/geometry_errors.h"
 #include "ui/apt_output_item.h"
 #include "ui/cad_command_menus.h"
 #include "ui/cad_edit_menus.h"
 #include "ui/calc_form.h"
 #include "ui/cam_actions.h"
 #include "ui/comp_nc_dialog.h"
+#include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/find_replace_dialog.h"
+#include "ui/keyboard_macro_actions.h"
 #include "ui/line_utility_items.h"
 #include "ui/main_form.h"
 #include "ui/plot_run_actions.h"
@@ -26,6 +30,7 @@
 #include "ui/script_window.h"
 #include "ui/sequence_outline_view.h"
 #include "ui/time_dialog.h"
+#include "ui/toolbox_window.h"
 #include "ui/utility_dialogs.h"
 
 namespace vormak {
@@ -118,6 +123,7 @@ void TMainForm::BuildFileMenu() {
   Item(keys, "&End Recording", Qt::CTRL | Qt::Key_F4);
   Item(keys, "&Play", Qt::Key_F4);
   Items(keys, {"&Until Breakpoint", "S&ave...", "&Load...", "Play Demo"});
+  macros_ = new KeyboardMacroActions(*bench_, keys, ledit1_, ledit2_, this);
   recent_menu_ = file_menu_->addMenu("&Recent Files");
   BuildRecentMenu();
   Item(file_menu_, "Con&figuration...", {}, this, [this] { Configuration1Click(); });
@@ -199,8 +205,12 @@ void TMainForm::BuildCamMenu() {
   menu->addSeparator();
   for (auto& action : custom_actions_) {
     action = Item(menu, "---");
-    connect(action, &QAction::triggered, this,
-            [this, action] { host_.StartProgram(Bytes(action->data().toString())); });
+    connect(action, &QAction::triggered, this, [this, action] {
+      // A program that is not there is said so rather than passed over.
+      if (!host_.StartProgram(Bytes(action->data().toString()))) {
+        ReportSystemFileError(host_, ENOENT);
+      }
+    });
   }
 }
 
@@ -232,6 +242,29 @@ void TMainForm::BuildUtilityMenus() {
   addDockWidget(Qt::LeftDockWidgetArea, outline_);
   outline_->hide();
   AddLineUpItem(utilities2, *bench_, outline_);
+}
+
+void TMainForm::BuildToolbox() {
+  Tinput_nc::Hooks hooks;
+  hooks.macros = macros_;
+  hooks.configure = [this] {
+    configuration_->ShowToolboxPageFirst();
+    Configuration1Click();
+  };
+  hooks.run_script = [this](const std::string& name) {
+    auto* window = findChild<Tscript4*>();
+    if (!window) window = new Tscript4(*bench_, this);
+    window->show();
+    window->RunFile(bench_->settings.script_path + "/" + name + ".scr");
+  };
+  toolbox_ = new Tinput_nc(*bench_, std::move(hooks), this);
+  if (QAction* button = cad_toolbars_.tool_box) {
+    button->setEnabled(true);
+    connect(button, &QAction::triggered, this, [this] {
+      toolbox_->show();
+      toolbox_->raise();
+    });
+  }
 }
 
 void TMainForm::BuildHelpMenu() {

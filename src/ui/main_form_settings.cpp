@@ -16,6 +16,7 @@
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "ui/sequence_outline_view.h"
+#include "ui/toolbox_window.h"
 
 namespace vormak {
 namespace {
@@ -129,6 +130,7 @@ void TMainForm::ApplySettingsToWindow() {
   // The outline is of a two-turret program's sections.
   outline_->setVisible(s.twin_turrets);
   outline_->Rebuild();
+  if (toolbox_ != nullptr) toolbox_->ApplySettings();
   if (!s.twin_turrets) bench_->active_pane = 1;
 
   // A new share (another machine, the Configuration dialog) lays the editor side out again;

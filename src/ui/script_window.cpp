@@ -111,6 +111,15 @@ FileDialogRequest Tscript4::ScriptFileRequest(const char* caption, const char* d
   return request;
 }
 
+void Tscript4::RunFile(const std::string& path) {
+  CurrentFileName() = path;
+  if (!LoadScriptFile(bench_, path)) return;
+  SetFileCaption(path);
+  script_memo->ClearModified();
+  ResetClick();
+  RunClick();
+}
+
 void Tscript4::LoadClick() {
   if (const auto name = bench_.host().OpenFileDialog(ScriptFileRequest("Open", "SCR"))) {
     if (LoadScriptFile(bench_, *name)) {

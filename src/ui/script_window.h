@@ -37,6 +37,9 @@ class Tscript4 : public QDialog {
   bool SaveAsClick();
   void StepClick();
   void CloseClick();
+  // The toolbox's "&name": loads the script file as the current chain level's, then Reset
+  // and Run.
+  void RunFile(const std::string& path);
   // The Save? query of a modified script: false when the user cancels.
   bool CloseQuery();
   // The hint for a line of the pane: the variables it names.
