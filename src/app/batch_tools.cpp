@@ -7,6 +7,7 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
+#include "app/batch_nc_file.h"
 #include "cam/tool_catalogue.h"
 #include "interp/block_interpreter.h"
 #include "interp/tool_load.h"
@@ -31,24 +32,6 @@ class ToolHost : public ConsoleHost {
     std::fprintf(stderr, "%s\n", text.c_str() + (text.empty() || text[0] != ' ' ? 0 : 1));
   }
 };
-
-// A machine file, or the name of a shipped one ("mill", "lathe", ...).
-bool LoadToolMachine(Workbench& bench, const std::string& machine) {
-  bench.locations = FindLocations("");
-  std::string path = machine;
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    path = bench.locations.install_dir + "/machines/" + machine + ".ini";
-  }
-  if (!std::filesystem::exists(path, ec)) {
-    std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
-    return false;
-  }
-  bench.machines.Slot(1).path = path;
-  if (!LoadMachineSettings(bench, 1)) return false;
-  FillFormatSet1(bench.word_formats, bench.settings);
-  return true;
-}
 
 // Parses "[--machine M]" and at most one other argument into `text`.
 bool ParseArgs(const Args& args, std::string& machine, std::string* text) {
@@ -105,7 +88,7 @@ int RunTool(const Args& args) {
   }
   ToolHost host;
   Workbench bench(host);
-  if (!LoadToolMachine(bench, machine)) return 1;
+  if (!LoadNamedMachine(bench, machine)) return 1;
   // A bare "TL NAME" is run as the comment it stands for in a program.
   const CommentChars chars = CommentCharsOf(bench.settings);
   if (text.find(chars.begin) == std::string::npos) {
@@ -127,7 +110,7 @@ int RunCatalogue(const Args& args) {
   }
   ConsoleHost host;
   Workbench bench(host);
-  if (!LoadToolMachine(bench, machine)) return 1;
+  if (!LoadNamedMachine(bench, machine)) return 1;
   const std::string path = JoinPath(ToolDirectory(bench), kCatalogueFileName);
   Catalogue catalogue;
   if (!LoadCatalogue(path, catalogue)) {

@@ -9,6 +9,7 @@
 
 #include "cam/tool_preview.h"
 #include "ui/raster_canvas.h"
+#include "ui/toolbar_layout.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -26,12 +27,13 @@ QString Latin1Text(const std::string& text) {
 SequenceToolbar::SequenceToolbar(Workbench& bench, QMainWindow* window)
     : QObject(window),
       bench_(bench),
-      window_(window),
-      bar_(window->addToolBar("Sequence")),
+      bar_(new QToolBar("Sequence", window)),
       picture_window_(new QWidget(window, Qt::ToolTip | Qt::FramelessWindowHint)),
       picture_(new QLabel(picture_window_)) {
   bar_->setObjectName("Sequence");
-  QAction* seq = bar_->addAction("Seq");
+  // The right-hand panel: the tool pictures open beside it.
+  window->addToolBar(Qt::RightToolBarArea, bar_);
+  QAction* seq = bar_->addAction(ToolbarGlyph("Seq"), "Seq");
   seq->setToolTip("Seq");
   connect(seq, &QAction::triggered, this, [this] { SeqClick(); });
   for (int n = 1; n <= kToolListButtons; ++n) {
@@ -44,10 +46,10 @@ SequenceToolbar::SequenceToolbar(Workbench& bench, QMainWindow* window)
     bar_->addWidget(button);
     buttons_[static_cast<size_t>(n - 1)] = button;
   }
-  QAction* up = bar_->addAction(QString::fromUtf8("\u25B2"));
+  QAction* up = bar_->addAction(ToolbarGlyph("Up"), "Up");
   up->setToolTip("Up");
   connect(up, &QAction::triggered, this, [this] { Page(-1); });
-  QAction* down = bar_->addAction(QString::fromUtf8("\u25BC"));
+  QAction* down = bar_->addAction(ToolbarGlyph("Down"), "Down");
   down->setToolTip("Down");
   connect(down, &QAction::triggered, this, [this] { Page(1); });
   auto* layout = new QHBoxLayout(picture_window_);
@@ -101,9 +103,9 @@ void SequenceToolbar::ShowPicture(int n) {
   picture_->setPixmap(QPixmap::fromImage(canvas.Image()));
   picture_window_->adjustSize();
   // Left of the right-hand toolbar panel, bottoms level.
-  const QRect panel = window_->geometry();
-  picture_window_->move(panel.right() - picture_window_->width() - bar_->height(),
-                        panel.bottom() - picture_window_->height());
+  const QPoint panel_bottom_left = bar_->mapToGlobal(QPoint(0, bar_->height()));
+  picture_window_->move(panel_bottom_left.x() - picture_window_->width(),
+                        panel_bottom_left.y() - picture_window_->height());
   picture_window_->show();
 }
 

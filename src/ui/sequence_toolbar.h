@@ -42,7 +42,6 @@ class SequenceToolbar : public QObject {
   void Label();
 
   Workbench& bench_;
-  QMainWindow* window_;
   QToolBar* bar_;
   std::array<QToolButton*, kToolListButtons> buttons_{};
   std::vector<ToolListEntry> entries_;
