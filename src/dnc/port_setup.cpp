@@ -14,6 +14,9 @@ void ConfigurePort(SerialDevice& port, const MachineSettings& s) {
     case 4800:
     case 9600:
     case 19200:
+    case 38400:
+    case 57600:
+    case 115200:
       port.SetBaudRate(s.comm_baud_rate);
       break;
     default:

@@ -14,7 +14,7 @@ namespace vormak {
 struct MachineSettings;
 
 // The device, speed, data bits, parity and stop bits of the machine. A speed outside 300 ..
-// 19200, data bits other than 7 or 8 and so on leave the port's own value.
+// 115200 (the Punch page's list), data bits other than 7 or 8 and so on leave the port's own value.
 void ConfigurePort(SerialDevice& port, const MachineSettings& settings);
 
 // The state of the RTS, DTR and XON boxes after a handshake is applied.

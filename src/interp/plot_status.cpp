@@ -96,6 +96,19 @@ long long LeadingNumber(const std::string& text, size_t& at) {
   return digits == 0 ? -1 : n;
 }
 
+// The spindle as the program left it: the S word while M03 or M04 holds, and under constant
+// surface speed on a lathe the speed at the tool's present diameter, held to MaxRPM.
+std::pair<std::string, std::string> SpindleTexts(const Workbench& bench, const TurretState& t) {
+  const double s = t[kRegS];
+  if (!bench.interp.machine.spindle_on || !(s > 0)) return {kUnknown, kUnknown};
+  if (!IsLatheSystem(bench) || !t.G(96)) return {Number(s), kUnknown};
+  // The X register already holds the radius: a diameter word was halved as it was read.
+  const double radius = std::fabs(t[kRegX]);
+  const double max_rpm = bench.settings.max_rpm;
+  const double rpm = radius > 0 ? std::min(SurfaceRpm(s, radius), max_rpm) : max_rpm;
+  return {Number(std::round(rpm)), Number(s)};
+}
+
 }  // namespace
 
 StatusFields StatusPageFields(const Workbench& bench, int turret) {
@@ -107,6 +120,7 @@ StatusFields StatusPageFields(const Workbench& bench, int turret) {
   const double program = level == 0 ? interp.Turret(turret)[kRegProgram]
                                     : flow.stack[static_cast<size_t>(level - 1)].program;
   const TimeState& time = interp.time;
+  const auto [rpm, sfm] = SpindleTexts(bench, interp.Turret(turret));
   return {
       {"Plot Offset X:", Number(offset.x)},
       {"Y:", Number(offset.y)},
@@ -124,8 +138,8 @@ StatusFields StatusPageFields(const Workbench& bench, int turret) {
       {"Prog#:", Number(program)},
       {"Blocktime:", time.accounting ? BlockTimeText(time.block_time) : kUnknown},
       {"Total Time:", time.accounting ? TotalTimeText(time.total_time) : kUnknown},
-      {"RPM:", kUnknown},
-      {"SFM:", kUnknown},
+      {"RPM:", rpm},
+      {"SFM:", sfm},
   };
 }
 

@@ -86,6 +86,27 @@ void InsertBlockTime(Workbench& bench, int n) {
   ReplacePaneLine(bench, pane, n, text);
 }
 
+namespace {
+
+// The total belongs inside the program: a closing "%" tape mark (blank lines after it aside)
+// stays the last line, so the tape still ends where the control expects it.
+void InsertTotalLine(Workbench& bench, const std::string& total) {
+  int last = PaneLineCount(bench, 1);
+  while (last > 0 && PaneLine(bench, 1, last).find_first_not_of(" \t") == std::string::npos) {
+    --last;
+  }
+  const std::string text = last > 0 ? PaneLine(bench, 1, last) : std::string();
+  const size_t first = text.find_first_not_of(" \t");
+  EditControl* pane = bench.Pane(1);
+  if (pane != nullptr && first != std::string::npos && text[first] == '%') {
+    pane->InsertLine(last - 1, total);
+  } else {
+    AppendPaneLine(bench, 1, total);
+  }
+}
+
+}  // namespace
+
 void RunTimeDialog(Workbench& bench, const TimeDialogChoices& choices) {
   // The lines written by one run undo as one step in every pane they go into.
   for (int pane = 1; pane <= kPaneCount; ++pane) {
@@ -108,9 +129,8 @@ void RunTimeDialog(Workbench& bench, const TimeDialogChoices& choices) {
     }
   }
   ResetAndRun(bench);
-  if (choices.total_at_end) {
-    AppendPaneLine(bench, 1, TimeCommentLine(bench, "TOTAL TIME= ", time.total_time));
-  }
+  if (choices.total_at_end)
+    InsertTotalLine(bench, TimeCommentLine(bench, "TOTAL TIME= ", time.total_time));
   // The report choices end with the run: a later plot with the status window open counts time
   // but writes nothing into the program.
   time.accounting = false;

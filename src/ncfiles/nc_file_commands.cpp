@@ -161,7 +161,7 @@ bool SaveNcAs(Workbench& bench, const NcFileHooks& hooks) {
   bench.nc_file_name = name;
   Call(hooks.caption);
   Call(hooks.modified_panel);
-  ShowPrompt(bench, "Saved NC: " + name);
+  ShowPrompt(bench, "Saved NC: " + name + " (" + LineBreakName(pane->GetLineBreakStyle()) + ")");
   if (hooks.add_recent) hooks.add_recent(name);
   return true;
 }

@@ -196,7 +196,8 @@ bool SaveNCFile(Workbench& bench, const NcFileHooks& hooks) {
   bench.nc_file_name = target;
   pane->ClearModified();
   if (hooks.modified_panel) hooks.modified_panel();
-  ShowPrompt(bench, "Saved NC:" + target);
+  // The line breaks written are named: a program saved for another control's style is seen.
+  ShowPrompt(bench, "Saved NC:" + target + " (" + LineBreakName(pane->GetLineBreakStyle()) + ")");
   FocusPane(bench, 1);
   if (hooks.caption) hooks.caption();
   return true;

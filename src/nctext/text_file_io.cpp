@@ -42,6 +42,18 @@ const char* LineBreakText(LineBreakStyle style) {
   return "\r\n";
 }
 
+const char* LineBreakName(LineBreakStyle style) {
+  switch (style) {
+    case LineBreakStyle::kCr:
+      return "CR";
+    case LineBreakStyle::kLf:
+      return "LF";
+    case LineBreakStyle::kCrLf:
+      break;
+  }
+  return "CR LF";
+}
+
 ReplacingFileWriter::ReplacingFileWriter(const std::string& path) : target_(path) {
   std::error_code ec;
   // Saving through a link rewrites the file it points at, not the link.

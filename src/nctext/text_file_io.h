@@ -26,6 +26,8 @@ std::string ReadFileBytes(const std::string& path);
 
 // The bytes that end a line when saving in `style`.
 const char* LineBreakText(LineBreakStyle style);
+// How the style is named to the programmer: "CR LF", "CR" or "LF".
+const char* LineBreakName(LineBreakStyle style);
 
 // Writes a file so that the old one stays intact until the new one is complete: the bytes
 // go to a scratch file in the same folder, which is renamed over the target by Commit().

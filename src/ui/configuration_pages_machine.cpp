@@ -252,7 +252,10 @@ PunchPage::PunchPage(QWidget* parent) : ConfigPage(parent) {
                                {2400, "2400"},
                                {4800, "4800"},
                                {9600, "9600"},
-                               {19200, "19200"}},
+                               {19200, "19200"},
+                               {38400, "38400"},
+                               {57600, "57600"},
+                               {115200, "115200"}},
                               this);
   parity_ = new RadioGroup("Parity", {{'O', "ODD"}, {'E', "EVEN"}, {'N', "NONE"}}, this);
   data_bits_ = new RadioGroup("Data Bits", {{7, "7"}, {8, "8"}}, this);

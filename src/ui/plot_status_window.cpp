@@ -29,6 +29,13 @@ StatusFields PageFields(const Workbench& bench, int page, int turret) {
   return page == kStatusPage ? StatusPageFields(bench, turret) : MovementPageFields(bench, turret);
 }
 
+// The tool-nose shape (Center X/Z, angle, width, orientation) is a lathe insert's; a mill or
+// wire machine's tool has only its radius and comment.
+bool LatheOnlyField(const QString& caption) {
+  return caption == "Center X:" || caption == "Center Z:" || caption == "Angle:" ||
+         caption == "Width:" || caption == "Orientation:";
+}
+
 }  // namespace
 
 TPlotStatus::TPlotStatus(Workbench& bench, QWidget* parent) : QDialog(parent), bench_(bench) {
@@ -80,6 +87,15 @@ TPlotStatus::TPlotStatus(Workbench& bench, QWidget* parent) : QDialog(parent), b
 }
 
 void TPlotStatus::ShowPlotStatus() {
+  // Only a two-turret program has a second turret to choose.
+  const bool twin = bench_.settings.twin_turrets;
+  turret_box->setVisible(twin);
+  if (!twin) turret_box->setCurrentIndex(0);
+  const bool lathe = bench_.settings.system_type == SystemType::kLathe;
+  auto* status_form = qobject_cast<QFormLayout*>(pages->widget(kStatusPage)->layout());
+  for (const auto& [caption, label] : fields_[kStatusPage]) {
+    if (LatheOnlyField(caption)) status_form->setRowVisible(label, lathe);
+  }
   const int turret = turret_box->currentIndex() == 1 ? 2 : 1;
   for (int page : {kStatusPage, kMovementPage}) {
     const StatusFields values = PageFields(bench_, page, turret);

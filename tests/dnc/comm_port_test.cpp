@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "dnc/comm_event_queue.h"
+#include "dnc/port_setup.h"
 #include "dnc/pty_peer.h"
+#include "settings/machine_settings.h"
 
 namespace vormak {
 namespace {
@@ -66,6 +68,24 @@ TEST(CommPortProperties, DefaultsAndDeviceNames) {
   EXPECT_EQ(CommDevicePath(1, ""), "/dev/ttyS0");
   EXPECT_EQ(CommDevicePath(4, ""), "/dev/ttyS3");
   EXPECT_EQ(CommDevicePath(2, "/dev/ttyACM0"), "/dev/ttyACM0");
+}
+
+// The Punch page's rates reach the port up to 115200; a rate outside the page's list leaves
+// the port's own.
+TEST(CommPortProperties, MachineRatesUpTo115200) {
+  MachineSettings s;
+  s.comm_device = "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0";
+  for (int rate : {19200, 38400, 57600, 115200}) {
+    TComm comm;
+    s.comm_baud_rate = rate;
+    ConfigurePort(comm, s);
+    EXPECT_EQ(comm.BaudRate(), rate);
+    EXPECT_EQ(comm.DevicePath(), s.comm_device);
+  }
+  TComm comm;
+  s.comm_baud_rate = 12345;
+  ConfigurePort(comm, s);
+  EXPECT_EQ(comm.BaudRate(), 9600);
 }
 
 TEST(CommPortOpen, RefusesWhatIsNoTerminalAndKeepsNothingOpen) {

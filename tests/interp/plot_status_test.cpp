@@ -72,6 +72,33 @@ TEST_F(PlotStatus, TimesShowOnlyWhileCounted) {
   EXPECT_EQ(Field(s, "RPM:"), "---");
 }
 
+// The spindle shows while it turns: the S word on a mill, and under G96 on a lathe the speed
+// at the tool's diameter, held to MaxRPM, with the surface speed beside it.
+TEST_F(PlotStatus, SpindleSpeedWhileTheSpindleTurns) {
+  Lines({"S2500"});
+  EXPECT_EQ(Field(StatusPageFields(bench, 1), "RPM:"), "---");
+  Lines({"M03"});
+  StatusFields s = StatusPageFields(bench, 1);
+  EXPECT_EQ(Field(s, "RPM:"), "2500");
+  EXPECT_EQ(Field(s, "SFM:"), "---");
+  Lines({"M05"});
+  EXPECT_EQ(Field(StatusPageFields(bench, 1), "RPM:"), "---");
+
+  Lathe();
+  bench.settings.max_rpm = 3000;
+  // X4. is a diameter, 2 in radius: 3.82 * 300 / (2 * 2) = 286.5 turns.
+  Lines({"G96 S300 M03", "G00 X4. Z0"});
+  s = StatusPageFields(bench, 1);
+  EXPECT_EQ(Field(s, "SFM:"), "300");
+  EXPECT_EQ(Field(s, "RPM:"), "287");
+  Lines({"G01 X0.2 F.01"});
+  EXPECT_EQ(Field(StatusPageFields(bench, 1), "RPM:"), "3000");
+  Lines({"G97 S800"});
+  s = StatusPageFields(bench, 1);
+  EXPECT_EQ(Field(s, "RPM:"), "800");
+  EXPECT_EQ(Field(s, "SFM:"), "---");
+}
+
 TEST_F(PlotStatus, WatchEntriesAndTheirValues) {
   EXPECT_EQ(WatchEntries("@5"), (std::vector<std::string>{"@5:"}));
   EXPECT_EQ(WatchEntries("@1@3"), (std::vector<std::string>{"@1:", "@2:", "@3:"}));

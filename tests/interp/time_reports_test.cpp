@@ -162,8 +162,26 @@ TEST_F(TimeReports, ReportsInARealProgramLeaveThePathAndTotalAlone) {
   EXPECT_EQ(PaneLine(bench, 1, 35), "T2 M06 (#7 DRILL)");
   EXPECT_EQ(PaneLine(bench, 1, 37).rfind("(* SEGMENT TIME= ", 0), 0u);
   const std::string total = TimeCommentLine(bench, "TOTAL TIME= ", plain_total);
-  const int last = PaneLineCount(bench, 1);
-  EXPECT_TRUE(PaneLine(bench, 1, last) == total || PaneLine(bench, 1, last - 1) == total);
+  // The example ends with the "%" tape mark: the total goes in front of it.
+  int last = PaneLineCount(bench, 1);
+  if (PaneLine(bench, 1, last).empty()) --last;
+  EXPECT_EQ(PaneLine(bench, 1, last), "%");
+  EXPECT_EQ(PaneLine(bench, 1, last - 1), total);
+}
+
+// The total stays inside the program: before a closing "%" (blank lines after it passed over),
+// and after the last line of a program that has no tape mark at its end.
+TEST_F(TimeReports, TotalGoesBeforeTheClosingPercentLine) {
+  TimeDialogChoices choices;
+  choices.total_at_end = true;
+  bench.Pane(1)->SetText("%\nO1\nG01 X10. F100.\nM30\n%\n\n");
+  RunTimeDialog(bench, choices);
+  EXPECT_EQ(Text(),
+            "%\r\nO1\r\nG01 X10. F100.\r\nM30\r\n(* TOTAL TIME= 0 HOURS 0 MINS)\r\n%\r\n\r\n");
+
+  bench.Pane(1)->SetText("O1\nG01 X10. F100.\nM30 (% DONE)");
+  RunTimeDialog(bench, choices);
+  EXPECT_EQ(Text(), "O1\r\nG01 X10. F100.\r\nM30 (% DONE)\r\n(* TOTAL TIME= 0 HOURS 0 MINS)");
 }
 
 TEST_F(TimeReports, TotalLineRoundsTheMinutes) {

@@ -48,7 +48,7 @@ TEST_F(NcFiles, RevisionsSaveUnderTheNextNumberAndKeepTheOldFile) {
   EXPECT_EQ(bench.nc_file_name, dir.File("PART.0.NC"));
   EXPECT_EQ(dir.Read("PART.0.NC"), "G0X1\r\n");
   EXPECT_EQ(dir.Read("PART.NC"), "OLD\r\n");
-  EXPECT_EQ(host.prompt_panel, " Saved NC:" + dir.File("PART.0.NC"));
+  EXPECT_EQ(host.prompt_panel, " Saved NC:" + dir.File("PART.0.NC") + " (CR LF)");
   EXPECT_EQ(recent.back(), dir.File("PART.0.NC"));
   Pane().SetText("G0X2\r\n");
   ASSERT_TRUE(SaveNc(bench, hooks));
@@ -115,7 +115,13 @@ TEST_F(NcFiles, SaveNcStampsTheDateButSaveAsDoesNot) {
   ASSERT_TRUE(SaveNcAs(bench, hooks));
   EXPECT_EQ(bench.nc_file_name, dir.File("COPY.nc"));
   EXPECT_EQ(dir.Read("COPY.nc"), "%\r\nO1000\r\n(TDT OLD DATE)\r\nG0X1\r\n");
-  EXPECT_EQ(host.prompt_panel, " Saved NC: " + dir.File("COPY.nc"));
+  EXPECT_EQ(host.prompt_panel, " Saved NC: " + dir.File("COPY.nc") + " (CR LF)");
+  // A Unix-style machine writes bare line feeds, and the prompt says so.
+  Pane().SetLineBreakStyle(LineBreakStyle::kLf);
+  host.QueueFileName(dir.File("UNIX"));
+  ASSERT_TRUE(SaveNcAs(bench, hooks));
+  EXPECT_EQ(dir.Read("UNIX.nc"), "%\nO1000\n(TDT OLD DATE)\nG0X1\n");
+  EXPECT_EQ(host.prompt_panel, " Saved NC: " + dir.File("UNIX.nc") + " (LF)");
   EXPECT_EQ(host.dialogs.back().caption, "Save NC As");
   EXPECT_EQ(host.dialogs.back().initial_dir, dir.path() + "/");
 

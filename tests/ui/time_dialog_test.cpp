@@ -2,7 +2,10 @@
 // write the plotter's moves into their files.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -102,6 +105,39 @@ class TimeDialogTest : public QObject {
     QCOMPARE(window->watch_list->item(0)->text(), QString("X: 50"));
     window->close();
     QVERIFY(!bench.interp.time.accounting);
+  }
+
+  // A mill shows neither a turret choice nor a lathe insert's shape, and the spindle's speed
+  // once M03 has started it; a twin-turret lathe shows both again.
+  void PlotStatusFitsTheMachine() {
+    Workbench& bench = form_->bench();
+    form_->LEdit1()->SetText("G90 G00 X0 Y0\nS2500 M03\nG01 X10. F100.\nM30\n");
+    MenuItem({"CA&M", "Plot &Status..."})->trigger();
+    auto* window = form_->findChild<TPlotStatus*>();
+    QVERIFY(window != nullptr);
+    StartRun(bench, RunCommand::kResetNc);
+    StartRun(bench, RunCommand::kRunAll);
+    window->ShowPlotStatus();
+    QVERIFY(!window->turret_box->isVisible());
+    auto* form = qobject_cast<QFormLayout*>(window->pages->widget(0)->layout());
+    auto row_shown = [form](const QString& caption) {
+      for (int row = 0; row < form->rowCount(); ++row) {
+        auto* label = form->itemAt(row, QFormLayout::LabelRole);
+        if (label != nullptr && qobject_cast<QLabel*>(label->widget())->text() == caption) {
+          return form->isRowVisible(row);
+        }
+      }
+      return false;
+    };
+    QVERIFY(!row_shown("Center Z:") && !row_shown("Orientation:"));
+    QVERIFY(row_shown("Radius:"));
+    QCOMPARE(window->FieldText(0, "RPM:"), QString("2500"));
+
+    bench.settings.system_type = SystemType::kLathe;
+    bench.settings.twin_turrets = true;
+    window->ShowPlotStatus();
+    QVERIFY(window->turret_box->isVisible());
+    QVERIFY(row_shown("Center Z:"));
   }
 
   // A long run refreshes the open window on its way, not only at its end.
