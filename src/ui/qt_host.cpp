@@ -1,10 +1,11 @@
 #include "ui/qt_host.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,6 +17,10 @@
 #include <QStringList>
 #include <QUrl>
 #include <cstdio>
+
+#include "ui/file_dialog_layout.h"
+#include "ui/help_browser.h"
+#include "ui/help_topics.h"
 
 namespace vormak {
 namespace {
@@ -126,6 +131,7 @@ std::optional<std::string> QtHost::RunFileDialog(const FileDialogRequest& reques
                      QtFileFilter(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  FitFileDialogColumns(dialog);
   if (!request.default_ext.empty()) dialog.setDefaultSuffix(Latin1(request.default_ext));
   if (!request.file_name.empty()) dialog.selectFile(Latin1(request.file_name));
   const QStringList filters = dialog.nameFilters();
@@ -193,6 +199,13 @@ bool QtHost::RightButtonPending() {
 
 bool QtHost::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    // F1 in a dialog opens its help; in the main window it stays Zoom Window.
+    auto* key_widget = qobject_cast<QWidget*>(watched);
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 && !polling_ && key_widget != nullptr &&
+        qobject_cast<QDialog*>(key_widget->window()) != nullptr) {
+      DialogHelp(key_widget->window());
+      return true;
+    }
     if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
       escape_ = true;
       auto* widget = qobject_cast<QWidget*>(watched);
@@ -250,23 +263,40 @@ bool QtHost::StartProgram(const std::string& command_line) {
   return QProcess::startDetached(program, words);
 }
 
+QString QtHost::HelpDir() const {
+  return QDir(Latin1(install_dir_)).filePath("help");
+}
+
 QString QtHost::HelpUrl(const std::string& help_file, const std::string& topic) const {
-  const QDir help(QDir(Latin1(install_dir_)).filePath("help"));
-  const QString name = Latin1(topic).toLower();
-  if (!name.isEmpty() && QFileInfo::exists(help.filePath(name + ".html"))) {
-    return QUrl::fromLocalFile(help.filePath(name + ".html")).toString();
-  }
-  // The tutorial is its own book; everything else lives in the main index.
-  const QString book = QFileInfo(Latin1(help_file)).baseName().toLower() == "vortutor"
-                           ? "tutorial.html"
-                           : "index.html";
-  QUrl url = QUrl::fromLocalFile(help.filePath(book));
-  if (!name.isEmpty()) url.setFragment(name);
+  const HelpPlace place = HelpPlaceOf(help_file, topic);
+  QUrl url = QUrl::fromLocalFile(QDir(HelpDir()).filePath(Latin1(place.page)));
+  if (!place.anchor.empty()) url.setFragment(Latin1(place.anchor));
   return url.toString();
 }
 
 void QtHost::OpenHelp(const std::string& help_file, const std::string& topic) {
-  QDesktopServices::openUrl(QUrl(HelpUrl(help_file, topic)));
+  // The pages open in the program's own window: no desktop browser is needed, and the topic
+  // is shown even where none is installed.
+  if (!help_browser_) help_browser_ = new THelpBrowser(HelpDir(), window_);
+  const HelpPlace place = HelpPlaceOf(help_file, topic);
+  help_browser_->ShowPage(Latin1(place.page), Latin1(place.anchor));
+}
+
+THelpBrowser* QtHost::HelpBrowser() const {
+  return help_browser_;
+}
+
+void QtHost::DialogHelp(QWidget* dialog) {
+  // A dialog's own Help button knows its topic best (the Configuration dialog's depends on
+  // the page in front).
+  for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+    if (button->text().remove('&') == "Help" && button->isVisible() && button->isEnabled()) {
+      button->click();
+      return;
+    }
+  }
+  const std::string topic = DialogHelpTopic(Bytes(dialog->windowTitle()));
+  OpenHelp("vormak2.hlp", topic.empty() ? "IDH_CONTENTS" : topic);
 }
 
 bool QtHost::AskForm(FormRequest& form) {

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace vormak {
 
+class THelpBrowser;
+
 // "NC Files (*.nc)|*.nc|All files (*.*)|*.*" -> "NC Files (*.nc *.NC);;All files (*)".
 // Patterns also match in the other letter case: files written on Windows are named either way.
 QString QtFileFilter(const std::string& filter);
@@ -65,9 +67,12 @@ class QtHost : public QObject, public Host {
   void OpenHelp(const std::string& help_file, const std::string& topic) override;
   bool AskForm(FormRequest& form) override;
 
-  // The help page a topic opens: <install>/help/<topic>.html when present, else the index
-  // page at the topic's anchor.
+  // The help page a topic opens and the anchor on it.
   QString HelpUrl(const std::string& help_file, const std::string& topic) const;
+  // The help window, once a topic has been opened.
+  THelpBrowser* HelpBrowser() const;
+  // F1 in `dialog`: its Help button, else the topic of its caption, else the contents.
+  void DialogHelp(QWidget* dialog);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,10 +80,12 @@ class QtHost : public QObject, public Host {
  private:
   void PollEvents();
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);
+  QString HelpDir() const;
 
   QPointer<QWidget> window_;
   QPointer<QLabel> command_;
   QPointer<QLabel> prompt_;
+  QPointer<THelpBrowser> help_browser_;
   std::string install_dir_;
   QElapsedTimer clock_;
   QElapsedTimer last_poll_;
