@@ -56,6 +56,8 @@ extern const char kRotateUsage[];  // batch_rotate_reformat.cpp
 extern const char kReformatUsage[];
 int RunRotate(const Args& args);
 int RunReformat(const Args& args);
+extern const char kBoltCircleUsage[];  // batch_bolt_circle.cpp
+int RunBoltCircle(const Args& args);
 int RunCheck(const Args& args);          // batch_check.cpp
 int RunCompNcCommand(const Args& args);  // batch_compnc.cpp
 extern const char kPlotUsage[];          // the plot subcommand's options, for the usage texts

@@ -11,6 +11,7 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"add-spaces", "add-spaces FILE [...] [--cancel]", RunAddSpaces},
     {"apt", kAptUsage, RunApt},
+    {"bolt-circle", kBoltCircleUsage, RunBoltCircle},
     {"break-arcs", "break-arcs FILE [...] [--cancel]", RunBreakArcs},
     {"cad", "cad [DRAWING] --commands FILE [--machine M] [-o OUT] [--nc-out OUT]", RunCad},
     {"calc", kCalcUsage, RunCalc},

@@ -26,6 +26,10 @@ void RecentFiles::Add(const std::string& path) {
   if (paths_.size() > static_cast<size_t>(kRecentFileCount)) paths_.resize(kRecentFileCount);
 }
 
+void RecentFiles::Remove(const std::string& path) {
+  std::erase(paths_, path);
+}
+
 std::vector<std::string> RecentFiles::Captions() const {
   std::vector<std::string> captions;
   for (size_t i = 0; i < paths_.size(); ++i) {

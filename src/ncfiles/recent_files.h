@@ -19,6 +19,9 @@ class RecentFiles {
   // falls off a full list.
   void Add(const std::string& path);
 
+  // The entry goes, the later ones move up (a file that no longer exists).
+  void Remove(const std::string& path);
+
   // "&1 PATH" ... "&E PATH": the menu captions, one character of "1234567890ABCDE" each.
   std::vector<std::string> Captions() const;
 

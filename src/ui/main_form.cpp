@@ -14,8 +14,10 @@
 #include "ui/configuration_widgets.h"
 #include "ui/desktop_shortcuts.h"
 #include "ui/drawing_file_actions.h"
+#include "ui/file_edit_toolbars.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/machines_dialog.h"
+#include "ui/menu_audit.h"
 #include "ui/nc_lexer.h"
 #include "ui/plot_run_actions.h"
 #include "ui/plot_widget.h"
@@ -23,6 +25,7 @@
 #include "ui/script_window.h"
 #include "ui/tool_actions.h"
 #include "ui/toolbar_layout.h"
+#include "ui/window_state.h"
 #include "workbench/command_line.h"
 
 namespace vormak {
@@ -54,6 +57,8 @@ TMainForm::TMainForm(QWidget* parent)
   InstallToolActions(this);
   AddDesktopShortcuts(this);
   // Glyphs and two rows of toolbars: every button shows on a 1280-pixel screen.
+  BuildFileEditToolbars(this);
+  AddMissingToolbars(this);
   ArrangeToolbars(this, kToolbarRowWidth);
   // Every dialog lives as long as the window.
   configuration_ = new TConfiguration(*bench_, this);
@@ -68,6 +73,9 @@ TMainForm::TMainForm(QWidget* parent)
   connect(machines_dialog_, &TMachines::MachineListChanged, this, &TMainForm::BuildMachinesMenu);
   resize(1000, 700);
   UpdateCaption();
+  // Last, once every command set has wired its items: what is still greyed says why.
+  MarkWaitingItems(this);
+  FillToolbarsMenu();
 }
 
 TMainForm::~TMainForm() {
@@ -182,6 +190,7 @@ bool TMainForm::Start(const std::string& program_path, const std::string& argume
   const int left_width = bench_->settings.start_edit_width;
   SetEditorWidth(left_width > 0 ? left_width : EditorShareWidth());
   BuildMachinesMenu();
+  RestoreToolbars();
 
   std::string nc_file = request.nc_file;
   std::string nc_dir = bench_->settings.nc_path;
@@ -189,11 +198,16 @@ bool TMainForm::Start(const std::string& program_path, const std::string& argume
     nc_file = FilesToRecall(*bench_).nc_file;
     nc_dir.clear();  // recalled names are stored whole
   }
-  // Drawings are not read by this window yet: no drawing name is shown as loaded.
   bench_->nc_file_name.clear();
   bench_->cad_file_name.clear();
   bool loaded = true;
   if (!nc_file.empty()) loaded = LoadNcFile(ResolveCommandLineFile(nc_file, nc_dir));
+  // The drawing's type (CDL, DXF, IGES) and folder follow from its extension.
+  if (!request.cad_file.empty()) {
+    const std::string drawing = ResolveCommandLineFile(
+        request.cad_file, DrawingDirectory(request.cad_file, bench_->settings));
+    loaded = LoadCadFile(*bench_, DrawingHooks(), drawing) && loaded;
+  }
   UpdateCaption();
   UpdateModifiedPanel();
   return loaded;
@@ -210,8 +224,12 @@ void TMainForm::ApplyPlacement(int machine) {
     setGeometry(area);
     return;
   }
-  move(placement.left, placement.top);
-  resize(placement.width, placement.height);
+  // A place saved on a screen that is no longer there (a second monitor, a projector) is
+  // brought back where the window can be seen and moved.
+  const QRect place =
+      PlaceOnAScreen(QRect(placement.left, placement.top, placement.width, placement.height));
+  move(place.topLeft());
+  resize(place.size());
 }
 
 bool TMainForm::ConfirmDiscard() {

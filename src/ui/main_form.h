@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "cad/drawing_commands.h"
 #include "ncfiles/nc_files.h"
 #include "ncfiles/recent_files.h"
 #include "ui/cad_toolbars.h"
@@ -123,6 +124,7 @@ class TMainForm : public QMainWindow {
   void BuildHelpMenu();
   // The toolbox window and the Cad toolbar's "Tool Box" button that shows it.
   void BuildToolbox();
+  void FillToolbarsMenu();
   void ApplyPlacement(int machine);
   // The editor side's width from the machine's "% of Window" share.
   int EditorShareWidth() const;
@@ -132,9 +134,11 @@ class TMainForm : public QMainWindow {
   bool ConfirmDiscard();
   void StoreSessionSettings();
   NcFileHooks NcHooks();
+  DrawingCommandHooks DrawingHooks();
   void BuildRecentMenu();
   void AcceptDroppedFiles();
   void ReadRecentFiles();
+  void RestoreToolbars();
   void WriteRecentFiles();
 
   QtHost host_;
@@ -160,6 +164,7 @@ class TMainForm : public QMainWindow {
   TFindReplace* find_replace_ = nullptr;
   QMenu* file_menu_ = nullptr;
   QMenu* recent_menu_ = nullptr;
+  QMenu* toolbars_menu_ = nullptr;
   RecentFiles recent_files_;
   QAction* formats_action_ = nullptr;
   QActionGroup* machine_group_ = nullptr;

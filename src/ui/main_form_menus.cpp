@@ -4,11 +4,13 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QToolBar>
 
 #include <cerrno>
 #include "cad/geometry_errors.h"
 #include "ui/apt_output_item.h"
+#include "ui/bolt_circle_dialog.h"
 #include "ui/cad_command_menus.h"
 #include "ui/cad_edit_menus.h"
 #include "ui/calc_form.h"
@@ -16,8 +18,10 @@
 #include "ui/comp_nc_dialog.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
+#include "ui/demo_action.h"
 #include "ui/find_replace_dialog.h"
 #include "ui/keyboard_macro_actions.h"
+#include "ui/help_browser.h"
 #include "ui/line_utility_items.h"
 #include "ui/main_form.h"
 #include "ui/plot_run_actions.h"
@@ -124,6 +128,7 @@ void TMainForm::BuildFileMenu() {
   Item(keys, "&Play", Qt::Key_F4);
   Items(keys, {"&Until Breakpoint", "S&ave...", "&Load...", "Play Demo"});
   macros_ = new KeyboardMacroActions(*bench_, keys, ledit1_, ledit2_, this);
+  AddPlayDemoItem(keys, *this);
   recent_menu_ = file_menu_->addMenu("&Recent Files");
   BuildRecentMenu();
   Item(file_menu_, "Con&figuration...", {}, this, [this] { Configuration1Click(); });
@@ -177,11 +182,17 @@ void TMainForm::BuildViewMenu() {
   // Items placed by FillViewMenu move to their places in the menu.
   FillViewMenu(menu, view_actions_, MakeLayersAction(menu, CadTargetOf(this)), solid_action_,
                MakeResetViewAction(menu, CadTargetOf(this)), Item(menu, "&Animation", Qt::Key_F8));
-  QMenu* toolbars = menu->addMenu("&Toolbars");
-  for (QToolBar* bar :
-       {plot_run_->plot_bar, plot_run_->insert_bar, view_actions_.view_bar, view_actions_.zoom_bar,
-        view_actions_.screen_bar, cad_toolbars_.cad_bar, cad_toolbars_.pick_bar}) {
-    toolbars->addAction(bar->toggleViewAction());
+  toolbars_menu_ = menu->addMenu("&Toolbars");
+  // Listed afresh each time: toolbars added by any command set (CAM, sequence ...) appear too.
+  connect(toolbars_menu_, &QMenu::aboutToShow, this, &TMainForm::FillToolbarsMenu);
+}
+
+void TMainForm::FillToolbarsMenu() {
+  toolbars_menu_->clear();
+  for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+    QAction* check = bar->toggleViewAction();
+    check->setText(bar->windowTitle());
+    toolbars_menu_->addAction(check);
   }
 }
 
@@ -238,6 +249,7 @@ void TMainForm::BuildUtilityMenus() {
   AddTimeItems(utilities2, macro_out_menu_, *bench_, this);
   AddAptOutputItem(utilities2, *bench_);
   AddLineUtilityItems(utilities2, *bench_, this);
+  AddBoltCircleItem(utilities2, *bench_, this);
   outline_ = new SequenceOutlineView(*bench_, this);
   addDockWidget(Qt::LeftDockWidgetArea, outline_);
   outline_->hide();
@@ -277,7 +289,7 @@ void TMainForm::BuildHelpMenu() {
   Item(menu, "&Utilities", {}, this, help("vormak2.hlp", "IDH_Utilities"));
   Item(menu, "Comment Codes", {}, this, help("vormak2.hlp", "IDH_Comment_Code"));
   Item(menu, "&Tutorial", {}, this, help("vortutor.hlp", "IDH_LOAD_CAD_FILE"));
-  Item(menu, "&About");
+  Item(menu, "&About", {}, this, [this] { QMessageBox::about(this, "About Vormak", AboutText()); });
 }
 
 void TMainForm::BuildMachinesMenu() {

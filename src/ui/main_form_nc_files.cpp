@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "cad/drawing_commands.h"
+#include "ncfiles/file_checks.h"
 #include "nctext/text_functions.h"
 #include "settings/ini_file.h"
 #include "settings/machine_file.h"
@@ -16,6 +17,7 @@
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "ui/sequence_outline_view.h"
+#include "ui/window_state.h"
 #include "utilities/syntax_check.h"
 
 namespace vormak {
@@ -29,6 +31,14 @@ NcFileHooks TMainForm::NcHooks() {
   hooks.add_recent = [this](const std::string& path) { AddRecentFile(path); };
   hooks.modified_panel = [this] { UpdateModifiedPanel(); };
   hooks.outline = [this] { outline_->Rebuild(); };
+  return hooks;
+}
+
+DrawingCommandHooks TMainForm::DrawingHooks() {
+  DrawingCommandHooks hooks;
+  hooks.redraw = [this] { paint_box_->update(); };
+  hooks.caption = [this] { UpdateCaption(); };
+  hooks.add_recent = [this](const std::string& name) { AddRecentFile(name); };
   return hooks;
 }
 
@@ -73,12 +83,19 @@ void TMainForm::AddRecentFile(const std::string& path) {
 }
 
 void TMainForm::RecentFileClick(const std::string& path) {
-  if (RecentKindOf(path) != RecentKind::kNc) {
-    DrawingCommandHooks hooks;
-    hooks.redraw = [this] { paint_box_->update(); };
-    hooks.caption = [this] { UpdateCaption(); };
-    hooks.add_recent = [this](const std::string& name) { AddRecentFile(name); };
-    LoadCadFile(*bench_, hooks, path);
+  const bool drawing = RecentKindOf(path) != RecentKind::kNc;
+  // A file moved or deleted since is said so and taken off the list; what is on the screen
+  // stays.
+  const std::string problem =
+      FileOpenProblem(path, drawing ? FileKind::kDrawing : FileKind::kNcProgram);
+  if (!problem.empty()) {
+    recent_files_.Remove(path);
+    BuildRecentMenu();
+    host_.Information(problem, "Recent Files");
+    return;
+  }
+  if (drawing) {
+    LoadCadFile(*bench_, DrawingHooks(), path);
     return;
   }
   const NcFileHooks hooks = NcHooks();
@@ -87,12 +104,19 @@ void TMainForm::RecentFileClick(const std::string& path) {
 }
 
 bool TMainForm::DropFile(const std::string& path) {
-  if (UpperText(path).find(".CDL") != std::string::npos) {
-    DrawingCommandHooks hooks;
-    hooks.redraw = [this] { paint_box_->update(); };
-    hooks.caption = [this] { UpdateCaption(); };
-    hooks.add_recent = [this](const std::string& name) { AddRecentFile(name); };
-    return LoadCadFile(*bench_, hooks, path);
+  // DXF and IGES drawings are drawings too, as on the recent-files list: read into the editor
+  // they would only be a screenful of numbers.
+  const bool drawing =
+      UpperText(path).find(".CDL") != std::string::npos || RecentKindOf(path) != RecentKind::kNc;
+  // A dropped folder or picture is refused before the program on the screen is touched.
+  const std::string problem =
+      FileOpenProblem(path, drawing ? FileKind::kDrawing : FileKind::kNcProgram);
+  if (!problem.empty()) {
+    host_.Information(problem, "Vormak");
+    return false;
+  }
+  if (drawing) {
+    return LoadCadFile(*bench_, DrawingHooks(), path);
   }
   // Unsaved edits are not dropped along with the old program.
   const NcFileHooks hooks = NcHooks();
@@ -142,6 +166,12 @@ void TMainForm::ReadRecentFiles() {
   BuildRecentMenu();
 }
 
+void TMainForm::RestoreToolbars() {
+  if (!bench_->settings.save_toolbar_pos) return;
+  IniFile ini;
+  if (ini.Load(bench_->locations.MainIniPath())) RestoreToolbarPositions(this, ini);
+}
+
 void TMainForm::WriteRecentFiles() {
   // A window that never found its settings folder has no list of its own to keep.
   if (bench_->locations.config_dir.empty()) return;
@@ -149,6 +179,7 @@ void TMainForm::WriteRecentFiles() {
   IniFile ini;
   ini.Load(path);
   recent_files_.Write(ini);
+  if (bench_->settings.save_toolbar_pos) SaveToolbarPositions(this, ini);
   std::string error;
   if (!ini.Save(path, error)) host_.Information(kCantOpenIni + path + "\r\n" + error, "Vormak");
 }
