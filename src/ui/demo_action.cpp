@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QMenu>
 
+#include "interp/run_driver.h"
 #include "ncfiles/nc_files.h"
+#include "nctext/pane_services.h"
 #include "script/script_files.h"
 #include "script/script_interpreter.h"
 #include "ui/main_form.h"
-#include "ui/plot_run_actions.h"
+#include "ui/plot_widget.h"
 
 namespace vormak {
 
@@ -20,8 +22,10 @@ bool PlayDemo(TMainForm& form) {
   // The demonstration replaces the program in the editor: unsaved work is offered a save.
   if (!ConfirmEditorSaved(bench, hooks, /*save_as=*/true)) return false;
   if (!OpenNcFile(bench, hooks, examples + "example.nc")) return false;
-  form.plot_run_actions()->reset_nc->trigger();
-  form.plot_run_actions()->run_all->trigger();
+  bench.active_pane = 1;
+  GoToLine(bench, 1, 1);
+  ResetAndRun(bench);
+  form.PaintBox1()->update();
   if (!LoadScriptFile(bench, examples + "demo.scr")) return false;
   bench.active_pane = 1;
   RunScript(bench);

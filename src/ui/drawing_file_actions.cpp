@@ -1,5 +1,7 @@
 #include "ui/drawing_file_actions.h"
 
+#include "cad/cad_session.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -64,6 +66,14 @@ void InstallDrawingFileActions(QMenu* file_menu, const DrawingFileTarget& target
   Connect(menu, "Save &As..", {}, target, SaveCadAs);
   Connect(menu, "&Merge...", {}, target, MergeCad);
   Connect(menu, "&Get Tool...", {}, target, GetTool);
+  // A new, empty drawing once the old one has had its chance to be saved.
+  Connect(menu, "&New", {}, target, [](Workbench& bench, const DrawingCommandHooks& hooks) {
+    if (!ConfirmDrawingSaved(bench, hooks, "Quit")) return false;
+    NewDrawing(bench);
+    if (hooks.caption) hooks.caption();
+    if (hooks.redraw) hooks.redraw();
+    return true;
+  });
 }
 
 bool ConfirmDrawingQuit(const DrawingFileTarget& target) {

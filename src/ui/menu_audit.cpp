@@ -120,6 +120,17 @@ void AddMissingToolbars(QMainWindow* window) {
         "Tool Tangent at Intersection", "Tool Around Arc", "Tool at Point",
         "Tool Tangent to Line at Point", "Tool Around Corner"}},
   };
+  // The CAM switch on the Insert toolbar.
+  for (QToolBar* insert : window->findChildren<QToolBar*>()) {
+    if (insert->windowTitle() != "Insert") continue;
+    bool present = false;
+    for (QAction* action : insert->actions()) present = present || action->text() == "Auto Insert";
+    if (present) continue;
+    QAction* auto_insert = insert->addAction("Auto Insert");
+    auto_insert->setCheckable(true);
+    auto_insert->setEnabled(false);
+    auto_insert->setToolTip(kCam);
+  }
   for (const Bar& bar : bars) {
     bool present = false;
     for (QToolBar* existing : window->findChildren<QToolBar*>()) {

