@@ -72,6 +72,7 @@ constexpr Waiting kWaiting[] = {
     {"Seq", "Waits for the tool-change sequence list"},
     {"---", "Waits for a program on the Configuration dialog's Screen page"},
     {"Recent Files", "Waits for a file to be loaded or saved"},
+    {"Tool Box", "Waits for the toolbox buttons"},
 };
 
 void Walk(QMenu* menu, std::set<QAction*>& seen, std::vector<QAction*>& out) {
