@@ -19,6 +19,7 @@
 #include "interp/machining_time.h"
 #include "interp/macro_out.h"
 #include "interp/run_driver.h"
+#include "ncfiles/twin_turret.h"
 #include "plot/plot_window.h"
 #include "plot/view_transform.h"
 #include "plot/zoom.h"
@@ -280,6 +281,13 @@ bool LoadProgram(Workbench& bench, const std::string& file) {
   if (!std::filesystem::is_regular_file(file, ec)) {
     std::fprintf(stderr, "vormak-batch: cannot open '%s'\n", file.c_str());
     return false;
+  }
+  // A twin-turret machine reads the file as the window does: each turret's sections in its own
+  // pane, lined up on their P numbers, so both turrets are plotted.
+  if (bench.settings.twin_turrets) {
+    if (!LoadTwinTurretFile(bench, file)) return false;
+    bench.nc_file_name = file;
+    return true;
   }
   try {
     bench.Pane(1)->LoadFile(file);

@@ -59,3 +59,18 @@ execute_process(COMMAND "${BATCH}" twin "${DATA}/twin/bad_number.min" --cancel -
 if(NOT rc EQUAL 1 OR text MATCHES "X12")
   message(FATAL_ERROR "bad number, Cancel: exit ${rc}: ${text}")
 endif()
+
+# Plotted on the twin-turret machine, the example moves both turrets.
+set(moves "${WORK_DIR}/batch_twin_moves.csv")
+execute_process(COMMAND "${BATCH}" plot "${EXAMPLES}/twin_shaft.min" --machine ${machine}
+                        --moves "${moves}"
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "plot of the example: exit ${rc}: ${err}")
+endif()
+file(READ "${moves}" text)
+foreach(turret 1 2)
+  if(NOT text MATCHES "\n[0-9]+,${turret},")
+    message(FATAL_ERROR "turret ${turret} made no move in the plot:\n${text}")
+  endif()
+endforeach()
