@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vormak {
 
@@ -62,6 +63,11 @@ class EditControl {
   virtual TextSelection GetSelection() const = 0;
   virtual void SetSelection(const TextSelection& selection) = 0;
   virtual void ReplaceSelection(const std::string& text) = 0;  // may hold "\r\n"
+  // Lines `first` to `last` (clamped to the text) become `lines`, which hold no line break,
+  // as one edit; the caret ends after the last new line. A utility rewriting a long program
+  // hands its lines over whole: a control that keeps lines apart takes them without the
+  // text being joined and cut up again.
+  virtual void ReplaceLines(int first, int last, std::vector<std::string> lines);
   virtual std::string SelectedText() const = 0;
   virtual void DeleteSelection() = 0;
   virtual void ClearAll() = 0;

@@ -59,17 +59,9 @@ void PaneLineBatch::Replace(int n, std::string text) {
 void PaneLineBatch::Flush() {
   if (!control_ || pending_.empty()) return;
   const int last = PendingEnd() - 1;
-  size_t size = 0;
-  for (const auto& line : pending_) size += line.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (size_t i = 0; i < pending_.size(); ++i) {
-    if (i > 0) text += "\r\n";
-    text += pending_[i];
-  }
-  pending_.clear();
-  control_->SetSelection({{first_, 0}, {last, control_->LineLength(last)}});
-  control_->ReplaceSelection(text);
+  std::vector<std::string> lines;
+  lines.swap(pending_);
+  control_->ReplaceLines(first_, last, std::move(lines));
 }
 
 LineProgress::LineProgress(Workbench& bench, std::string caption, LineRange range)

@@ -267,6 +267,26 @@ void TextBuffer::ReplaceSelection(const std::string& text) {
   ReplaceRange(selection_.start, selection_.end, text);
 }
 
+void TextBuffer::ReplaceLines(int first, int last, std::vector<std::string> lines) {
+  if (read_only_) return;
+  const bool has_break = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.find_first_of("\r\n") != std::string::npos;
+  });
+  if (has_break) {
+    EditControl::ReplaceLines(first, last, std::move(lines));
+    return;
+  }
+  first = std::clamp(first, 1, LineCount());
+  last = std::clamp(last, first, LineCount());
+  if (lines.empty()) lines.emplace_back();
+  const TextPosition caret{first + static_cast<int>(lines.size()) - 1,
+                           static_cast<int>(lines.back().size())};
+  ApplySplice(first - 1, last - first + 1, std::move(lines));
+  selection_ = {caret, caret};
+  ScrollCaretIntoView();
+  EndEdit();
+}
+
 std::string TextBuffer::SelectedText() const {
   TextPosition from = selection_.start;
   TextPosition to = selection_.end;

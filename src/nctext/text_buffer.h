@@ -30,6 +30,7 @@ class TextBuffer : public EditControl {
   TextSelection GetSelection() const override;
   void SetSelection(const TextSelection& selection) override;
   void ReplaceSelection(const std::string& text) override;
+  void ReplaceLines(int first, int last, std::vector<std::string> lines) override;
   std::string SelectedText() const override;
   void DeleteSelection() override;
   void ClearAll() override;

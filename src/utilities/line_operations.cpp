@@ -168,7 +168,7 @@ void ReverseRange(Workbench& bench, int pane, int first, int last) {
     // Stopped half way, the lines stay where they were: none is lost or doubled.
     if ((n - first) % kEscapePollLines == 0 && EscapePending(bench)) return;
   }
-  PutRangeLines(bench, pane, {first, last}, lines);
+  PutRangeLines(bench, pane, {first, last}, std::move(lines));
   SelectLines(bench, pane, first, last);
 }
 

@@ -15,19 +15,6 @@ EditControl* WritablePane(Workbench& bench, int pane) {
   return pane == 1 || pane == 2 || pane == 4 ? bench.Pane(pane) : nullptr;
 }
 
-std::string Joined(std::vector<std::string>::const_iterator first,
-                   std::vector<std::string>::const_iterator last) {
-  size_t size = 0;
-  for (auto it = first; it != last; ++it) size += it->size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (auto it = first; it != last; ++it) {
-    if (it != first) text += "\r\n";
-    text += *it;
-  }
-  return text;
-}
-
 }  // namespace
 
 std::vector<std::string> RangeLines(const Workbench& bench, int pane, LineRange range) {
@@ -38,8 +25,7 @@ std::vector<std::string> RangeLines(const Workbench& bench, int pane, LineRange 
   return lines;
 }
 
-int PutRangeLines(Workbench& bench, int pane, LineRange range,
-                  const std::vector<std::string>& lines) {
+int PutRangeLines(Workbench& bench, int pane, LineRange range, std::vector<std::string> lines) {
   EditControl* e = WritablePane(bench, pane);
   if (e == nullptr) return range.last;
   range.first = std::max(range.first, 1);
@@ -60,13 +46,12 @@ int PutRangeLines(Workbench& bench, int pane, LineRange range,
   }
   const int first = range.first + head;  // first old line to replace
   const int last = range.last - tail;    // last old line to replace
-  const auto from = lines.begin() + head;
-  const auto to = lines.end() - tail;
-  if (first > last && from == to) return new_last;
+  lines.erase(lines.end() - tail, lines.end());
+  lines.erase(lines.begin(), lines.begin() + head);
+  if (first > last && lines.empty()) return new_last;
   e->BeginUndoGroup();
-  if (first <= last && from != to) {
-    e->SetSelection({{first, 0}, {last, e->LineLength(last)}});
-    e->ReplaceSelection(Joined(from, to));
+  if (first <= last && !lines.empty()) {
+    e->ReplaceLines(first, last, std::move(lines));
   } else if (first <= last) {
     // Lines only go: take their breaks with them.
     if (last < e->LineCount()) {
@@ -79,12 +64,13 @@ int PutRangeLines(Workbench& bench, int pane, LineRange range,
     e->ReplaceSelection("");
   } else if (first <= e->LineCount()) {
     // Lines only come: in front of the first line that stays.
-    e->SetSelection({{first, 0}, {first, 0}});
-    e->ReplaceSelection(Joined(from, to) + "\r\n");
+    lines.push_back(e->GetLine(first));
+    e->ReplaceLines(first, first, std::move(lines));
   } else {
+    // Lines only come, after the last line.
     const int end = e->LineCount();
-    e->SetSelection({{end, e->LineLength(end)}, {end, e->LineLength(end)}});
-    e->ReplaceSelection("\r\n" + Joined(from, to));
+    lines.insert(lines.begin(), e->GetLine(end));
+    e->ReplaceLines(end, end, std::move(lines));
   }
   e->EndUndoGroup();
   return new_last;
@@ -110,7 +96,7 @@ MappedRange MapRangeLines(Workbench& bench, int pane, LineRange range, const std
       EscapePending(bench);
     }
   }
-  result.last = PutRangeLines(bench, pane, range, lines);
+  result.last = PutRangeLines(bench, pane, range, std::move(lines));
   return result;
 }
 

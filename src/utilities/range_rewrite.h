@@ -19,8 +19,7 @@ std::vector<std::string> RangeLines(const Workbench& bench, int pane, LineRange 
 
 // Lines `range` of `pane` become `lines` (any number, none included) as one undo step. Lines
 // that stay the same at either end are not touched. Answers the last line of the new text.
-int PutRangeLines(Workbench& bench, int pane, LineRange range,
-                  const std::vector<std::string>& lines);
+int PutRangeLines(Workbench& bench, int pane, LineRange range, std::vector<std::string> lines);
 
 // One line of a walk: the lines it becomes are appended to `out` (the line itself when it
 // stays). Setting `stop` on the workbench ends the walk after this line.

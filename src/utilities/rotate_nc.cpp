@@ -165,7 +165,7 @@ LineRange RotateCopies(Workbench& bench, int pane, LineRange range, const Rotate
         const std::vector<std::string> once = RangeLines(bench, pane, range);
         std::vector<std::string> lines = once;
         lines.insert(lines.end(), once.begin(), once.end());
-        PutRangeLines(bench, pane, range, lines);
+        PutRangeLines(bench, pane, range, std::move(lines));
         range = {range.last + 1, range.last + count};
       }
       RotateRange(bench, pane, range, request);

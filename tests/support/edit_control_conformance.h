@@ -506,6 +506,28 @@ TYPED_TEST_P(EditControlConformance, PropertiesAreKept) {
   pane.SetBookmarkColors(0xFFFFFF, 0x0000FF);
 }
 
+TYPED_TEST_P(EditControlConformance, ReplaceLinesIsOneEditWithTheCaretAfterIt) {
+  EditControl& pane = this->pane;
+  pane.SetText("A\r\nB\r\nC\r\nD");
+  pane.EmptyUndoBuffer();
+  pane.SetBookmark(1, 4);
+  pane.ReplaceLines(2, 3, {"b1", "b2", "b3"});
+  EXPECT_EQ(this->Lines(), (Lines{"A", "b1", "b2", "b3", "D"}));
+  EXPECT_EQ(pane.GetSelection(), (TextSelection{{4, 2}, {4, 2}}));
+  EXPECT_EQ(pane.BookmarkLine(1), 5);
+  // Fewer lines, beyond the end clamped, and a line holding a break is split.
+  pane.ReplaceLines(4, 99, {"x\r\ny"});
+  EXPECT_EQ(this->Lines(), (Lines{"A", "b1", "b2", "x", "y"}));
+  pane.ReplaceLines(1, 5, {});
+  EXPECT_EQ(this->Lines(), (Lines{""}));
+  pane.Undo();
+  EXPECT_EQ(this->Lines(), (Lines{"A", "b1", "b2", "x", "y"}));
+  pane.Undo();
+  pane.Undo();
+  EXPECT_EQ(pane.GetText(), "A\r\nB\r\nC\r\nD");
+  EXPECT_FALSE(pane.CanUndo());
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditControlConformance, LineModelAtTheEnds,
                             InsertLineAtStartMiddleAndPastTheEnd, AppendLineKeepsTheEnding,
                             ReplaceAndDeleteShiftLaterLinesAndBookmarks, BookmarksFollowUndo,
@@ -516,6 +538,6 @@ REGISTER_TYPED_TEST_SUITE_P(EditControlConformance, LineModelAtTheEnds,
                             LoadAndSaveAreByteIdenticalInEveryStyle, ReadsMixedLineBreaks,
                             FileErrorsLeaveTextAndFilesAlone, ReadOnlyIgnoresEdits,
                             ClipboardRoundTrip, TopLineAndScrollingTheCaretIntoView,
-                            PropertiesAreKept);
+                            PropertiesAreKept, ReplaceLinesIsOneEditWithTheCaretAfterIt);
 
 }  // namespace vormak
