@@ -1,6 +1,7 @@
 #include "nctext/block_words.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "nctext/expression.h"
@@ -195,33 +196,46 @@ std::string OrderWords(std::string_view block, std::string_view order, const Com
   }
   if (HoldsMacroKeyword(words_text)) return std::string(block);
   // Every word of every letter is kept, in its order of appearance: a block may hold several
-  // M or G words, and an expression value must survive whole.
-  std::array<std::vector<std::string>, kLetterCount> words;
+  // M or G words, and an expression value must survive whole. A letter's place is its first
+  // place in `order`; letters not named there follow alphabetically.
+  std::array<size_t, kLetterCount> rank;
+  for (size_t i = 0; i < rank.size(); ++i) rank[i] = order.size() + i;
+  for (size_t i = order.size(); i-- > 0;) {
+    if (IsAddressLetter(order[i])) rank[static_cast<size_t>(order[i] - 'A')] = i;
+  }
+  struct Word {
+    size_t rank;
+    std::string_view text;
+  };
+  std::vector<Word> words;
+  words.reserve(16);
+  const std::string_view all = words_text;
   bool blanks = false;
-  for (size_t i = 0; i < words_text.size();) {
+  size_t size = 0;
+  for (size_t i = 0; i < all.size();) {
     size_t end = i + 1;
-    while (end < words_text.size() && !IsAddressLetter(words_text[end])) ++end;
-    std::string word = words_text.substr(i, end - i);
+    while (end < all.size() && !IsAddressLetter(all[end])) ++end;
+    std::string_view word = all.substr(i, end - i);
     while (!word.empty() && word.back() == ' ') {
-      word.pop_back();
+      word.remove_suffix(1);
       blanks = true;
     }
-    words[static_cast<size_t>(words_text[i] - 'A')].push_back(std::move(word));
+    words.push_back({rank[static_cast<size_t>(all[i] - 'A')], word});
+    size += word.size() + 1;
     i = end;
   }
-  std::string out;
-  const auto write = [&](char letter) {
-    auto& list = words[static_cast<size_t>(letter - 'A')];
-    for (const auto& w : list) {
-      if (!out.empty() && blanks) out += ' ';
-      out += w;
+  // A handful of words: an insertion sort, which keeps a letter's words in their order.
+  for (size_t i = 1; i < words.size(); ++i) {
+    for (size_t j = i; j > 0 && words[j - 1].rank > words[j].rank; --j) {
+      std::swap(words[j - 1], words[j]);
     }
-    list.clear();
-  };
-  for (char c : order) {
-    if (IsAddressLetter(c)) write(c);
   }
-  for (char c = 'A'; c <= 'Z'; ++c) write(c);
+  std::string out;
+  out.reserve(size + comment.size() + 1);
+  for (const Word& w : words) {
+    if (!out.empty() && blanks) out += ' ';
+    out += w.text;
+  }
   if (!comment.empty()) {
     if (!out.empty() && blanks) out += ' ';
     out += comment;

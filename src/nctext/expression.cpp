@@ -499,7 +499,32 @@ class Parser {
 
 }  // namespace
 
+namespace {
+
+// A signed decimal number and nothing else: what most words of a program hold.
+bool IsPlainNumber(std::string_view text) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  bool digit = false;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i])) {
+      digit = true;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
+}  // namespace
+
 EvalResult Evaluate(std::string_view text) {
+  // Plain numbers are read without the parser: a million-block program holds millions.
+  if (IsPlainNumber(text)) {
+    if (const auto number = ReadNcNumber(text)) return {*number, EvalStatus::kSucceeded};
+  }
   return Parser(text).Run();
 }
 

@@ -46,8 +46,12 @@ bool StripRepeats(Workbench& bench, std::string& line, std::string_view letters,
   std::string words = has_comment ? StripComment(line, chars) : line;
   // A macro statement holds no words to strip; its letters would only read as bad values.
   if (HoldsMacroKeyword(words)) return true;
+  std::array<bool, kLetterCount> present{};
+  for (const char c : words) {
+    if (c >= 'A' && c <= 'Z') present[static_cast<size_t>(c - 'A')] = true;
+  }
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (words.find(letter) == std::string::npos) continue;
+    if (!present[static_cast<size_t>(letter - 'A')]) continue;
     const EvalResult r = Evaluate(OrderValueText(words, letter));
     if (r.failed()) {
       if (Warn(bench, kBadCharacterInValue + line) == Answer::kCancel) return false;

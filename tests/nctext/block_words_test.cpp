@@ -138,6 +138,9 @@ TEST(BlockWords, OrderWords) {
   EXPECT_EQ(OrderWords("Y2X1G1N10", "N", paren), "N10G1X1Y2");
   EXPECT_EQ(OrderWords("M8 X1 M3 (CUT) Y2", "XYM", paren), "X1 Y2 M8 M3 (CUT)");
   EXPECT_EQ(OrderWords("X[#1+2]Y-1.5", "YX", paren), "Y-1.5X[#1+2]");
+  // A letter named twice keeps its first place; the words of one letter keep their order.
+  EXPECT_EQ(OrderWords("M3 X1 G90 M8 G1 Y2", "GXGMG", paren), "G90 G1 X1 M3 M8 Y2");
+  EXPECT_EQ(OrderWords("Z3 B1 A2", std::string(60, '?') + "ZA", paren), "Z3 A2 B1");
   EXPECT_EQ(OrderWords("%", "XY", paren), "%");
   EXPECT_EQ(OrderWords("/N10 X1", "XN", paren), "/N10 X1");
   EXPECT_EQ(OrderWords("(ONLY)", "XN", paren), "(ONLY)");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace vormak {
@@ -58,6 +59,12 @@ TEST(Evaluate, Numbers) {
   EXPECT_DOUBLE_EQ(Value("1E2"), 100);
   EXPECT_DOUBLE_EQ(Value("1.5E+2"), 150);
   EXPECT_DOUBLE_EQ(Value("25E-2"), 0.25);
+  EXPECT_DOUBLE_EQ(Value("-12.5"), -12.5);
+  EXPECT_DOUBLE_EQ(Value("-.5"), -0.5);
+  EXPECT_DOUBLE_EQ(Value("007"), 7);
+  EXPECT_TRUE(std::signbit(Value("-0")));
+  ExpectFailed("-");
+  ExpectFailed("5-");
   ExpectNumericError("1.2.3");
   ExpectNumericError("1E");
   ExpectNumericError("1E+");
