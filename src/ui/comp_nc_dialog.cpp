@@ -1,7 +1,6 @@
 #include "ui/comp_nc_dialog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,6 +22,7 @@
 #include "settings/number_text.h"
 #include "ui/configuration_widgets.h"
 #include "ui/menu_dialogs.h"
+#include "ui/utility_dialogs.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -66,13 +66,8 @@ void TComp_NC::OKClick() {
   const auto times = ReadWholeNumber(Bytes(times_edit->text()));
   request.times = times && *times > 0 ? static_cast<int>(std::min<long long>(*times, 1000)) : 0;
   request.leave_original = leave_box->isChecked();
-  // Hidden first, so Escape reaches the run and not the dialog.
-  accept();
-  const int pane = bench_.active_pane;
-  if (bench_.Pane(pane) == nullptr) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  RunCompNc(bench_, pane, SelectedLineRange(bench_, pane), request);
-  QApplication::restoreOverrideCursor();
+  RunOnSelectedLines(*this, bench_,
+                     [&](int pane, LineRange range) { RunCompNc(bench_, pane, range, request); });
 }
 
 TTool_Offset::TTool_Offset(Workbench& bench, QWidget* parent) : QDialog(parent), bench_(bench) {

@@ -92,21 +92,17 @@ int UtilityDialog::Pane() const {
   return bench_.active_pane;
 }
 
-LineRange UtilityDialog::Range() const {
-  return SelectedLineRange(bench_, Pane());
-}
-
-void UtilityDialog::RunAsOneStep(const std::function<void(int pane, LineRange range)>& passes) {
-  // Hidden first, so Escape reaches the run and not the dialog.
-  accept();
-  const int pane = Pane();
-  EditControl* control = bench_.Pane(pane);
+void RunOnSelectedLines(QDialog& dialog, Workbench& bench,
+                        const std::function<void(int pane, LineRange range)>& run) {
+  dialog.accept();
+  const int pane = bench.active_pane;
+  EditControl* control = bench.Pane(pane);
   if (control == nullptr) return;
-  const LineRange range = Range();
-  bench_.stop_requested = false;
+  const LineRange range = SelectedLineRange(bench, pane);
+  bench.stop_requested = false;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   control->BeginUndoGroup();
-  passes(pane, range);
+  run(pane, range);
   control->EndUndoGroup();
   QApplication::restoreOverrideCursor();
 }

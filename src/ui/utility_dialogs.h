@@ -21,6 +21,12 @@ namespace vormak {
 
 class Workbench;
 
+// Hides `dialog` first, so Escape reaches the run and not the dialog, then runs `run` on
+// the selected lines of the active pane as one undo step, under the wait cursor, with the
+// stop flag cleared. Nothing runs when the pane is not there.
+void RunOnSelectedLines(QDialog& dialog, Workbench& bench,
+                        const std::function<void(int pane, LineRange range)>& run);
+
 // What the dialogs share: the workbench, an OK/Cancel row and the letter edits that follow
 // "Upper Case Only".
 class UtilityDialog : public QDialog {
@@ -38,11 +44,13 @@ class UtilityDialog : public QDialog {
   QCheckBox* AddCheck(const char* caption, bool checked = false);
   // Adds the OK and Cancel buttons (call last).
   void AddButtons(const char* help_topic = nullptr);
-  // The active pane and the lines to work on, taken once for all the passes of a run.
+  // The active pane.
   int Pane() const;
-  LineRange Range() const;
-  // Runs `passes` as one undo step on the active pane, the stop flag cleared first.
-  void RunAsOneStep(const std::function<void(int pane, LineRange range)>& passes);
+  // Runs `passes` as one undo step on the selected lines of the active pane, taken once for
+  // all the passes of a run.
+  void RunAsOneStep(const std::function<void(int pane, LineRange range)>& passes) {
+    RunOnSelectedLines(*this, bench_, passes);
+  }
 
   Workbench& bench_;
   QVBoxLayout* layout_;
