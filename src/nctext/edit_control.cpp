@@ -1,5 +1,7 @@
 #include "nctext/edit_control.h"
 
+#include <algorithm>
+
 namespace vormak {
 
 void EditControl::ReplaceLines(int first, int last, std::vector<std::string> lines) {
@@ -11,6 +13,7 @@ void EditControl::ReplaceLines(int first, int last, std::vector<std::string> lin
     if (i > 0) text += "\r\n";
     text += lines[i];
   }
+  last = std::min(last, LineCount());
   SetSelection({{first, 0}, {last, LineLength(last)}});
   ReplaceSelection(text);
 }
