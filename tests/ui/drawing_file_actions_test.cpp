@@ -34,7 +34,7 @@ class DrawingFileActionsTest : public QObject {
     int captions = 0;
     DrawingFileTarget target{&bench, nullptr, {}, [&captions] { ++captions; }, {}};
     InstallDrawingFileActions(&file, target);
-    QCOMPARE(plot->actions().size(), 6);  // Load CAD kept in place, four added
+    QCOMPARE(plot->actions().size(), 7);  // Load CAD kept in place, five added
     QAction* load = Find(plot, "&Load CAD");
     QVERIFY(load->isEnabled());
     QCOMPARE(load->shortcut(), QKeySequence(Qt::Key_F7));
@@ -43,6 +43,7 @@ class DrawingFileActionsTest : public QObject {
     QVERIFY(Find(plot, "Save &As..") != nullptr);
     QVERIFY(Find(plot, "&Merge...") != nullptr);
     QVERIFY(Find(plot, "&Get Tool...") != nullptr);
+    QVERIFY(Find(plot, "&New") != nullptr);
 
     // Save CAD of an unnamed drawing goes through Save As and names the drawing.
     QTemporaryDir dir;

@@ -111,7 +111,8 @@ class TimeDialogTest : public QObject {
   // once M03 has started it; a twin-turret lathe shows both again.
   void PlotStatusFitsTheMachine() {
     Workbench& bench = form_->bench();
-    form_->LEdit1()->SetText("G90 G00 X0 Y0\nS2500 M03\nG01 X10. F100.\nM30\n");
+    // No M30 at the end: it stops the spindle, and the status would rightly show no speed.
+    form_->LEdit1()->SetText("G90 G00 X0 Y0\nS2500 M03\nG01 X10. F100.\n");
     MenuItem({"CA&M", "Plot &Status..."})->trigger();
     auto* window = form_->findChild<TPlotStatus*>();
     QVERIFY(window != nullptr);
