@@ -250,30 +250,10 @@ bool RenderPng(Workbench&, const PlotOptions&) {
 
 }  // namespace
 
-bool IsMachineNumber(const std::string& text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // A machine file, the name of a shipped one ("mill", "lathe", "edm", "twin_lathe"), or a
 // machine number of vormak.ini as the utilities take it.
 bool LoadPlotMachine(Workbench& bench, const std::string& machine) {
-  bench.locations = FindLocations("");
-  std::string path = machine;
-  if (!std::filesystem::exists(path)) {
-    path = bench.locations.install_dir + "/machines/" + machine + ".ini";
-  }
-  if (!std::filesystem::exists(path) && IsMachineNumber(machine)) {
-    return LoadMachineOption(bench, machine);
-  }
-  if (!std::filesystem::exists(path)) {
-    std::fprintf(stderr, "vormak-batch: no machine file '%s'\n", machine.c_str());
-    return false;
-  }
-  bench.machines.Slot(1).path = path;
-  if (!LoadMachineSettings(bench, 1)) return false;
-  FillFormatSet1(bench.word_formats, bench.settings);
-  return true;
+  return LoadNamedMachine(bench, machine);
 }
 
 bool LoadProgram(Workbench& bench, const std::string& file) {

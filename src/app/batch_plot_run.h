@@ -15,7 +15,6 @@ class Workbench;
 
 namespace vormak::batch {
 
-bool IsMachineNumber(const std::string& text);
 // A machine file, the name of a shipped one ("mill", "lathe", "edm", "twin_lathe"), or a
 // machine number of vormak.ini as the utilities take it; false, said on stderr, when missing.
 bool LoadPlotMachine(Workbench& bench, const std::string& machine);
