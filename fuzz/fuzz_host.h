@@ -6,6 +6,7 @@
 #include <string>
 
 #include "nctext/quiet_host.h"
+#include "settings/machine_settings.h"
 
 namespace vormak {
 
@@ -26,6 +27,15 @@ inline uint8_t TakeByte(const uint8_t*& data, size_t& size) {
   if (size == 0) return 0;
   --size;
   return *data++;
+}
+
+// The machine an input runs on, from one of its bytes: system type, dialect and radius mode,
+// and no folder where a called subprogram could be found.
+inline void FuzzMachine(MachineSettings& s, uint8_t machine) {
+  s.system_type = static_cast<SystemType>(1 + machine % 3);
+  s.code_format = (machine >> 2) % 3;
+  s.x_radius = (machine & 0x10) != 0;
+  s.nc_path = "/nonexistent-vormak-fuzz";
 }
 
 }  // namespace vormak

@@ -27,11 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   host.warning_answer = (machine & 0x80) != 0 ? Answer::kCancel : Answer::kOk;
   Workbench bench(host);
   MachineSettings& s = bench.settings;
-  s.system_type = static_cast<SystemType>(1 + machine % 3);
-  s.code_format = (machine >> 2) % 3;
-  s.x_radius = (machine & 0x10) != 0;
+  FuzzMachine(s, machine);
   s.twin_turrets = (machine & 0x20) != 0;
-  s.nc_path = "/nonexistent-vormak-fuzz";
   for (const int flag : {kUseCodes, kUseSubprograms, kUseG92G50, kUseRotary, kUseOffsets,
                          kUseBlockSkip, kUseMacros, kUseCheckSyntax}) {
     s.use.Set(flag, (options & (1u << (flag % 8))) != 0);

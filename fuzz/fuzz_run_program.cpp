@@ -28,10 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   host.warning_answer = (machine & 0x80) != 0 ? Answer::kCancel : Answer::kOk;
   Workbench bench(host);
   MachineSettings& s = bench.settings;
-  s.system_type = static_cast<SystemType>(1 + machine % 3);
-  s.code_format = (machine >> 2) % 3;
-  s.x_radius = (machine & 0x10) != 0;
-  s.nc_path = "/nonexistent-vormak-fuzz";
+  FuzzMachine(s, machine);
   for (const int flag : {kUseCodes, kUseSubprograms, kUseG92G50, kUseRotary, kUseOffsets,
                          kUseBlockSkip, kUseCutterComp, kUseStopM00}) {
     s.use.Set(flag, (options & (1u << (flag % 8))) != 0);
