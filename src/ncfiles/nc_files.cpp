@@ -97,6 +97,19 @@ std::string TextFileLines(const std::string& bytes, int& count) {
 
 }  // namespace
 
+bool ReadFileOnceMore(Host& host, const std::string& path, std::string& bytes) {
+  for (int attempt = 0;; ++attempt) {
+    try {
+      bytes = ReadFileBytes(path);
+      return true;
+    } catch (const FileIoError& failure) {
+      if (attempt == 0) continue;
+      ReportFileFailure(host, failure);
+      return false;
+    }
+  }
+}
+
 void ReportFileFailure(Host& host, const std::exception& failure) {
   const auto* io = dynamic_cast<const FileIoError*>(&failure);
   if (io != nullptr && io->system_error() != 0) {
@@ -206,16 +219,7 @@ bool SaveNCFile(Workbench& bench, const NcFileHooks& hooks) {
 bool MergeNCFile(Workbench& bench, const std::string& name) {
   const std::string path = MergeFileName(name, bench.settings.nc_path);
   std::string bytes;
-  for (int attempt = 0;; ++attempt) {
-    try {
-      bytes = ReadFileBytes(path);
-      break;
-    } catch (const FileIoError& failure) {
-      if (attempt == 0) continue;
-      ReportFileFailure(bench.host(), failure);
-      return false;
-    }
-  }
+  if (!ReadFileOnceMore(bench.host(), path, bytes)) return false;
   const int pane_number = bench.active_pane;
   EditControl* pane = pane_number == 1 || pane_number == 2 ? bench.Pane(pane_number) : nullptr;
   int count = 0;

@@ -32,6 +32,9 @@ struct NcFileHooks {
 // A failure of the pane or the file system while reading or writing, shown to the user: the
 // file error table's text for the system's error, else the control's own message.
 void ReportFileFailure(Host& host, const std::exception& failure);
+// The whole file into `bytes`, tried once more when the first read fails (a file still being
+// written by another program); false, with the failure shown, when the second try fails too.
+bool ReadFileOnceMore(Host& host, const std::string& path, std::string& bytes);
 
 // The file exists and its owner may not write it (the read-only attribute).
 bool IsReadOnlyFile(const std::string& path);

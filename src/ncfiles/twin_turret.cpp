@@ -108,16 +108,7 @@ TwinPanes SplitTwinText(const std::string& bytes, bool& markers) {
 
 bool LoadTwinTurretFile(Workbench& bench, const std::string& path) {
   std::string bytes;
-  for (int attempt = 0;; ++attempt) {
-    try {
-      bytes = ReadFileBytes(path);
-      break;
-    } catch (const FileIoError& failure) {
-      if (attempt == 0) continue;
-      ReportFileFailure(bench.host(), failure);
-      return false;
-    }
-  }
+  if (!ReadFileOnceMore(bench.host(), path, bytes)) return false;
   if (bytes.empty()) {
     bench.host().Information(kTwinEmptyFile, kMessageCaption);
   } else {
