@@ -23,7 +23,7 @@ struct Entry {
   QKeySequence keys;
 };
 
-QKeySequence Key(int key) {
+QKeySequence Key(QKeyCombination key) {
   return QKeySequence(key);
 }
 
