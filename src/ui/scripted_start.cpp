@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
@@ -65,7 +66,11 @@ QList<QAction*> CommandsOf(QMainWindow* window) {
 // to fill it in.
 class DialogAnswerer : public QObject {
  public:
-  DialogAnswerer() { qApp->installEventFilter(this); }
+  // `grab` is called once, with the first dialog shown that is not a message box, before it is
+  // cancelled.
+  explicit DialogAnswerer(std::function<void()> grab = {}) : grab_(std::move(grab)) {
+    qApp->installEventFilter(this);
+  }
   ~DialogAnswerer() override { qApp->removeEventFilter(this); }
 
  protected:
@@ -74,13 +79,20 @@ class DialogAnswerer : public QObject {
     auto* dialog = qobject_cast<QDialog*>(watched);
     if (dialog == nullptr || !dialog->isModal()) return false;
     QPointer<QDialog> guarded(dialog);
-    QTimer::singleShot(0, this, [guarded] {
-      if (guarded) Answer(guarded);
+    QTimer::singleShot(0, this, [this, guarded] {
+      if (!guarded) return;
+      if (grab_ && qobject_cast<QMessageBox*>(guarded.data()) == nullptr) {
+        QApplication::processEvents();
+        std::exchange(grab_, {})();
+      }
+      Answer(guarded);
     });
     return false;
   }
 
  private:
+  std::function<void()> grab_;
+
   static void Answer(QDialog* dialog) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
     if (box == nullptr) {
@@ -150,7 +162,8 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& word = arguments[i];
     const bool takes_value = word == "--actions" || word == "--grab" || word == "--grab-window" ||
-                             word == "--grab-screen" || word == "--size";
+                             word == "--grab-screen" || word == "--grab-dialog" ||
+                             word == "--open-menu" || word == "--size";
     if (takes_value && i + 1 >= arguments.size()) {
       *error = word + " needs a value";
       return std::nullopt;
@@ -167,6 +180,10 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
       options.grab_window = arguments[++i];
     } else if (word == "--grab-screen") {
       options.grab_screen = arguments[++i];
+    } else if (word == "--grab-dialog") {
+      options.grab_dialog = arguments[++i];
+    } else if (word == "--open-menu") {
+      options.open_menu = arguments[++i];
     } else if (word == "--size") {
       options.size = ParseSize(arguments[++i]);
       if (!options.size) {
@@ -187,8 +204,8 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
 bool WantsOffscreen(int argc, const char* const* argv) {
   if (std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr) return false;
   for (int i = 1; i < argc; ++i) {
-    for (const char* option :
-         {"--check-start", "--actions", "--grab", "--grab-window", "--grab-screen"}) {
+    for (const char* option : {"--check-start", "--actions", "--grab", "--grab-window",
+                               "--grab-screen", "--grab-dialog", "--open-menu"}) {
       if (std::strcmp(argv[i], option) == 0) return true;
     }
   }
@@ -206,12 +223,32 @@ QAction* FindCommand(QMainWindow* window, const QString& name) {
   return greyed;
 }
 
+QAction* FindMenu(QMainWindow* window, const QString& name) {
+  const QString wanted = CommandName(name);
+  for (QAction* action : window->menuBar()->actions()) {
+    if (action->menu() != nullptr && CommandName(action->text()) == wanted) return action;
+  }
+  return nullptr;
+}
+
 int RunScriptedStart(TMainForm& form, const std::string& program_path,
                      const StartOptions& options) {
-  DialogAnswerer answerer;
+  bool dialog_saved = options.grab_dialog.isEmpty();
+  std::function<void()> grab_dialog;
+  if (!options.grab_dialog.isEmpty()) {
+    grab_dialog = [&form, &options, &dialog_saved] {
+      dialog_saved = SavePicture(ScreenPicture(form), options.grab_dialog);
+    };
+  }
+  DialogAnswerer answerer(grab_dialog);
   const bool started = form.Start(program_path, options.argument);
   form.show();
   QApplication::processEvents();
+  QAction* menu = nullptr;
+  if (!options.open_menu.isEmpty() && (menu = FindMenu(&form, options.open_menu)) == nullptr) {
+    PrintError(QString("vormak: unknown menu \"%1\"").arg(options.open_menu));
+    return 2;
+  }
   QList<QAction*> commands;
   for (const QString& name : options.actions) {
     QAction* command = FindCommand(&form, name);
@@ -234,7 +271,14 @@ int RunScriptedStart(TMainForm& form, const std::string& program_path,
     while (form.bench().interp.run.running) QApplication::processEvents(QEventLoop::AllEvents, 20);
     QApplication::processEvents();
   }
-  bool saved = true;
+  if (menu != nullptr) {
+    // Left open as a click on the menu bar leaves it, so the screen picture shows its items.
+    form.menuBar()->setActiveAction(menu);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  bool saved = dialog_saved;
+  if (!options.grab_dialog.isEmpty() && !dialog_saved)
+    PrintError("vormak: no dialog opened for --grab-dialog");
   if (!options.grab.isEmpty()) saved &= SavePicture(form.PaintBox1()->grab(), options.grab);
   if (!options.grab_window.isEmpty()) saved &= SavePicture(form.grab(), options.grab_window);
   if (!options.grab_screen.isEmpty())

@@ -24,10 +24,12 @@ struct StartOptions {
   QString grab;               // PNG of the plot window
   QString grab_window;        // PNG of the whole window
   QString grab_screen;        // PNG of every open window where it stands on the screen
+  QString grab_dialog;        // PNG of the screen when the first dialog (not a message box) opens
+  QString open_menu;          // a menu bar menu, by its caption without "&", left open for the grab
   std::optional<QSize> size;  // the plot window's size for the pictures
   bool Scripted() const {
     return !actions.isEmpty() || !grab.isEmpty() || !grab_window.isEmpty() ||
-           !grab_screen.isEmpty();
+           !grab_screen.isEmpty() || !grab_dialog.isEmpty() || !open_menu.isEmpty();
   }
 };
 
@@ -45,8 +47,8 @@ bool WantsOffscreen(int argc, const char* const* argv);
 QAction* FindCommand(QMainWindow* window, const QString& name);
 
 // Starts the window as TMainForm::Start does, runs the commands and gives the exit code: 0
-// done, 1 a file named on the command line did not load or a picture could not be written, 2
-// an unknown command name (nothing is run then).
+// done, 1 a file named on the command line did not load, a picture could not be written or
+// no dialog opened for --grab-dialog, 2 an unknown command or menu name (nothing is run then).
 int RunScriptedStart(TMainForm& form, const std::string& program_path, const StartOptions& options);
 
 }  // namespace vormak

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QToolBar>
@@ -207,6 +208,50 @@ class MainWindowLayoutTest : public QObject {
       QVERIFY2(!ParseStartOptions(bad, &error).has_value(), qPrintable(bad.join(' ')));
       QVERIFY(!error.isEmpty());
     }
+  }
+
+  // Pictures of an open menu and of a dialog for the documentation: the menu's popup is in the
+  // screen picture, a dialog is photographed before it is cancelled, and a menu that does not
+  // exist is refused before anything runs.
+  void MenusAndDialogsArePhotographed() {
+    QTemporaryDir out;
+    QString error;
+    auto options = ParseStartOptions(
+        {"1", "--open-menu", "Utilities1", "--grab-screen", out.filePath("menu.png")}, &error);
+    QVERIFY2(options.has_value() && options->Scripted(), qPrintable(error));
+    TMainForm form;
+    QCOMPARE(
+        RunScriptedStart(form, QCoreApplication::applicationFilePath().toStdString(), *options), 0);
+    QMenu* menu = test::MenuItem(form.menuBar(), {"Utilities&1"})->menu();
+    QVERIFY(menu != nullptr && menu->isVisible());
+    const QImage menu_picture(out.filePath("menu.png"));
+    QVERIFY(menu_picture.width() >= form.width());
+    QVERIFY(menu_picture.pixel(menu->geometry().center() - form.frameGeometry().topLeft()) !=
+            QColor(Qt::darkGray).rgb());
+    menu->close();
+
+    options = ParseStartOptions(
+        {"1", "--actions", "Formats", "--grab-dialog", out.filePath("dialog.png")}, &error);
+    QVERIFY2(options.has_value(), qPrintable(error));
+    TMainForm second;
+    QCOMPARE(
+        RunScriptedStart(second, QCoreApplication::applicationFilePath().toStdString(), *options),
+        0);
+    QVERIFY(QFile::exists(out.filePath("dialog.png")));
+
+    options = ParseStartOptions(
+        {"1", "--actions", "Reset NC", "--grab-dialog", out.filePath("none.png")}, &error);
+    TMainForm third;
+    QCOMPARE(
+        RunScriptedStart(third, QCoreApplication::applicationFilePath().toStdString(), *options),
+        1);
+    QVERIFY(!QFile::exists(out.filePath("none.png")));
+
+    options = ParseStartOptions({"1", "--open-menu", "Frobnicate"}, &error);
+    TMainForm fourth;
+    QCOMPARE(
+        RunScriptedStart(fourth, QCoreApplication::applicationFilePath().toStdString(), *options),
+        2);
   }
 };
 
