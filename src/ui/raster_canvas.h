@@ -1,17 +1,17 @@
 #pragma once
 // The plot window's canvas on a raster image: the window blits it on expose, the batch
 // program saves it as PNG. Antialiasing is off so lines land on whole pixels and the XOR
-// pen takes back exactly what it drew. A backplot is mostly thin solid lines in one colour:
-// those are gathered and handed to the painter in batches; dotted and dashed pens draw each
-// line whole so their pattern runs on as before.
+// pen takes back exactly what it drew. A backplot is mostly thin lines and arcs in a few pens:
+// those are written straight into the image's pixels; XOR and wide pens, shapes and text go
+// through the painter.
 
 #include <QImage>
-#include <QLine>
 #include <QPainter>
 #include <memory>
 #include <vector>
 
 #include "plot/canvas.h"
+#include "plot/pixel_raster.h"
 
 namespace vormak {
 
@@ -22,10 +22,7 @@ class RasterCanvas : public Canvas {
 
   // A new image of the size, cleared to black; the pen stays.
   void Resize(int width, int height);
-  const QImage& Image() const {
-    Flush();
-    return image_;
-  }
+  const QImage& Image() const { return image_; }
   // Copies a picture into the image at the top left corner (a loaded screen view).
   void DrawPicture(const QImage& picture);
 
@@ -47,15 +44,15 @@ class RasterCanvas : public Canvas {
   void Begin();
   void ApplyPen();
   void SetBrush(bool filled, unsigned fill_rgb);
-  // Draws the gathered lines.
-  void Flush() const;
-  // Thin, solid and copying: its lines may be gathered.
-  bool Batchable() const;
+  // Thin and copying: its lines and arcs are written pixel by pixel.
+  bool Direct() const;
 
   QImage image_;
   std::unique_ptr<QPainter> painter_;
+  // The image's pixels as the painter paints them (taken after it began, so never detached).
+  PixelBuffer pixels_;
+  std::uint32_t pen_pixel_ = 0;
   Pen pen_;
-  mutable std::vector<QLine> pending_;
 };
 
 }  // namespace vormak

@@ -1,0 +1,291 @@
+#include "plot/pixel_raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace vormak {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Largest distance of a chord from the arc it stands for, in pixels.
+constexpr double kChordTolerance = 0.25;
+
+// On and off runs in pixels, the lengths the painter gives a cosmetic pen.
+constexpr unsigned char kDot[] = {1, 2};
+constexpr unsigned char kDash[] = {4, 2};
+constexpr unsigned char kDashDot[] = {4, 2, 1, 2};
+constexpr unsigned char kDashDotDot[] = {4, 2, 1, 2, 1, 2};
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {  // b > 0
+  const std::int64_t q = a / b;
+  return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {  // b > 0
+  return -FloorDiv(-a, b);
+}
+
+int RoundPixel(double v) {
+  return static_cast<int>(std::floor(v + 0.5));
+}
+
+// The leg's pixels with indexes [first, last]; pixel i lies i steps along the major axis and
+// round(i * minor / major) along the minor one, ties away from the start.
+template <bool kSolid, bool kInside>
+void WalkLine(const PixelBuffer& buffer, PixelPoint from, std::int64_t major, std::int64_t minor,
+              bool x_major, int major_sign, int minor_sign, std::int64_t first, std::int64_t last,
+              std::uint32_t pixel, const DashPhase& dash, std::int64_t dash_start) {
+  const std::int64_t twice_major = 2 * major;
+  const std::int64_t numerator = 2 * first * minor + major;
+  std::int64_t offset = 0;
+  if (major == 0) {
+    offset = 0;  // a single pixel
+  } else if (first <= 1) {
+    offset = numerator >= twice_major ? 1 : 0;  // a whole leg, or all but its first pixel
+  } else {
+    offset = numerator / twice_major;
+  }
+  std::int64_t rest = numerator - offset * twice_major;
+  const int minor_limit = x_major ? buffer.height : buffer.width;
+  const std::ptrdiff_t major_step = x_major ? major_sign : major_sign * buffer.stride;
+  const std::ptrdiff_t minor_step = x_major ? minor_sign * buffer.stride : minor_sign;
+  const std::int64_t major_at = (x_major ? from.x : from.y) + major_sign * first;
+  std::int64_t minor_at = (x_major ? from.y : from.x) + minor_sign * offset;
+  std::ptrdiff_t index =
+      x_major ? minor_at * buffer.stride + major_at : major_at * buffer.stride + minor_at;
+  const int length = dash.Length();
+  const std::uint32_t lit = dash.LitMask();
+  int position = kSolid ? 0 : dash.PositionAfter(dash_start + first);
+  for (std::int64_t i = first; i <= last; ++i) {
+    if (kInside || (minor_at >= 0 && minor_at < minor_limit)) {
+      if (kSolid || ((lit >> position) & 1u) != 0) buffer.pixels[index] = pixel;
+    }
+    if (!kSolid && ++position == length) position = 0;
+    index += major_step;
+    rest += 2 * minor;
+    if (rest >= twice_major && major > 0) {
+      rest -= twice_major;
+      index += minor_step;
+      minor_at += minor_sign;
+    }
+  }
+}
+
+// The angle a chord turns through, standing at most the tolerance off the curve, with its
+// cosine and sine: every chord of an arc turns by the same angle, one rotation each.
+struct ChordStep {
+  double angle = 0, cos = 1, sin = 0;
+};
+
+ChordStep StepFor(double radius) {
+  ChordStep step;
+  step.angle = radius > kChordTolerance ? 2 * std::acos(1 - kChordTolerance / radius) : kPi / 2;
+  step.cos = std::cos(step.angle);
+  step.sin = std::sin(step.angle);
+  return step;
+}
+
+// Box half sizes come in halves of a pixel: those of arcs up to a few windows wide are worked
+// out once.
+const ChordStep& ChordStepFor(double radius) {
+  constexpr int kKept = 8192;
+  static const std::vector<ChordStep> kept = [] {
+    std::vector<ChordStep> steps(kKept);
+    for (int i = 0; i < kKept; ++i) steps[i] = StepFor(i / 2.0);
+    return steps;
+  }();
+  thread_local ChordStep other;
+  const double halves = radius * 2;
+  if (halves < kKept && halves == std::floor(halves)) return kept[static_cast<int>(halves)];
+  other = StepFor(radius);
+  return other;
+}
+
+// A point of the ellipse at parameter t; the quarter points exact.
+struct Ellipse {
+  double cx, cy, a, b;
+  PixelPoint At(double cos_t, double sin_t) const {
+    return {RoundPixel(cx + a * cos_t), RoundPixel(cy - b * sin_t)};
+  }
+};
+
+}  // namespace
+
+DashPhase::DashPhase(PenStyle style) {
+  const auto use = [this](const unsigned char* runs, int count) {
+    for (int i = 0; i < count; ++i) {
+      for (int k = 0; k < runs[i]; ++k, ++length_) {
+        if (i % 2 == 0) lit_ |= 1u << length_;
+      }
+    }
+  };
+  switch (style) {
+    case PenStyle::kDot:
+      use(kDot, 2);
+      break;
+    case PenStyle::kDash:
+      use(kDash, 2);
+      break;
+    case PenStyle::kDashDot:
+      use(kDashDot, 4);
+      break;
+    case PenStyle::kDashDotDot:
+      use(kDashDotDot, 6);
+      break;
+    default:
+      break;
+  }
+}
+
+int DashPhase::PositionAfter(std::int64_t steps) const {
+  if (length_ == 0) return 0;
+  const std::int64_t at = (at_ + steps) % length_;
+  return static_cast<int>(at < 0 ? at + length_ : at);
+}
+
+void DashPhase::Advance(std::int64_t steps) {
+  if (length_ != 0) at_ = static_cast<int>((at_ + steps) % length_);
+}
+
+void RasterLine(const PixelBuffer& buffer, PixelPoint from, PixelPoint to, std::uint32_t pixel,
+                DashPhase& dash, bool skip_first) {
+  const std::int64_t dx = std::int64_t{to.x} - from.x, dy = std::int64_t{to.y} - from.y;
+  const bool x_major = std::llabs(dx) >= std::llabs(dy);
+  const std::int64_t major = x_major ? std::llabs(dx) : std::llabs(dy);
+  const std::int64_t minor = x_major ? std::llabs(dy) : std::llabs(dx);
+  const int major_sign = (x_major ? dx : dy) < 0 ? -1 : 1;
+  const int minor_sign = (x_major ? dy : dx) < 0 ? -1 : 1;
+  const std::int64_t skipped = skip_first ? 1 : 0;
+  const std::int64_t dash_start = -skipped;
+  const std::int64_t pixels = major + 1 - skipped;
+
+  const auto inside = [&](PixelPoint p) {
+    return p.x >= 0 && p.y >= 0 && p.x < buffer.width && p.y < buffer.height;
+  };
+  if (inside(from) && inside(to)) {
+    if (dash.Solid()) {
+      WalkLine<true, true>(buffer, from, major, minor, x_major, major_sign, minor_sign, skipped,
+                           major, pixel, dash, dash_start);
+    } else {
+      WalkLine<false, true>(buffer, from, major, minor, x_major, major_sign, minor_sign, skipped,
+                            major, pixel, dash, dash_start);
+    }
+    dash.Advance(pixels);
+    return;
+  }
+  // The indexes whose major coordinate lies in the window...
+  const std::int64_t major_from = x_major ? from.x : from.y;
+  const std::int64_t major_limit = x_major ? buffer.width : buffer.height;
+  std::int64_t first = skipped, last = major;
+  if (major_sign > 0) {
+    first = std::max(first, -major_from);
+    last = std::min(last, major_limit - 1 - major_from);
+  } else {
+    first = std::max(first, major_from - (major_limit - 1));
+    last = std::min(last, major_from);
+  }
+  // ...and whose minor offset k(i) = floor((2 i minor + major) / (2 major)) keeps the minor
+  // coordinate in it too (the walk checks each pixel; this only spares the walk off-window).
+  if (minor > 0 && first <= last) {
+    const std::int64_t minor_from = x_major ? from.y : from.x;
+    const std::int64_t minor_limit = x_major ? buffer.height : buffer.width;
+    const std::int64_t low = minor_sign > 0 ? -minor_from : minor_from - (minor_limit - 1);
+    const std::int64_t high = minor_sign > 0 ? minor_limit - 1 - minor_from : minor_from;
+    // k(i) >= low  <=>  i >= (2 major low - major) / (2 minor); k(i) <= high likewise.
+    first = std::max(first, CeilDiv(2 * major * low - major, 2 * minor));
+    last = std::min(last, CeilDiv(2 * major * (high + 1) - major, 2 * minor) - 1);
+  } else if (minor == 0) {
+    const std::int64_t minor_at = x_major ? from.y : from.x;
+    if (minor_at < 0 || minor_at >= (x_major ? buffer.height : buffer.width)) first = last + 1;
+  }
+  if (first <= last) {
+    if (dash.Solid()) {
+      WalkLine<true, false>(buffer, from, major, minor, x_major, major_sign, minor_sign, first,
+                            last, pixel, dash, dash_start);
+    } else {
+      WalkLine<false, false>(buffer, from, major, minor, x_major, major_sign, minor_sign, first,
+                             last, pixel, dash, dash_start);
+    }
+  }
+  dash.Advance(pixels);
+}
+
+void RasterArc(const PixelBuffer& buffer, int left, int top, int right, int bottom,
+               PixelPoint start, PixelPoint end, std::uint32_t pixel, DashPhase& dash) {
+  const Ellipse e{(left + right) / 2.0, (top + bottom) / 2.0, std::fabs(right - left) / 2.0,
+                  std::fabs(bottom - top) / 2.0};
+  // The parameter of the ellipse point lying in a radial's direction, with its cosine and
+  // sine (taken from the radial itself: no trigonometry).
+  struct Parameter {
+    double t = 0, cos = 1, sin = 0;
+  };
+  const auto parameter = [&](PixelPoint p) {
+    const double u = e.b * (p.x - e.cx), v = e.a * (e.cy - p.y);
+    const double length = std::hypot(u, v);
+    if (!(length > 0)) return Parameter{};
+    return Parameter{std::atan2(v, u), u / length, v / length};
+  };
+  const Parameter first = parameter(start);
+  const Parameter second = start == end ? first : parameter(end);
+  const double from = first.t;
+  double sweep = second.t - from;
+  if (start == end) sweep = 2 * kPi;
+  while (sweep <= 0) sweep += 2 * kPi;
+
+  const ChordStep& step = ChordStepFor(std::max(e.a, e.b));
+  double cos_from = first.cos, sin_from = first.sin;
+  PixelPoint last = e.At(cos_from, sin_from);
+  bool drawn = false;
+  const auto leg_to = [&](PixelPoint next) {
+    if (drawn && next == last) return;
+    RasterLine(buffer, last, next, pixel, dash, drawn);
+    drawn = true;
+    last = next;
+  };
+
+  // Pieces between quarter points: each runs one way in x and in y, so the box of its ends
+  // holds it and a piece outside the window is passed over (its pattern still counted).
+  double piece_from = from;
+  const double stop = from + sweep;
+  int quarter = static_cast<int>(std::floor(from / (kPi / 2))) + 1;
+  while (piece_from < stop) {
+    double piece_to = quarter * (kPi / 2);
+    double cos_to = 0, sin_to = 0;
+    if (piece_to >= stop) {
+      piece_to = stop;
+      cos_to = second.cos;
+      sin_to = second.sin;
+    } else {
+      static constexpr int kCos[] = {1, 0, -1, 0};
+      const int q = ((quarter % 4) + 4) % 4;
+      cos_to = kCos[q];
+      sin_to = kCos[(q + 3) % 4];
+    }
+    ++quarter;
+    const PixelPoint a = e.At(cos_from, sin_from), b = e.At(cos_to, sin_to);
+    const bool outside = std::max(a.x, b.x) < 0 || std::min(a.x, b.x) >= buffer.width ||
+                         std::max(a.y, b.y) < 0 || std::min(a.y, b.y) >= buffer.height;
+    // The last chord of a piece is the shorter one, ending on the quarter point.
+    const int chords =
+        std::max(1, static_cast<int>(std::ceil((piece_to - piece_from) / step.angle)));
+    if (!outside || !dash.Solid()) {
+      double c = cos_from, s = sin_from;
+      for (int i = 1; i < chords; ++i) {
+        const double nc = c * step.cos - s * step.sin;
+        s = s * step.cos + c * step.sin;
+        c = nc;
+        leg_to(e.At(c, s));
+      }
+    }
+    leg_to(b);
+    piece_from = piece_to;
+    cos_from = cos_to;
+    sin_from = sin_to;
+  }
+  if (!drawn) RasterLine(buffer, last, last, pixel, dash, false);
+}
+
+}  // namespace vormak
