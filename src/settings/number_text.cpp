@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <system_error>
 
@@ -21,25 +22,64 @@ std::string WithoutBlanks(std::string_view text) {
 
 }  // namespace
 
+char* WriteFixed(double value, int decimals, char* out, char* out_end) {
+  // Values a part program holds (under a million million, not vanishingly small) are rounded
+  // here in whole numbers: the double is mantissa / 2^shift exactly, so mantissa * 10^decimals
+  // / 2^shift rounded half to even is the printed number of decimal units, as printf rounds
+  // it. Utilities write millions of numbers; the general writer costs several times more.
+  static constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  const double magnitude = std::fabs(value);
+  if (decimals >= 0 && decimals <= 6 && magnitude < 1e12 && out_end - out >= 40) {
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;
+    if (shift > 0 && shift <= 120) {
+      using Wide = unsigned __int128;
+      const Wide scaled = static_cast<Wide>(mantissa) * kPowers[decimals];
+      Wide units = scaled >> shift;
+      const Wide rest = scaled - (units << shift);
+      const Wide half = static_cast<Wide>(1) << (shift - 1);
+      if (rest > half || (rest == half && (units & 1) != 0)) ++units;
+      const auto all = static_cast<std::uint64_t>(units);  // under 10^18
+      const std::uint64_t whole = all / kPowers[decimals];
+      std::uint64_t part = all % kPowers[decimals];
+      if (std::signbit(value)) *out++ = '-';
+      out = std::to_chars(out, out_end, whole).ptr;
+      if (decimals > 0) {
+        *out++ = '.';
+        for (int d = decimals - 1; d >= 0; --d) {
+          out[d] = static_cast<char>('0' + part % 10);
+          part /= 10;
+        }
+        out += decimals;
+      }
+      return out;
+    }
+  }
+  return std::to_chars(out, out_end, value, std::chars_format::fixed, decimals).ptr;
+}
+
 std::string PlainNumberText(double value) {
   if (!std::isfinite(value)) value = 0;
   // Four decimals as printf's "%.4f" writes them; to_chars does it without the stream
-  // machinery, which counts when a utility writes millions of numbers.
+  // machinery, and the trimming works on the digits in place: utilities write millions.
   char digits[400];
-  const auto written =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 4);
-  std::string text(digits, written.ptr);
+  const char* first = digits;
+  const char* last = WriteFixed(value, 4, digits, digits + sizeof digits);
   // The 15-character field may shorten the decimals of a huge value, never its whole part.
-  text.resize(std::min(text.size(), std::max<size_t>(15, text.find('.') + 2)));
-  if (text.find('.') != std::string::npos) {
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.push_back('0');
-  }
-  if (!text.empty() && text[0] == '0') {
-    text.erase(0, 1);
-  } else if (text.compare(0, 2, "-0") == 0) {
-    text.erase(1, 1);
-  }
+  const auto dot = static_cast<size_t>(last - first) - 5;
+  last = first + std::min(static_cast<size_t>(last - first), std::max<size_t>(15, dot + 2));
+  while (last[-1] == '0') --last;
+  const bool bare_point = last[-1] == '.';
+  const bool negative = *first == '-';
+  if (negative) ++first;
+  if (*first == '0') ++first;  // ".5", "-.5": no zero before the point
+  std::string text;
+  text.reserve(static_cast<size_t>(last - first) + 2);
+  if (negative) text.push_back('-');
+  if (first < last) text.append(first, last);
+  if (bare_point) text.push_back('0');
   return text;
 }
 

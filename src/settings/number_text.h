@@ -11,6 +11,10 @@ namespace vormak {
 // 12 -> "12.0", 0.5 -> ".5", -0.25 -> "-.25", 0 -> ".0".
 std::string PlainNumberText(double value);
 
+// `value` with `decimals` decimals exactly as printf's "%.*f" writes it in the C locale,
+// written into [out, out_end) (room for 400 characters is always enough); returns the end.
+char* WriteFixed(double value, int decimals, char* out, char* out_end);
+
 // Decimal digits with a leading "-" for negatives.
 std::string WholeNumberText(long long value);
 

@@ -1,8 +1,11 @@
 #include "settings/word_format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <system_error>
 
 #include "settings/number_text.h"
 
@@ -35,13 +38,8 @@ std::string NextFlagField(std::string_view& rest, const char* missing) {
   return field;
 }
 
-// `value` written with `decimals` decimals ("%.*f"), C locale.
-// As printf's "%.*f" writes it, without the stream machinery (utilities write millions).
-std::string Fixed(double value, int decimals) {
-  char digits[400];
-  const auto written =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-  return std::string(digits, written.ptr);
+bool IsDigitChar(char c) {
+  return c >= '0' && c <= '9';
 }
 
 int DecimalsIn(const std::string& text) {
@@ -50,38 +48,67 @@ int DecimalsIn(const std::string& text) {
 }
 
 void StripTrailingZeros(std::string& text) {
-  while (!text.empty() && text.back() == '0') text.pop_back();
+  size_t size = text.size();
+  while (size > 0 && text[size - 1] == '0') --size;
+  text.resize(size);
+}
+
+// 10 to the power -decimals, the same double std::pow gives, without computing it each time.
+double DecimalUnit(int decimals) {
+  static const auto units = [] {
+    std::array<double, 24> table{};
+    for (size_t d = 0; d < table.size(); ++d) table[d] = std::pow(10.0, -static_cast<double>(d));
+    return table;
+  }();
+  const auto d = static_cast<size_t>(decimals);
+  return d < units.size() ? units[d] : std::pow(10.0, -decimals);
 }
 
 // Step 2 of the writer: the magnitude with five decimals, bare of needless zeros.
 std::string MagnitudeText(double magnitude) {
-  std::string text = Fixed(magnitude, 5);
-  // A magnitude too large for the 20-character field keeps every integer digit.
-  const size_t dot = text.find('.');
-  text.resize(std::min(text.size(), std::max<size_t>(kFieldLength, dot + 1)));
-  if (text.find('.') != std::string::npos) StripTrailingZeros(text);
-  if (!text.empty() && text.back() == '.') text.push_back('0');
-  if (!text.empty() && text.front() == '0') text.erase(0, 1);
-  if (text == ".0") text = "0.0";
+  char digits[400];
+  const char* first = digits;
+  const char* last = WriteFixed(magnitude, 5, digits, digits + sizeof digits);
+  // Five decimals always follow the point. A magnitude too large for the 20-character field
+  // keeps every integer digit.
+  const auto dot = static_cast<size_t>(last - first) - 6;
+  last = first + std::min(static_cast<size_t>(last - first), std::max(kFieldLength, dot + 1));
+  while (last > first && last[-1] == '0') --last;
+  const bool bare_point = last > first && last[-1] == '.';
+  if (*first == '0') ++first;
+  if (bare_point && last - first == 1) return "0.0";
+  std::string text;
+  text.reserve(static_cast<size_t>(last - first) + 8);
+  text.assign(first, last);
+  if (bare_point) text.push_back('0');
   return text;
+}
+
+// The number a cut value text stands for; 0 when it is none (a bare ".").
+double CutValue(const char* first, const char* last) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  if (error != std::errc() || end != last || !std::isfinite(value)) return 0;
+  return value;
 }
 
 // Step 5: more decimals than the format keeps. The cut part decides: above half a unit of
 // the last kept decimal rounds up, exactly half does not.
 std::string RoundToDecimals(const std::string& text, double magnitude, int decimals) {
   const size_t dot = text.find('.');
-  const std::string cut = text.substr(0, dot + 1 + static_cast<size_t>(decimals));
-  double kept = ReadNumber(cut == "." ? "0" : cut).value_or(0);
-  const double unit = std::pow(10.0, -decimals);
+  const size_t cut = std::min(text.size(), dot + 1 + static_cast<size_t>(decimals));
+  double kept = CutValue(text.data(), text.data() + cut);
+  const double unit = DecimalUnit(decimals);
   const double rest = magnitude - kept;
   // The text was written with five decimals, so a remainder within a rounding hair of the
   // half is the half itself.
   if (rest - 0.5 * unit > 1e-9 * unit) kept += unit;
-  std::string again = Fixed(kept, 5);
-  const size_t again_dot = again.find('.');
-  again.resize(again_dot + 1 + static_cast<size_t>(decimals));
-  if (magnitude < 1 && magnitude != 0 && !again.empty() && again.front() == '0') again.erase(0, 1);
-  return again;
+  char digits[400];
+  const char* first = digits;
+  const char* last = WriteFixed(kept, 5, digits, digits + sizeof digits);
+  last = std::min(last, first + (last - first - 6) + 1 + decimals);
+  if (magnitude < 1 && magnitude != 0 && *first == '0') ++first;
+  return std::string(first, last);
 }
 
 }  // namespace
@@ -188,14 +215,15 @@ std::string FormatAddressValue(const WordFormats& formats, char letter, int set,
     const size_t dot = text.find('.');
     if (dot != std::string::npos) text.erase(dot, 1);
     if (!f.leading_zeros) {
-      while (text.size() > 1 && text.front() == '0') text.erase(0, 1);
+      const size_t first_kept = std::min(text.find_first_not_of('0'), text.size() - 1);
+      if (first_kept > 0 && first_kept != std::string::npos) text.erase(0, first_kept);
     }
   }
   if (!f.trailing_zeros && text.find('.') != std::string::npos) StripTrailingZeros(text);
   // A value that rounds away to nothing ("." or no text at all) is written as 0, never as a
   // word without digits that no control could read back.
-  if (text.find_first_of("0123456789") == std::string::npos) return "0";
-  if (negative) text.insert(0, "-");
+  if (std::none_of(text.begin(), text.end(), IsDigitChar)) return "0";
+  if (negative) text.insert(text.begin(), '-');
   return text;
 }
 

@@ -1,6 +1,7 @@
 #include "utilities/break_arcs.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -126,10 +127,13 @@ struct Word {
   double value;
 };
 
-std::string Piece(const std::vector<Word>& words) {
-  std::string text;
-  for (const auto& w : words) text += w.letter + PlainNumberText(w.value);
-  return text;
+using PieceWords = std::array<Word, 4>;
+
+void AppendPiece(std::string& text, const PieceWords& words) {
+  for (const auto& w : words) {
+    text += w.letter;
+    text += PlainNumberText(w.value);
+  }
 }
 
 }  // namespace
@@ -173,11 +177,11 @@ std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneA
   const bool mill = IsMill(bench);
   const auto piece_words = [&](double x, double z, double i, double k) {
     if (mill) {
-      return std::vector<Word>{{'X', z}, {'Y', x}, {'I', k}, {'J', i}};
+      return PieceWords{{{'X', z}, {'Y', x}, {'I', k}, {'J', i}}};
     }
-    return std::vector<Word>{{'X', x * x_scale}, {'Z', z}, {'I', i}, {'K', k}};
+    return PieceWords{{{'X', x * x_scale}, {'Z', z}, {'I', i}, {'K', k}}};
   };
-  const std::string g = arc.direction == 2 ? "G02" : "G03";
+  const char* g = arc.direction == 2 ? "G02" : "G03";
   std::string words = block;
   const std::optional<std::string> feed = TakeWord(words, 'F');
   std::string text = OtherWords(block, letters);
@@ -192,7 +196,8 @@ std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneA
       to_z = cz + std::round(std::cos(radians)) * r;
     }
     if (n > 0) text += "\r\n";
-    text += g + Piece(piece_words(to_x, to_z, cx - from_x, cz - from_z));
+    text += g;
+    AppendPiece(text, piece_words(to_x, to_z, cx - from_x, cz - from_z));
     if (n == 0 && feed) text += *feed;
     from_x = to_x;
     from_z = to_z;

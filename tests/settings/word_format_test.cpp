@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "settings/number_text.h"
 
 namespace vormak {
@@ -177,6 +183,36 @@ TEST(PlainNumberText, Examples) {
   EXPECT_EQ(PlainNumberText(0), ".0");
   EXPECT_EQ(PlainNumberText(-3), "-3.0");
   EXPECT_EQ(PlainNumberText(1e15), "1000000000000000.0");
+}
+
+// The fixed-point writer must give printf's own text: the halves of the last decimal (even
+// and odd), values that are not exact in binary, the sign of values rounding to zero, huge
+// and tiny values that take the general path, and every decimal count the writers use.
+TEST(WriteFixed, SameTextAsPrintf) {
+  std::vector<double> values = {0,     -0.0,       0.5,      1.5,      2.5,          -2.5,    0.125,
+                                0.375, 0.000005,   0.000015, 0.000025, 1.00005,      1.00015, -1e-7,
+                                1e-7,  123.456785, 0.1,      -0.7,     999999.99995, 1e12,    3e15,
+                                1e-30, 5e-324,     1e300};
+  std::mt19937_64 random(17);
+  std::uniform_real_distribution<double> part_program(-5000, 5000);
+  for (int i = 0; i < 20000; ++i) {
+    values.push_back(part_program(random));
+    // Values a machine writes with few decimals, plus and minus a half unit.
+    const double written = std::round(part_program(random) * 1e4) / 1e4;
+    values.push_back(written + 0.00005);
+    values.push_back(written - 0.000005);
+  }
+  for (const double value : values) {
+    for (int decimals = 0; decimals <= 7; ++decimals) {
+      char expected[512];
+      const int size = std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+      char written[512];
+      const char* end = WriteFixed(value, decimals, written, written + 400);
+      ASSERT_EQ(std::string(written, static_cast<size_t>(end - written)),
+                std::string(expected, static_cast<size_t>(size)))
+          << value << " with " << decimals << " decimals";
+    }
+  }
 }
 
 MachineSettings CommentSettings(const char* c, const char* e, char pair7) {
