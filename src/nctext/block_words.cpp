@@ -1,6 +1,7 @@
 #include "nctext/block_words.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -89,20 +90,45 @@ std::string AddressValueText(std::string_view address, std::string_view block) {
   return std::string(after.substr(0, n));
 }
 
+namespace {
+
+// The value of a one-letter address read where it stands, when blanks cannot change it: the
+// digits run up to a character that is neither a blank nor a bracket. Empty otherwise.
+std::optional<std::string_view> UnbrokenValue(std::string_view address, std::string_view block) {
+  if (address.size() != 1 || !IsAddressLetter(address[0])) return std::nullopt;
+  const size_t at = block.find(address[0]);
+  if (at == std::string_view::npos) return std::nullopt;
+  size_t end = at + 1;
+  while (end < block.size() && IsValueRunChar(block[end])) ++end;
+  if (end == at + 1 || (end < block.size() && (block[end] == ' ' || block[end] == '['))) {
+    return std::nullopt;
+  }
+  return block.substr(at + 1, end - at - 1);
+}
+
+}  // namespace
+
 double AddressValue(Workbench& bench, std::string_view address, std::string_view block,
                     bool implied) {
-  // Most blocks carry no blanks: they are read where they stand.
-  std::string stripped;
-  std::string_view clean = block;
-  if (block.find(' ') != std::string_view::npos) {
-    stripped = StripBlanks(block);
-    clean = stripped;
+  std::string value_text;
+  std::string_view text;
+  if (const auto unbroken = UnbrokenValue(address, block)) {
+    text = *unbroken;
+  } else {
+    // Blanks inside a word do not part it: the block is read without them.
+    std::string stripped;
+    std::string_view clean = block;
+    if (block.find(' ') != std::string_view::npos) {
+      stripped = StripBlanks(block);
+      clean = stripped;
+    }
+    if (address.empty() || clean.find(address) == std::string_view::npos) return 0;
+    value_text = AddressValueText(address, clean);
+    text = value_text;
   }
-  if (address.empty() || clean.find(address) == std::string_view::npos) return 0;
-  const std::string text = AddressValueText(address, clean);
   if (text.empty()) return BadValue(bench, block);
   const bool check_syntax = bench.settings.use[kUseCheckSyntax];
-  if (check_syntax && text.find('(') != std::string::npos &&
+  if (check_syntax && text.find('(') != std::string_view::npos &&
       CountChar('(', text) != CountChar(')', text)) {
     bench.host().Information(kMismatchedBrackets, kWarningCaption);
   }
@@ -115,7 +141,7 @@ double AddressValue(Workbench& bench, std::string_view address, std::string_view
   const EvalResult result = Evaluate(number);
   if (result.failed()) return BadValue(bench, block);
   const char letter = address.front();
-  if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string::npos) {
+  if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string_view::npos) {
     const LetterFormat& f = bench.word_formats.Get(1, letter);
     const bool whole_units = f.decimal_digits == 0 && f.decimal_point && f.integer_digits > 0;
     if (!whole_units) return result.value / 10000;

@@ -147,30 +147,35 @@ int QuadrantCode(double angle) {
   return static_cast<int>(std::floor(a / 90)) % 4 + 1;
 }
 
-std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneArc& arc) {
+namespace {
+
+// The pieces of one arc block appended to `pieces`; false, and nothing appended, when the
+// block stays whole.
+bool BreakArcInto(Workbench& bench, const std::string& block, const PlaneArc& arc,
+                  std::vector<std::string>& pieces) {
   const ArcLetters letters = LettersOf(bench);
   const double r = std::hypot(arc.i, arc.k);
   if (r == 0) {
     Warn(bench, kRadiusZero + block);
-    return block;
+    return false;
   }
   const double cx = arc.start_x + arc.i;
   const double cz = arc.start_z + arc.k;
   const double start_gap = r - std::hypot(arc.start_x - cx, arc.start_z - cz);
   if (std::fabs(start_gap) > kArcTolerance) {
     Warn(bench, kStartOffCircle + PlainNumberText(start_gap) + " in" + "\r\n" + block);
-    return block;
+    return false;
   }
   const double end_gap = r - std::hypot(arc.end_x - cx, arc.end_z - cz);
   if (std::fabs(end_gap) > kArcTolerance) {
     Warn(bench, kEndOffCircle + PlainNumberText(end_gap) + " in" + "\r\n" + block);
-    return block;
+    return false;
   }
-  if (LeftWhole(bench, block, letters)) return block;
+  if (LeftWhole(bench, block, letters)) return false;
   const double start = AngleOf(cx, cz, arc.start_x, arc.start_z);
   const double end = AngleOf(cx, cz, arc.end_x, arc.end_z);
   const std::vector<int> cuts = CutAngles(arc.direction, start, end);
-  if (cuts.empty()) return block;
+  if (cuts.empty()) return false;
 
   // Pieces run from cut point to cut point; X is written as the machine reads it.
   const double x_scale = RadiusMode(bench.settings) ? 1 : 2;
@@ -184,7 +189,6 @@ std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneA
   const char* g = arc.direction == 2 ? "G02" : "G03";
   std::string words = block;
   const std::optional<std::string> feed = TakeWord(words, 'F');
-  std::string text = OtherWords(block, letters);
   double from_x = arc.start_x;
   double from_z = arc.start_z;
   for (size_t n = 0; n <= cuts.size(); ++n) {
@@ -195,12 +199,26 @@ std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneA
       to_x = cx + std::round(std::sin(radians)) * r;
       to_z = cz + std::round(std::cos(radians)) * r;
     }
-    if (n > 0) text += "\r\n";
+    std::string text = n == 0 ? OtherWords(block, letters) : std::string();
     text += g;
     AppendPiece(text, piece_words(to_x, to_z, cx - from_x, cz - from_z));
     if (n == 0 && feed) text += *feed;
+    pieces.push_back(std::move(text));
     from_x = to_x;
     from_z = to_z;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneArc& arc) {
+  std::vector<std::string> pieces;
+  if (!BreakArcInto(bench, block, arc, pieces)) return block;
+  std::string text;
+  for (const std::string& piece : pieces) {
+    if (!text.empty()) text += "\r\n";
+    text += piece;
   }
   return text;
 }
@@ -243,13 +261,12 @@ void BreakArcs(Workbench& bench, int pane, LineRange range) {
                         arc = {arc.direction, ts[kRegPrevX], ts[kRegPrevZ], ts[kRegX],
                                ts[kRegZ],     ts[kRegI],     ts[kRegK]};
                       }
-                      const std::string text = BreakOneArc(bench, block->words, arc);
-                      if (text == block->words) {
+                      if (!BreakArcInto(bench, block->words, arc, out)) {
                         out.push_back(line);
                         return;
                       }
                       // The comment follows the last piece.
-                      AppendSplitLines(text + block->comment, out);
+                      out.back() += block->comment;
                     });
   if (to_end) {
     GoToLine(bench, pane, std::min(range.first + done.processed, done.last));

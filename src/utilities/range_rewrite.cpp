@@ -109,15 +109,4 @@ LineRange SelectedLinesOrToEnd(const Workbench& bench) {
   return range;
 }
 
-void AppendSplitLines(const std::string& text, std::vector<std::string>& out) {
-  size_t from = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    out.push_back(text.substr(from, i - from));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    from = i + 1;
-  }
-  out.push_back(text.substr(from));
-}
-
 }  // namespace vormak

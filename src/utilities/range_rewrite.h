@@ -39,7 +39,4 @@ MappedRange MapRangeLines(Workbench& bench, int pane, LineRange range, const std
 // the same line; empty (first 0) when the pane is not there.
 LineRange SelectedLinesOrToEnd(const Workbench& bench);
 
-// The text split at "\r\n", "\n" or "\r" into lines (a replacement block made of several).
-void AppendSplitLines(const std::string& text, std::vector<std::string>& out);
-
 }  // namespace vormak
