@@ -224,7 +224,7 @@ void RasterArc(const PixelBuffer& buffer, int left, int top, int right, int bott
   };
   const auto parameter = [&](PixelPoint p) {
     const double u = e.b * (p.x - e.cx), v = e.a * (e.cy - p.y);
-    const double length = std::hypot(u, v);
+    const double length = std::sqrt(u * u + v * v);
     if (!(length > 0)) return Parameter{};
     return Parameter{std::atan2(v, u), u / length, v / length};
   };
