@@ -78,7 +78,7 @@ for program in "$build"/bench/bench_*; do
   programs=$((programs + 1))
   name=$(basename "$program")
   json=$work/$name.json
-  QT_QPA_PLATFORM=offscreen /usr/bin/time -f "%M" -o "$work/rss" "$program" \
+  QT_QPA_PLATFORM=offscreen VORMAK_MILL_1M="$mill" /usr/bin/time -f "%M" -o "$work/rss" "$program" \
     --benchmark_repetitions="$runs" --benchmark_format=json \
     ${BENCH_FILTER:+--benchmark_filter="$BENCH_FILTER"} >"$json" 2>"$work/err" || {
     echo "run_all.sh: $name failed (see below); its rows are left out" >&2
@@ -90,15 +90,24 @@ import json, statistics, sys
 path, program, rss = sys.argv[1:4]
 data = json.load(open(path))
 scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
-cases = {}
+# Targets of the cases that have one; the display list's size where a case reports it.
+targets = {"BM_RepaintFromList": "target <= 0.3 s"}
+cases, cpu, notes = {}, {}, {}
 for b in data.get("benchmarks", []):
     if b.get("run_type") != "iteration" or b.get("error_occurred"):
         continue
-    cases.setdefault(b["run_name"], []).append(b["real_time"] * scale[b.get("time_unit", "ns")])
+    unit = scale[b.get("time_unit", "ns")]
+    cases.setdefault(b["run_name"], []).append(b["real_time"] * unit)
+    cpu.setdefault(b["run_name"], []).append(b["cpu_time"] * unit)
+    note = [t for k, t in targets.items() if b["run_name"].startswith(k)]
+    if "bytes_per_move" in b:
+        note.append("%.1f bytes a move" % b["bytes_per_move"])
+    notes[b["run_name"]] = "; ".join(note)
 for case, times in cases.items():
     times.sort()
     print("\t".join([program + ": " + case, "s", "%.4f" % statistics.median(times),
-                     "%.4f" % times[0], "%.4f" % times[-1], rss, "", ""]))
+                     "%.4f" % times[0], "%.4f" % times[-1], rss,
+                     "%.4f" % statistics.median(cpu[case]), notes[case]]))
 PY
 done
 
@@ -111,8 +120,8 @@ done
   echo "$(git rev-parse --short HEAD 2>/dev/null || echo unknown). Workloads from gen_programs.py;"
   echo "mill_1m.nc is ${size_kb} kB. Times are wall seconds over $runs runs; peak RSS is the"
   echo "largest resident set of those runs (for a Google Benchmark program, of the whole program)."
-  echo "CPU is the median user + system time of a vormak-batch run: on a busy machine it says more"
-  echo "than the wall time."
+  echo "CPU is the median user + system time of a vormak-batch run (for a benchmark case, its"
+  echo "median CPU time): on a busy machine it says more than the wall time."
   echo "Benchmark programs run: $programs (from $build/bench)."
   echo
   echo "| workload | median | min | max | peak RSS | CPU | note |"
