@@ -56,11 +56,12 @@ void CadCommand::OnPick(CadContext& context, PixelPoint at) {
     picked.element = PickElement(context.table, context.view, context.host, at, spec.filter);
     if (picked.element == nullptr) return;
     picked.slot = context.table.pick_index;
-    picked.point = PixelToWorld(context.view, at);
+    picked.local = context.Frame().ToLocal(*picked.element);
+    picked.world = PixelToWorld(context.view, at);
   } else if (spec.take == PickStep::Take::kCursor) {
-    picked.point = PixelToWorld(context.view, at);
+    picked.world = PixelToWorld(context.view, at);
   } else {
-    switch (input_.Take(context, at, picked.point)) {
+    switch (input_.Take(context, at, picked.world)) {
       case PointInput::Outcome::kFailed:
         return;
       case PointInput::Outcome::kWaiting:
@@ -70,6 +71,7 @@ void CadCommand::OnPick(CadContext& context, PixelPoint at) {
         break;
     }
   }
+  picked.point = context.Frame().ToLocal(picked.world);
   Advance(context, picked);
 }
 
@@ -78,7 +80,11 @@ void CadCommand::OnKeyIn(CadContext& context, const Point& point) {
   if (ended_ || static_cast<size_t>(step_) >= steps.size()) return;
   if (steps[static_cast<size_t>(step_)].take == PickStep::Take::kElement) return;
   input_.Reset();
-  Advance(context, {point, nullptr, 0, context.view.WorldToPixel(point)});
+  Picked picked;
+  picked.world = point;
+  picked.point = context.Frame().ToLocal(point);
+  picked.at = context.view.WorldToPixel(point);
+  Advance(context, picked);
 }
 
 void CadCommand::Advance(CadContext& context, const Picked& picked) {
@@ -91,7 +97,7 @@ void CadCommand::Advance(CadContext& context, const Picked& picked) {
     Finish(context);
     return;
   }
-  if (taken == 0 && picked.element == nullptr) MarkFirstPoint(context, picked.point);
+  if (taken == 0 && picked.element == nullptr) MarkFirstPoint(context, picked.world);
   step_ = taken + 1;
   ShowPrompt(context);
 }
@@ -108,9 +114,9 @@ CadElement* MakeConstructed(CadContext& context, UndoRecorder& undo, ElementKind
                             const std::array<double, 6>& d, const std::string& text) {
   ElementTable& table = context.table;
   const int slot = NextFreeSlot(table);
-  CadElement* made =
-      MakeElement(table, context.host, slot, kind, table.current_colour, d, 0, table.current_layer,
-                  ElementState::kNormal, table.current_view, text);
+  CadElement* made = MakeElement(table, context.host, slot, kind, table.current_colour,
+                                 context.Frame().ToWorld(kind, d), 0, table.current_layer,
+                                 ElementState::kNormal, table.current_view, text);
   if (made == nullptr) return nullptr;
   undo.Made(slot);
   context.view.Paint(*made);

@@ -21,9 +21,13 @@ struct PickStep {
 };
 
 // What one step took.
+// Points and the element's geometry are given in the axes of the view the pick was made in
+// (`ViewFrame`): X across, Y up, Z the depth.
 struct Picked {
-  Point point;  // the point, or the cursor of an element pick
+  Point point;  // the point, or the cursor of an element pick, in the view's axes
+  Point world;  // the same in drawing axes
   CadElement* element = nullptr;
+  CadElement local;  // a copy of the element in the view's axes
   int slot = 0;
   PixelPoint at{};  // where the pick was made in the window
 };
@@ -56,6 +60,19 @@ class CadCommand : public PickCommand {
   static void PaintOut(CadContext& context, CadElement& element);
   // Draws a changed element again in the Normal state and widens the extents by it.
   static void PaintBack(CadContext& context, CadElement& element);
+  // Changes a picked element in the view's axes: recorded for undo, painted out, changed,
+  // drawn again Normal and the extents widened by it.
+  template <typename F>
+  static void Edit(CadContext& context, UndoRecorder& undo, int slot, F&& change) {
+    CadElement& element = *context.table.At(slot);
+    undo.Changing(slot);
+    PaintOut(context, element);
+    const ViewFrame frame = context.Frame();
+    CadElement local = frame.ToLocal(element);
+    change(local);
+    element = frame.ToWorld(local);
+    PaintBack(context, element);
+  }
 
   std::array<Picked, 4> picks_{};
   int step_ = 0;
@@ -70,8 +87,9 @@ class CadCommand : public PickCommand {
   PointInput input_;
 };
 
-// Makes an element of the construction commands: current colour, layer and view, style 0,
-// Normal; drawn at once. Recorded in `undo`; nullptr when refused (range or full table).
+// Makes an element of the construction commands from numbers in the current view's axes:
+// current colour, layer and view, style 0, Normal; drawn at once. Recorded in `undo`; nullptr when
+// refused (range or full table).
 CadElement* MakeConstructed(CadContext& context, UndoRecorder& undo, ElementKind kind,
                             const std::array<double, 6>& d, const std::string& text = {});
 

@@ -105,17 +105,17 @@ class AnalyseCommand : public CadCommand {
     switch (analysis_) {
       case Analysis::kElement:
         ShowAnalysis(context, "Analyse Element",
-                     ElementAnalysis(*picks_[0].element, picks_[0].slot, dia));
+                     ElementAnalysis(*picks_[0].element, picks_[0].slot, dia, context.Frame()));
         break;
       case Analysis::kDistance:
         ShowAnalysis(context, "Analyse Distance",
-                     DistanceAnalysis(picks_[0].point, picks_[1].point, dia));
+                     DistanceAnalysis(picks_[0].world, picks_[1].world, dia));
         break;
       case Analysis::kAngle:
         AnalyseAngle(context, dia);
         break;
       case Analysis::kPoint: {
-        const Point& p = picks_[0].point;
+        const Point& p = picks_[0].world;
         ShowAnalysis(context, "Analyse Point",
                      {Xs(dia, "X= ", "DIA X= ") + N(p.x), "Y= " + N(p.y), "Z= " + N(p.z)});
         break;
@@ -131,13 +131,15 @@ class AnalyseCommand : public CadCommand {
 
  private:
   void AnalyseAngle(CadContext& context, bool dia) {
-    const Line l1 = ElementLine(*picks_[0].element);
-    const Line l2 = ElementLine(*picks_[1].element);
-    Point at;
-    if (const int error = IntersectLines(l1, l2, at); error != kGeoOk) {
+    // The angle between the lines as they are seen in the view they were picked in.
+    const Line l1 = ElementLine(picks_[0].local);
+    const Line l2 = ElementLine(picks_[1].local);
+    Point crossing;
+    if (const int error = IntersectLines(l1, l2, crossing); error != kGeoOk) {
       ReportGeometryError(context.host, error);
       return;
     }
+    const Point at = context.Frame().ToWorld(crossing);
     double angle =
         NormalizeAngle(DirectionAngle(l2.start, l2.end) - DirectionAngle(l1.start, l1.end));
     if (angle > 180) angle -= 180;
@@ -153,19 +155,21 @@ class AnalyseCommand : public CadCommand {
 
 }  // namespace
 
-std::vector<std::string> ElementAnalysis(const CadElement& e, int slot, bool dia) {
+std::vector<std::string> ElementAnalysis(const CadElement& e, int slot, bool dia,
+                                         const ViewFrame& frame) {
   const auto& d = e.d;
   const std::string number = std::to_string(slot);
   const std::string layer = "Layer= " + std::to_string(e.layer);
   switch (e.kind) {
     case ElementKind::kLine: {
       const Line line = ElementLine(e);
+      const Line seen = ElementLine(frame.ToLocal(e));  // the angle as the view shows it
       return {"LINE:  Element No. " + number,
               Xs(dia, "X1= ", "DIA X1= ") + N(d[0]) + "  Y1= " + N(d[1]),
               "Z1= " + N(d[2]),
               Xs(dia, "X2= ", "DIA X2= ") + N(d[3]) + "  Y2= " + N(d[4]),
               "Z2= " + N(d[5]),
-              "Angle= " + N(DirectionAngle(line.start, line.end)),
+              "Angle= " + N(DirectionAngle(seen.start, seen.end)),
               "Length= " + N(Distance3D(line.start, line.end)),
               layer};
     }

@@ -16,7 +16,9 @@ enum class Analysis { kElement, kDistance, kAngle, kPoint };
 std::unique_ptr<PickCommand> MakeAnalyseCommand(Analysis analysis);
 
 // The dialog lines for an element (slot given); on a lathe in diameter mode X is labelled DIA.
-std::vector<std::string> ElementAnalysis(const CadElement& element, int slot, bool dia_x);
+// A line's angle is measured in the axes of the view it was picked in.
+std::vector<std::string> ElementAnalysis(const CadElement& element, int slot, bool dia_x,
+                                         const ViewFrame& frame = ViewFrame(1));
 std::vector<std::string> DistanceAnalysis(const Point& p1, const Point& p2, bool dia_x);
 
 }  // namespace vormak

@@ -37,10 +37,12 @@ class ArrowheadCommand : public CadCommand {
   }
   void Finish(CadContext& context) override {
     const Picked& pick = picks_[0];
-    const CadElement& line = *pick.element;
+    const CadElement& line = pick.local;
     const Point start{line.d[0], line.d[1], line.d[2]};
     const Point end{line.d[3], line.d[4], line.d[5]};
-    const std::optional<Point> tip = ElementPoint(line, context.pick_mode, context.view, pick.at);
+    std::optional<Point> tip =
+        ElementPoint(*pick.element, context.pick_mode, context.view, pick.at);
+    if (tip) tip = context.Frame().ToLocal(*tip);
     // The wings lie along the line: from its end the arrow looks back toward the start.
     const bool at_end = tip && Distance2D(*tip, end) < Distance2D(*tip, start);
     const double direction = at_end ? DirectionAngle(end, start) : DirectionAngle(start, end);

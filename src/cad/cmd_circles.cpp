@@ -29,7 +29,7 @@ bool RadiusGiven(CadContext& context, double radius) {
 }
 
 void CentreTangent(CadContext& c, const Picks& p, UndoRecorder& u) {
-  const CadElement& e = *p[1].element;
+  const CadElement& e = p[1].local;
   const double radius = e.kind == ElementKind::kLine
                             ? CircleCentreTangentToLine(p[0].point, ElementLine(e))
                             : CircleCentreTangentToCircle(p[0].point, ElementCircle(e), p[1].point);
@@ -37,7 +37,7 @@ void CentreTangent(CadContext& c, const Picks& p, UndoRecorder& u) {
 }
 
 void TangentThroughPoint(CadContext& c, const Picks& p, UndoRecorder& u) {
-  const CadElement& e = *p[0].element;
+  const CadElement& e = p[0].local;
   const double radius = c.Inputs().radius;
   if (!RadiusGiven(c, radius)) return;
   Point centre;
@@ -55,7 +55,7 @@ void OffsetArc(CadContext& c, const Picks& p, UndoRecorder& u) {
   if (!AskOffset(c)) return;
   const double d = c.Inputs().offset;
   if (d == 0) return;
-  const CadElement& arc = *p[0].element;
+  const CadElement& arc = p[0].local;
   const Circle circle = ElementCircle(arc);
   const bool outside = Distance2D(p[0].point, circle.centre) > circle.radius;
   const double radius = outside ? circle.radius + d : circle.radius - d;
@@ -106,8 +106,8 @@ void TangentTwoElements(CadContext& c, const Picks& p, UndoRecorder& u) {
   if (!AskRadius(c)) return;
   const double r = c.Inputs().radius;
   if (r < 0.00005) return;
-  const Offset a = OffsetToward(*p[0].element, p[0].point, r);
-  const Offset b = OffsetToward(*p[1].element, p[1].point, r);
+  const Offset a = OffsetToward(p[0].local, p[0].point, r);
+  const Offset b = OffsetToward(p[1].local, p[1].point, r);
   Point centre;
   if (const int error = CrossOffsets(a, b, p[1].point, centre); error != kGeoOk) {
     ReportFileError(c.host, error);
@@ -207,7 +207,7 @@ ConstructionSpec CircleSpec(const std::string& item) {
               Point centre;
               double radius = 0;
               if (CircleThroughTwoPointsTangentToLine(c.host, p[0].point, p[1].point,
-                                                      ElementLine(*p[2].element), centre,
+                                                      ElementLine(p[2].local), centre,
                                                       radius) != kGeoOk) {
                 c.host.Beep();
                 return;
@@ -236,8 +236,8 @@ ConstructionSpec CircleSpec(const std::string& item) {
               Point centre;
               double radius = 0;
               const int error =
-                  CircleTangentToThreeLines(ElementLine(*p[0].element), ElementLine(*p[1].element),
-                                            ElementLine(*p[2].element), p[2].point, centre, radius);
+                  CircleTangentToThreeLines(ElementLine(p[0].local), ElementLine(p[1].local),
+                                            ElementLine(p[2].local), p[2].point, centre, radius);
               if (error != kGeoOk) {
                 ReportGeometryError(c.host, error);
                 return;

@@ -35,8 +35,8 @@ class CornerCommand : public CadCommand {
     return true;
   }
   void Finish(CadContext& context) override {
-    const Line l1 = ElementLine(*picks_[0].element);
-    const Line l2 = ElementLine(*picks_[1].element);
+    const Line l1 = ElementLine(picks_[0].local);
+    const Line l2 = ElementLine(picks_[1].local);
     Point corner;
     if (const int error = IntersectLines(l1, l2, corner); error != kGeoOk) {
       ReportFileError(context.host, error);
@@ -60,19 +60,17 @@ class CornerCommand : public CadCommand {
  private:
   // Moves a line's end to the cut point, keeping its pick's side; painted out and back.
   void Cut(CadContext& context, UndoRecorder& undo, int pick, const Point& at, bool near_end) {
-    const int slot = picks_[static_cast<size_t>(pick)].slot;
-    CadElement& line = *context.table.At(slot);
-    undo.Changing(slot);
-    PaintOut(context, line);
-    if (near_end) {
-      const Point start{line.d[0], line.d[1], 0}, end{line.d[3], line.d[4], 0};
-      const size_t base = Distance2D(end, at) < Distance2D(start, at) ? 3 : 0;
-      line.d[base] = at.x;
-      line.d[base + 1] = at.y;
-    } else {
-      TrimLineAt(line, at, FootOf(ElementLine(line), picks_[static_cast<size_t>(pick)].point));
-    }
-    PaintBack(context, line);
+    const Picked& picked = picks_[static_cast<size_t>(pick)];
+    Edit(context, undo, picked.slot, [&](CadElement& line) {
+      if (near_end) {
+        const Point start{line.d[0], line.d[1], 0}, end{line.d[3], line.d[4], 0};
+        const size_t base = Distance2D(end, at) < Distance2D(start, at) ? 3 : 0;
+        line.d[base] = at.x;
+        line.d[base + 1] = at.y;
+      } else {
+        TrimLineAt(line, at, FootOf(ElementLine(line), picked.point));
+      }
+    });
   }
 
   void Fillet(CadContext& context, UndoRecorder& undo, const Line& l1, const Line& l2) {

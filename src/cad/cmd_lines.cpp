@@ -51,7 +51,7 @@ ConstructionSpec PointSpec(const std::string& item) {
             {},
             [](CadContext& c, const Picks& p, UndoRecorder& u) {
               if (!AskAfterPick(c, "Enter Angle", AskAngle)) return;
-              const Circle arc = ElementCircle(*p[0].element);
+              const Circle arc = ElementCircle(p[0].local);
               const Point at = PointOnCircle(arc.centre, arc.radius, c.Inputs().angle);
               MakeConstructed(c, u, ElementKind::kPoint, {at.x, at.y, at.z, 0, 0, 0});
             }};
@@ -61,8 +61,8 @@ ConstructionSpec PointSpec(const std::string& item) {
 
 void TangentToTwoArcs(CadContext& c, const Picks& p, UndoRecorder& u) {
   Line tangent;
-  const int error = TangentLineToTwoCircles(c.host, ElementCircle(*p[0].element), p[0].point,
-                                            ElementCircle(*p[1].element), p[1].point, tangent);
+  const int error = TangentLineToTwoCircles(c.host, ElementCircle(p[0].local), p[0].point,
+                                            ElementCircle(p[1].local), p[1].point, tangent);
   if (error != kGeoOk) {
     if (error != kGeoShownFailure) ReportFileError(c.host, error);
     return;
@@ -72,7 +72,7 @@ void TangentToTwoArcs(CadContext& c, const Picks& p, UndoRecorder& u) {
 
 void TangentAtAngle(CadContext& c, const Picks& p, UndoRecorder& u) {
   if (!AskAngle(c)) return;  // Cancel ends the step
-  const Circle arc = ElementCircle(*p[0].element);
+  const Circle arc = ElementCircle(p[0].local);
   const double angle = c.Inputs().angle;
   const Point a = PointOnCircle(arc.centre, arc.radius, angle + 90);
   const Point b = PointOnCircle(arc.centre, arc.radius, angle + 270);
@@ -107,7 +107,7 @@ ConstructionSpec LineSpec(const std::string& item) {
             {},
             [](CadContext& c, const Picks& p, UndoRecorder& u) {
               Line tangent;
-              if (TangentFromPoint(c.host, p[0].point, ElementCircle(*p[1].element), p[1].point,
+              if (TangentFromPoint(c.host, p[0].point, ElementCircle(p[1].local), p[1].point,
                                    tangent) != kGeoOk) {
                 c.host.Beep();  // the point lies inside the circle: no tangent from it
                 return;
@@ -121,7 +121,7 @@ ConstructionSpec LineSpec(const std::string& item) {
             false,
             {},
             [](CadContext& c, const Picks& p, UndoRecorder& u) {
-              const CadElement& e = *p[0].element;
+              const CadElement& e = p[0].local;
               const Point& from = p[1].point;
               Point to;
               if (e.kind == ElementKind::kLine) {
@@ -138,7 +138,7 @@ ConstructionSpec LineSpec(const std::string& item) {
             true,
             {},
             [](CadContext& c, const Picks& p, UndoRecorder& u) {
-              const Line line = ElementLine(*p[0].element);
+              const Line line = ElementLine(p[0].local);
               const Point foot = FootOf(line, p[1].point);
               const double dx = p[1].point.x - foot.x, dy = p[1].point.y - foot.y;
               MakeLine(c, u, {line.start.x + dx, line.start.y + dy, line.start.z},
@@ -152,8 +152,7 @@ ConstructionSpec LineSpec(const std::string& item) {
             {},
             [](CadContext& c, const Picks& p, UndoRecorder& u) {
               if (!AskAfterPick(c, "Enter Offset Distance", AskOffset)) return;
-              const Line moved =
-                  OffsetLine(ElementLine(*p[0].element), p[0].point, c.Inputs().offset);
+              const Line moved = OffsetLine(ElementLine(p[0].local), p[0].point, c.Inputs().offset);
               MakeLine(c, u, moved.start, moved.end);
             }};
   }

@@ -10,22 +10,6 @@ namespace vormak {
 
 namespace {
 
-// Changes an element in place: painted out, changed, drawn again Normal, the extents widened.
-template <typename F>
-void Edit(CadContext& context, UndoRecorder& undo, int slot, F&& change) {
-  CadElement& element = *context.table.At(slot);
-  undo.Changing(slot);
-  const ElementState kept = element.state;
-  element.state = ElementState::kErasing;
-  context.view.Paint(element);
-  element.state = kept;
-  change(element);
-  element.state = ElementState::kNormal;
-  context.table.modified = true;
-  context.view.Paint(element);
-  ExtendExtents(context.table, element);
-}
-
 // Cuts a LINE or an ARC at the point, keeping the part nearest `pick`.
 void CutAt(CadElement& element, const Point& cut, const Point& pick) {
   const Point kept = NearestPointOnElement(element, pick);
@@ -107,8 +91,7 @@ class TrimCommand : public CadCommand {
     const Picked& first = picks_[0];
     const Picked& second = picks_[1];
     Point cut;
-    if (IntersectElements(context.host, *first.element, *second.element, second.point, cut) !=
-        kGeoOk) {
+    if (IntersectElements(context.host, first.local, second.local, second.point, cut) != kGeoOk) {
       return;
     }
     Edit(context, undo, first.slot, [&](CadElement& e) { CutAt(e, cut, first.point); });
@@ -130,7 +113,7 @@ class TrimCommand : public CadCommand {
   }
 
   void Break(CadContext& context, UndoRecorder& undo) {
-    CadElement& element = *picks_[0].element;
+    const CadElement& element = picks_[0].local;
     const Point at = NearestPointOnElement(element, picks_[1].point);
     // A break off the end of the element would leave two overlapping pieces.
     if (!WithinElement(element, at)) {
@@ -146,9 +129,9 @@ class TrimCommand : public CadCommand {
       piece[4] = DirectionAngle(ElementCircle(element).centre, at);
     }
     const int slot = NextFreeSlot(context.table);
-    CadElement* made =
-        MakeElement(context.table, context.host, slot, element.kind, element.colour, piece,
-                    element.style, element.layer, ElementState::kNormal, element.view);
+    CadElement* made = MakeElement(context.table, context.host, slot, element.kind, element.colour,
+                                   context.Frame().ToWorld(element.kind, piece), element.style,
+                                   element.layer, ElementState::kNormal, element.view);
     if (made == nullptr) return;  // nothing cut when the second piece cannot be kept
     undo.Made(slot);
     context.view.Paint(*made);

@@ -6,6 +6,7 @@
 
 #include "cad/cad_dialogs.h"
 #include "cad/element_edit.h"
+#include "cad/element_geometry.h"
 #include "cad/geometry_measure.h"
 
 namespace vormak {
@@ -44,8 +45,11 @@ bool Interrupted(CadContext& context) {
   return context.host.EscapePending() || context.host.RightButtonPending();
 }
 
+// Points in drawing axes move by the whole displacement; texts, leaders and witness lines lie
+// in their own view's axes and move by the part of it seen in that view.
 void Translate(CadElement& e, const Point& by) {
   auto& d = e.d;
+  const Point flat = ToViewAxes(e.view, by);
   switch (e.kind) {
     case ElementKind::kLine:
       d[3] += by.x, d[4] += by.y, d[5] += by.z;
@@ -56,13 +60,13 @@ void Translate(CadElement& e, const Point& by) {
       d[0] += by.x, d[1] += by.y, d[2] += by.z;
       break;
     case ElementKind::kWitness:
-      d[0] += by.x, d[1] += by.y, d[3] += by.x, d[4] += by.y;
+      d[0] += flat.x, d[1] += flat.y, d[3] += flat.x, d[4] += flat.y;
       break;
     case ElementKind::kText:
-      d[0] += by.x, d[1] += by.y;
+      d[0] += flat.x, d[1] += flat.y;
       break;
     case ElementKind::kLeader:
-      d[0] += by.x, d[1] += by.y, d[2] += by.x, d[3] += by.y;
+      d[0] += flat.x, d[1] += flat.y, d[2] += flat.x, d[3] += flat.y;
       break;
     default:
       break;
@@ -82,8 +86,8 @@ class MoveCommand : public CadCommand {
     return made_one_ ? "Pick Base Point" : "Pick First Point";
   }
   void Finish(CadContext& context) override {
-    const Point& a = picks_[0].point;
-    const Point& b = picks_[1].point;
+    const Point& a = picks_[0].world;
+    const Point& b = picks_[1].world;
     const Point by{b.x - a.x, b.y - a.y, b.z - a.z};
     if (copy_) {
       CopyGroup(context, by, 1);
@@ -156,38 +160,54 @@ class GroupDialogCommand : public PickCommand {
   bool mirror_;
 };
 
-std::array<double, 6> Mirrored(const CadElement& e, MirrorAxis about) {
+// An angle measured in a plane whose drawing axes are `axes`, after the drawing axis `negated`
+// changed sign: across mirrors it about the vertical, up about the horizontal.
+double MirroredAngle(double angle, const std::array<int, 2>& axes, int negated, double half_turn) {
+  if (negated == axes[0]) return half_turn - angle;
+  if (negated == axes[1]) return 2 * half_turn - angle;
+  return angle;
+}
+
+// A copy with the drawing axis `negated` changing sign.
+std::array<double, 6> Mirrored(const CadElement& e, int negated) {
   std::array<double, 6> d = e.d;
-  if (about == MirrorAxis::kZ) return d;  // the drawing's plane is its own mirror
-  const bool x_axis = about == MirrorAxis::kX;
-  const auto flip = [&](size_t x, size_t y) {
-    if (x_axis) {
-      d[y] = -d[y];
-    } else {
-      d[x] = -d[x];
-    }
+  const auto flat = PlaneAxes(e.view);  // texts, leaders and witness lines: their view's axes
+  const auto flip_flat = [&](size_t across, size_t up) {
+    if (negated == flat[0]) d[across] = -d[across];
+    if (negated == flat[1]) d[up] = -d[up];
   };
+  const auto n = static_cast<size_t>(negated);
   switch (e.kind) {
     case ElementKind::kLine:
-    case ElementKind::kWitness:
-      flip(0, 1), flip(3, 4);
+      d[n] = -d[n], d[3 + n] = -d[3 + n];
       break;
-    case ElementKind::kArc:
-      flip(0, 1);
-      d[4] = (x_axis ? 360 : 180) - e.d[5];
-      d[5] = (x_axis ? 360 : 180) - e.d[4];
-      if (d[4] < 0) d[4] += 360, d[5] += 360;
+    case ElementKind::kArc: {
+      d[n] = -d[n];
+      const auto axes = PlaneAxes(ArcPlane(e));
+      // The sweep runs the other way round: the mirrored end becomes the start.
+      if (negated == axes[0] || negated == axes[1]) {
+        d[4] = MirroredAngle(e.d[5], axes, negated, 180);
+        d[5] = MirroredAngle(e.d[4], axes, negated, 180);
+        if (d[4] < 0) d[4] += 360, d[5] += 360;
+      }
+      break;
+    }
+    case ElementKind::kPoint:
+      d[n] = -d[n];
       break;
     case ElementKind::kArrow:
-      flip(0, 1);
-      d[3] = (x_axis ? 360 : 180) - e.d[3];
+      d[n] = -d[n];
+      d[3] = MirroredAngle(e.d[3], flat, negated, 180);
+      break;
+    case ElementKind::kWitness:
+      flip_flat(0, 1), flip_flat(3, 4);
       break;
     case ElementKind::kLeader:
-      flip(0, 1), flip(2, 3);
-      d[4] = x_axis ? -e.d[4] : kPi - e.d[4];
+      flip_flat(0, 1), flip_flat(2, 3);
+      d[4] = MirroredAngle(e.d[4], flat, negated, kPi);
       break;
     default:
-      flip(0, 1);
+      flip_flat(0, 1);
       break;
   }
   return d;
@@ -195,10 +215,15 @@ std::array<double, 6> Mirrored(const CadElement& e, MirrorAxis about) {
 
 void GroupDialogCommand::Mirror(CadContext& context, const MirrorAnswer& answer) {
   UndoRecorder undo(context.table);
+  // About the view's horizontal axis ("X-Axis") its vertical axis changes sign, and the other
+  // way round; about the axis the view looks along the copies lie on their originals.
+  const ViewFrame frame = context.Frame();
+  const int negated = frame.WorldAxis(answer.about == MirrorAxis::kX ? 1 : 0);
   for (int slot : GroupSlots(context.table)) {
     if (Interrupted(context)) break;
     const CadElement& e = *context.table.At(slot);
-    if (!MakeCopy(context, undo, e, Mirrored(e, answer.about))) {
+    const auto d = answer.about == MirrorAxis::kZ ? e.d : Mirrored(e, negated);
+    if (!MakeCopy(context, undo, e, d)) {
       undo.Rollback(context.view);
       return;
     }
@@ -213,31 +238,52 @@ void GroupDialogCommand::Mirror(CadContext& context, const MirrorAnswer& answer)
   context.view.Redraw();
 }
 
+// A copy scaled about the origin in the two drawing axes of the view (`scaled`); the depth and
+// the angles are kept.
+std::array<double, 6> Scaled(const CadElement& e, const std::array<int, 2>& scaled, double factor) {
+  std::array<double, 6> d = e.d;
+  const auto in_view = [&](int axis) { return axis == scaled[0] || axis == scaled[1]; };
+  const auto flat = PlaneAxes(e.view);
+  const auto scale_flat = [&](size_t across, size_t up) {
+    if (in_view(flat[0])) d[across] *= factor;
+    if (in_view(flat[1])) d[up] *= factor;
+  };
+  switch (e.kind) {
+    case ElementKind::kLine:
+    case ElementKind::kArc:
+    case ElementKind::kPoint:
+    case ElementKind::kArrow:
+      for (int axis : scaled) {
+        const auto a = static_cast<size_t>(axis);
+        d[a] *= factor;
+        if (e.kind == ElementKind::kLine) d[3 + a] *= factor;
+      }
+      if (e.kind == ElementKind::kArc) d[3] *= factor;
+      break;
+    case ElementKind::kWitness:
+      scale_flat(0, 1), scale_flat(3, 4);
+      break;
+    case ElementKind::kLeader:
+      scale_flat(0, 1), scale_flat(2, 3);
+      break;
+    default:
+      scale_flat(0, 1);
+      break;
+  }
+  return d;
+}
+
 void GroupDialogCommand::Scale(CadContext& context, double factor) {
   // A factor of nothing would collapse the group onto the origin and then delete it.
   if (!(factor > 0)) return;
+  const ViewFrame frame = context.Frame();
+  const std::array<int, 2> scaled{frame.WorldAxis(0), frame.WorldAxis(1)};
   UndoRecorder undo(context.table);
   const std::vector<int> slots = GroupSlots(context.table);
   for (int slot : slots) {
     if (Interrupted(context)) break;
     const CadElement& e = *context.table.At(slot);
-    std::array<double, 6> d = e.d;
-    d[0] *= factor, d[1] *= factor;
-    switch (e.kind) {
-      case ElementKind::kLine:
-      case ElementKind::kWitness:
-        d[3] *= factor, d[4] *= factor;
-        break;
-      case ElementKind::kArc:
-        d[3] *= factor;
-        break;
-      case ElementKind::kLeader:
-        d[2] *= factor, d[3] *= factor;
-        break;
-      default:
-        break;
-    }
-    if (!MakeCopy(context, undo, e, d)) {
+    if (!MakeCopy(context, undo, e, Scaled(e, scaled, factor))) {
       undo.Rollback(context.view);
       return;
     }
@@ -288,25 +334,30 @@ void RotateGroup(CadContext& context, const Rotation& rotation, int only_slot) {
   const std::vector<int> slots =
       only_slot != 0 ? std::vector<int>{only_slot} : GroupSlots(context.table);
   UndoRecorder undo(context.table);
+  const ViewFrame frame = context.Frame();  // the turn is about the axis the view looks along
   const int times = std::max(rotation.times, 1);
   for (int slot : slots) {
     if (Interrupted(context)) break;
     const CadElement& e = *context.table.At(slot);
     if (!Copied(e.kind)) continue;
+    const CadElement local = frame.ToLocal(e);
+    // An arc standing on edge in this view turns its centre only: its own plane has no
+    // direction that the turn maps onto.
+    const bool turns_angles = e.kind == ElementKind::kArc && ArcPlane(e) == frame.Plane();
     for (int j = 1; j <= times; ++j) {
       double turn = j * rotation.degrees;
       if (turn > 360) turn -= 360;
-      std::array<double, 6> d = e.d;
+      std::array<double, 6> d = local.d;
       RotatePoint(d[0], d[1], rotation.centre, turn);
       d[2] = 0;
       if (e.kind == ElementKind::kLine) {
         RotatePoint(d[3], d[4], rotation.centre, turn);
         d[5] = 0;
-      } else if (e.kind == ElementKind::kArc) {
+      } else if (turns_angles) {
         d[4] += turn, d[5] += turn;
         if (d[4] > 360) d[4] -= 360, d[5] -= 360;
       }
-      if (!MakeCopy(context, undo, e, d)) {
+      if (!MakeCopy(context, undo, e, frame.ToWorld(e.kind, d))) {
         undo.Rollback(context.view);
         return;
       }

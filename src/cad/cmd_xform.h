@@ -22,6 +22,7 @@ std::unique_ptr<PickCommand> MakeOffsetGroupCommand();
 void MoveGroup(CadContext& context, const Point& by);
 void CopyGroup(CadContext& context, const Point& by, int times);
 
+// The centre is given in the axes of the view the rotation is made in (X across, Y up).
 struct Rotation {
   Point centre;
   double degrees = 0;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cad/palette.h"
+#include "cad/view_frame.h"
 #include "plot/draw_primitives.h"
 #include "plot/view_transform.h"
 #include "workbench/workbench.h"
@@ -80,24 +81,34 @@ void DrawGeometry(Workbench& bench, const CadElement& element, std::int32_t colo
 void DrawAnnotation(Workbench& bench, int view, const CadElement& element, std::int32_t colour) {
   PlotState& plot = bench.plot;
   const auto& d = element.d;
+  // Texts, leaders and witness lines lie in their view's own axes, at depth 0.
+  const ViewFrame frame(view);
+  const auto flat = [&](double across, double up) { return frame.ToWorld({across, up, 0}); };
   switch (element.kind) {
-    case ElementKind::kText:
+    case ElementKind::kText: {
       SelectPen(plot, colour, 0);
+      const Point corner = flat(d[0], d[1]);
       if (plot.canvas)
-        plot.canvas->Text(Pixel(bench, view, d[0], d[1], 0), element.text, kTextHeight);
+        plot.canvas->Text(Pixel(bench, view, corner.x, corner.y, corner.z), element.text,
+                          kTextHeight);
       break;
+    }
     case ElementKind::kArrow:
       SelectPen(plot, colour, 0);
       ArrowHead(bench, Pixel(bench, view, d[0], d[1], d[2]), d[3] / kDegreesPerRadian + kPi,
                 colour);
       break;
-    case ElementKind::kLeader:
-      DrawSegment(plot, bench.settings, 1, colour, element.style, {d[0], d[1], 0}, {d[2], d[3], 0});
+    case ElementKind::kLeader: {
+      DrawSegment(plot, bench.settings, 1, colour, element.style, flat(d[0], d[1]),
+                  flat(d[2], d[3]));
       SelectPen(plot, colour, 0);
-      ArrowHead(bench, Pixel(bench, view, d[0], d[1], 0), d[4], colour);
+      const Point tip = flat(d[0], d[1]);
+      ArrowHead(bench, Pixel(bench, view, tip.x, tip.y, tip.z), d[4], colour);
       break;
+    }
     case ElementKind::kWitness:
-      DrawSegment(plot, bench.settings, 1, colour, element.style, {d[0], d[1], 0}, {d[3], d[4], 0});
+      DrawSegment(plot, bench.settings, 1, colour, element.style, flat(d[0], d[1]),
+                  flat(d[3], d[4]));
       break;
     default:
       break;

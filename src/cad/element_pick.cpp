@@ -74,17 +74,18 @@ double PickDistance(const CadElement& element, int view, const Point& pick, doub
     default:
       break;
   }
-  // Annotations are drawn only in their own view, flat at Z = 0, so they are found only there.
+  // Annotations are drawn only in their own view, so they are found only there. An arrow's
+  // tip is a drawing point; texts, leaders and witness lines lie in the view's own axes.
   if (element.view != view) return kMiss;
   switch (element.kind) {
     case ElementKind::kText:
-      return MarkDistance(in_view(d[0], d[1], 0), pick, scale);
+      return MarkDistance({d[0], d[1], 0}, pick, scale);
     case ElementKind::kArrow:
       return MarkDistance(in_view(d[0], d[1], d[2]), pick, scale);
     case ElementKind::kWitness:
-      return LineDistance(in_view(d[0], d[1], d[2]), in_view(d[3], d[4], d[5]), pick, scale);
+      return LineDistance({d[0], d[1], 0}, {d[3], d[4], 0}, pick, scale);
     case ElementKind::kLeader:  // tip to tail, as it is drawn
-      return LineDistance(in_view(d[0], d[1], 0), in_view(d[2], d[3], 0), pick, scale);
+      return LineDistance({d[0], d[1], 0}, {d[2], d[3], 0}, pick, scale);
     default:
       return kMiss;
   }

@@ -9,6 +9,7 @@
 #include "cad/cad_view.h"
 #include "cad/element_pick.h"
 #include "cad/element_table.h"
+#include "cad/view_frame.h"
 #include "nctext/host.h"
 
 namespace vormak {
@@ -40,6 +41,8 @@ struct CadContext {
   CadInputs own_inputs{};
 
   CadInputs& Inputs() { return inputs != nullptr ? *inputs : own_inputs; }
+  // The axes the commands work in: those of the view the picks are made in.
+  ViewFrame Frame() const { return ViewFrame(view.CurrentSlot()); }
 };
 
 class PickCommand {

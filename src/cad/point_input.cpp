@@ -77,13 +77,17 @@ std::optional<Point> ElementPoint(const CadElement& element, PickMode mode, cons
       return NearerOnScreen(view, at, ArcPoint(element, c.start_angle),
                             ArcPoint(element, c.end_angle));
     default: {  // the closest point, worked in the plane the element is seen in
-      const Point cursor = PixelToWorld(view, at);
+      const ViewFrame frame(view.CurrentSlot());
+      const Point cursor = frame.ToLocal(PixelToWorld(view, at));
       if (line) {
-        Point foot = FootOf(ElementLine(element), cursor);
-        foot.z = element.d[2];
-        return foot;
+        const Line seen = ElementLine(frame.ToLocal(element));
+        Point foot = FootOf(seen, cursor);
+        foot.z = seen.start.z;
+        return frame.ToWorld(foot);
       }
-      return ArcPoint(element, DirectionAngle(c.centre, cursor));
+      const ViewFrame own(ArcPlane(element));
+      return ArcPoint(element,
+                      DirectionAngle(own.ToLocal(c.centre), own.ToLocal(PixelToWorld(view, at))));
     }
   }
 }
@@ -111,12 +115,15 @@ PointInput::Outcome PointInput::Take(CadContext& context, PixelPoint at, Point& 
       return Outcome::kWaiting;
     }
     first_slot_ = 0;
-    const Point near = PixelToWorld(context.view, at);
+    // The crossing as the two are seen in the view.
+    const ViewFrame frame = context.Frame();
+    const Point near = frame.ToLocal(PixelToWorld(context.view, at));
     Point crossing;
-    if (IntersectElements(context.host, *first, *element, near, crossing) != kGeoOk) {
+    if (IntersectElements(context.host, frame.ToLocal(*first), frame.ToLocal(*element), near,
+                          crossing) != kGeoOk) {
       return Outcome::kFailed;
     }
-    point = crossing;
+    point = frame.ToWorld(crossing);
     return Outcome::kPoint;
   }
   const std::optional<Point> found = ElementPoint(*element, mode, context.view, at);
