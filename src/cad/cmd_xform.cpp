@@ -171,7 +171,7 @@ double MirroredAngle(double angle, const std::array<int, 2>& axes, int negated, 
 // A copy with the drawing axis `negated` changing sign.
 std::array<double, 6> Mirrored(const CadElement& e, int negated) {
   std::array<double, 6> d = e.d;
-  const auto flat = PlaneAxes(e.view);  // texts, leaders and witness lines: their view's axes
+  const auto flat = AxesOfPlane(e.view);  // texts, leaders and witness lines: their view's axes
   const auto flip_flat = [&](size_t across, size_t up) {
     if (negated == flat[0]) d[across] = -d[across];
     if (negated == flat[1]) d[up] = -d[up];
@@ -183,7 +183,7 @@ std::array<double, 6> Mirrored(const CadElement& e, int negated) {
       break;
     case ElementKind::kArc: {
       d[n] = -d[n];
-      const auto axes = PlaneAxes(ArcPlane(e));
+      const auto axes = AxesOfPlane(ArcPlane(e));
       // The sweep runs the other way round: the mirrored end becomes the start.
       if (negated == axes[0] || negated == axes[1]) {
         d[4] = MirroredAngle(e.d[5], axes, negated, 180);
@@ -243,7 +243,7 @@ void GroupDialogCommand::Mirror(CadContext& context, const MirrorAnswer& answer)
 std::array<double, 6> Scaled(const CadElement& e, const std::array<int, 2>& scaled, double factor) {
   std::array<double, 6> d = e.d;
   const auto in_view = [&](int axis) { return axis == scaled[0] || axis == scaled[1]; };
-  const auto flat = PlaneAxes(e.view);
+  const auto flat = AxesOfPlane(e.view);
   const auto scale_flat = [&](size_t across, size_t up) {
     if (in_view(flat[0])) d[across] *= factor;
     if (in_view(flat[1])) d[up] *= factor;

@@ -39,7 +39,7 @@ std::array<double, 6> MapPoints(ElementKind kind, std::array<double, 6> d, F&& m
 
 }  // namespace
 
-std::array<int, 2> PlaneAxes(int plane) {
+std::array<int, 2> AxesOfPlane(int plane) {
   const auto axes = AxesOf(plane);
   return {axes[0], axes[1]};
 }

@@ -35,6 +35,6 @@ class ViewFrame {
 };
 
 // The two drawing axes (0 X, 1 Y, 2 Z) of an arc plane or an annotation's view.
-std::array<int, 2> PlaneAxes(int plane);
+std::array<int, 2> AxesOfPlane(int plane);
 
 }  // namespace vormak

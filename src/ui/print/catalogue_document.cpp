@@ -8,7 +8,10 @@
 
 #include "cam/tool_catalogue.h"
 #include "cam/tool_preview.h"
+#include "nctext/edit_control.h"
 #include "print/listing_pages.h"
+#include "print/program_tools.h"
+#include "settings/number_text.h"
 #include "ui/configuration_widgets.h"
 #include "ui/print/painter_canvas.h"
 #include "workbench/workbench.h"
@@ -38,8 +41,23 @@ std::vector<CataloguePicture> CataloguePictures(const Catalogue& catalogue) {
   return pictures;
 }
 
-CatalogueDocument::CatalogueDocument(Workbench& bench, std::vector<CataloguePicture> pictures)
-    : bench_(bench), pictures_(std::move(pictures)) {}
+std::vector<CataloguePicture> ProgramToolPictures(Workbench& bench) {
+  std::vector<CataloguePicture> pictures;
+  const EditControl* pane = bench.Pane(1);
+  if (pane == nullptr) return pictures;
+  for (const ProgramTool& tool : ProgramToolLines(*pane, CommentCharsOf(bench.settings))) {
+    if (tool.file.empty()) continue;
+    pictures.push_back(
+        {tool.text, "Line " + std::to_string(tool.line) + "  " + tool.file, tool.file});
+  }
+  return pictures;
+}
+
+CatalogueDocument::CatalogueDocument(Workbench& bench, std::vector<CataloguePicture> pictures,
+                                     Header header)
+    : bench_(bench),
+      pictures_(std::move(pictures)),
+      header_text_(header ? std::move(header) : Header(CatalogueHeader)) {}
 
 int CatalogueDocument::Layout(const QPaintDevice& device) {
   width_ = device.width();
@@ -61,7 +79,7 @@ void CatalogueDocument::PaintPage(QPainter& painter, int page, int) {
   painter.setFont(header);
   painter.setPen(Qt::black);
   painter.drawText(QPointF(0, QFontMetricsF(header, painter.device()).ascent()),
-                   Latin1(CatalogueHeader(page)));
+                   Latin1(header_text_(page)));
   const QFont caption = CatalogueFont(9);
   const QFontMetricsF metrics(caption, painter.device());
   const std::size_t first = static_cast<std::size_t>((page - 1) * per_page_);
@@ -75,7 +93,10 @@ void CatalogueDocument::PaintPage(QPainter& painter, int page, int) {
     painter.setClipRect(QRect(0, 0, box_, box_));
     PainterCanvas canvas(painter, box_, box_, false, dpi_ / 96.0);
     ToolFileContents tool;
-    DrawToolPicture(bench_, pictures_[i].file, canvas, tool);
+    // On paper, away from the window's own preview, the picture carries its nose radius.
+    if (DrawToolPicture(bench_, pictures_[i].file, canvas, tool)) {
+      canvas.Text({3, 3}, "R=" + PlainNumberText(tool.nose.nose_radius), 12);
+    }
     painter.setClipping(false);
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);

@@ -9,6 +9,19 @@
 
 namespace vormak {
 
+int ChainedDocument::Layout(const QPaintDevice& device) {
+  first_pages_ = first_->Layout(device);
+  return first_pages_ + second_->Layout(device);
+}
+
+void ChainedDocument::PaintPage(QPainter& painter, int page, int pages) {
+  if (page <= first_pages_) {
+    first_->PaintPage(painter, page, first_pages_);
+  } else {
+    second_->PaintPage(painter, page - first_pages_, pages - first_pages_);
+  }
+}
+
 namespace {
 
 QFont HeaderFont() {

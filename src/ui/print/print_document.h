@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -22,6 +23,21 @@ class PrintDocument {
   // top left.
   virtual void PaintPage(QPainter& painter, int page, int pages) = 0;
   virtual QPageLayout::Orientation Orientation() const { return QPageLayout::Portrait; }
+};
+
+// Two documents printed one after the other, each numbering its own pages; the orientation is
+// the first one's.
+class ChainedDocument : public PrintDocument {
+ public:
+  ChainedDocument(std::unique_ptr<PrintDocument> first, std::unique_ptr<PrintDocument> second)
+      : first_(std::move(first)), second_(std::move(second)) {}
+  int Layout(const QPaintDevice& device) override;
+  void PaintPage(QPainter& painter, int page, int pages) override;
+  QPageLayout::Orientation Orientation() const override { return first_->Orientation(); }
+
+ private:
+  std::unique_ptr<PrintDocument> first_, second_;
+  int first_pages_ = 0;
 };
 
 // Asked before each page with the page about to be painted and the number of pages: false

@@ -102,8 +102,18 @@ std::unique_ptr<PrintDocument> MakePrintDocument(Workbench& bench, const PrintRe
   switch (request.what) {
     case PrintWhat::kNc:
       return std::make_unique<ListingDocument>(ProgramTitle(bench), date, ProgramLines(bench));
-    case PrintWhat::kNcTools:
-      return std::make_unique<ListingDocument>(ProgramTitle(bench), date, ToolsThenProgram(bench));
+    case PrintWhat::kNcTools: {
+      auto listing =
+          std::make_unique<ListingDocument>(ProgramTitle(bench), date, ToolsThenProgram(bench));
+      std::vector<CataloguePicture> pictures = ProgramToolPictures(bench);
+      if (pictures.empty()) return listing;
+      // The pictures of the tools the program loads come first, then the listing.
+      const std::string title = ProgramTitle(bench);
+      auto sheet = std::make_unique<CatalogueDocument>(
+          bench, std::move(pictures),
+          [title](int page) { return "Tools of " + title + "   Page " + std::to_string(page); });
+      return std::make_unique<ChainedDocument>(std::move(sheet), std::move(listing));
+    }
     case PrintWhat::kEditor:
       return std::make_unique<ListingDocument>(request.pane == 1 ? ProgramTitle(bench) : "", date,
                                                PaneLines(bench, request.pane));
