@@ -72,9 +72,24 @@ expect_text(long "Page ${long_pages} of ${long_pages}")
 expect_text(long "400 +N400 G01 X400.5 Y-400.25 F100.")
 expect_text(long "Y6.789END")
 
-# Tools first, then the program.
+# Tools first, then the program: a sheet of the pictures of the tool files the program loads
+# (each drawn, so its nose radius is written on it), then the tool list and the listing.
 print_pdf(nc_tools nc-tools ${lathe} --machine lathe)
 expect_text(nc_tools "Tool List.*4 +T0101.*1 +%")
+expect_text(nc_tools "Tools of .*lathe.nc +Page 1")
+expect_text(nc_tools "[(]TL OD_ROUGH_R[)].*[(]TL OD_FINISH_R[)]")
+string(REGEX MATCHALL "R=[.0-9]+" nose_radii "${nc_tools_text}")
+list(LENGTH nose_radii drawn_pictures)
+if(NOT drawn_pictures EQUAL 2)
+  string(APPEND failures "\nnc_tools: ${drawn_pictures} tool pictures drawn, want 2")
+endif()
+math(EXPR nc_and_pictures "${nc_pages} + 1")
+expect_pages(nc_tools ${nc_and_pictures})
+# A program that loads no tool file prints no picture sheet.
+print_pdf(long_tools nc-tools "${long_program}")
+if(long_tools_text MATCHES "Tools of")
+  string(APPEND failures "\nlong_tools: a picture sheet without tool files")
+endif()
 
 # Columns: the letters over their columns, a heading on every page.
 print_pdf(columns columns ${lathe} --machine lathe)
