@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -79,6 +80,21 @@ class BoltCircleDialogTest : public QObject {
     QVERIFY(PlayDemo(*form_));
     Workbench& bench = form_->bench();
     QVERIFY(bench.nc_file_name.ends_with("examples/example.nc"));
+    // The example is plotted before the script edits it: every leg the batch plotter draws of
+    // the same file is kept in the plot window's backplot.
+    const QString batch = qEnvironmentVariable("VORMAK_BATCH");
+    QVERIFY2(!batch.isEmpty(), "VORMAK_BATCH names vormak-batch");
+    QTemporaryDir work;
+    const QString csv = work.filePath("moves.csv");
+    QProcess plot;
+    plot.start(batch, {"plot", QString::fromStdString(bench.nc_file_name), "--moves", csv});
+    QVERIFY(plot.waitForFinished(60000));
+    QCOMPARE(plot.exitCode(), 0);
+    QFile moves(csv);
+    QVERIFY(moves.open(QIODevice::ReadOnly));
+    const qsizetype legs = moves.readAll().count('\n') - 1;  // less the heading
+    QVERIFY(legs > 10);  // the example has rapids, feeds and arcs
+    QCOMPARE(static_cast<qsizetype>(bench.plot.backplot.MoveCount()), legs);
     // The script numbered the blocks from N10 by 10 and put a space before every word.
     // The program number line keeps no block number.
     QVERIFY2(PaneLine(bench, 1, 3).starts_with("N10 "), PaneLine(bench, 1, 3).c_str());
