@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 #include <vector>
 
 namespace vormak {
@@ -165,14 +166,19 @@ void RasterLine(const PixelBuffer& buffer, PixelPoint from, PixelPoint to, std::
   const auto inside = [&](PixelPoint p) {
     return p.x >= 0 && p.y >= 0 && p.x < buffer.width && p.y < buffer.height;
   };
-  if (inside(from) && inside(to)) {
+  // The walk made for the pen and for whether the window may cut the leg.
+  const auto walk = [&](auto inside_window, std::int64_t first, std::int64_t last) {
+    constexpr bool kInside = decltype(inside_window)::value;
     if (dash.Solid()) {
-      WalkLine<true, true>(buffer, from, major, minor, x_major, major_sign, minor_sign, skipped,
-                           major, pixel, dash, dash_start);
+      WalkLine<true, kInside>(buffer, from, major, minor, x_major, major_sign, minor_sign, first,
+                              last, pixel, dash, dash_start);
     } else {
-      WalkLine<false, true>(buffer, from, major, minor, x_major, major_sign, minor_sign, skipped,
-                            major, pixel, dash, dash_start);
+      WalkLine<false, kInside>(buffer, from, major, minor, x_major, major_sign, minor_sign, first,
+                               last, pixel, dash, dash_start);
     }
+  };
+  if (inside(from) && inside(to)) {
+    walk(std::true_type{}, skipped, major);
     dash.Advance(pixels);
     return;
   }
@@ -201,15 +207,7 @@ void RasterLine(const PixelBuffer& buffer, PixelPoint from, PixelPoint to, std::
     const std::int64_t minor_at = x_major ? from.y : from.x;
     if (minor_at < 0 || minor_at >= (x_major ? buffer.height : buffer.width)) first = last + 1;
   }
-  if (first <= last) {
-    if (dash.Solid()) {
-      WalkLine<true, false>(buffer, from, major, minor, x_major, major_sign, minor_sign, first,
-                            last, pixel, dash, dash_start);
-    } else {
-      WalkLine<false, false>(buffer, from, major, minor, x_major, major_sign, minor_sign, first,
-                             last, pixel, dash, dash_start);
-    }
-  }
+  if (first <= last) walk(std::false_type{}, first, last);
   dash.Advance(pixels);
 }
 
