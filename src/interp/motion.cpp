@@ -11,6 +11,7 @@
 #include "interp/motion_hooks.h"
 #include "nctext/status_services.h"
 #include "plot/backplot.h"
+#include "plot/tool_picture.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -335,6 +336,7 @@ void PureRotation(Workbench& bench, int turret, Point start, Point end, double f
   const bool clockwise = motion.rotary_reverse;
   motion.rotary_reverse = false;
   const std::int32_t colour = motion.pen_colour;
+  LiftPictures(bench);
   PlotArc(bench.plot, bench.settings, TagOf(bench, turret), colour, kFeedStyle, 1, clockwise,
           radius, origin, start, end);
   const double extent =
@@ -400,6 +402,7 @@ void ExecuteMove(Workbench& bench, int turret, double x1, double y1, double z1, 
     return;
   }
   if (interp.machine.comp_nc_mode) return;
+  LiftPictures(bench);
 
   const MoveClass c = ClassifyMove(bench, t, feed);
   motion.tool_position[turret == 2 ? 1 : 0] = ToXyz(end);

@@ -12,6 +12,7 @@
 #include "nctext/status_services.h"
 #include "plot/backplot.h"
 #include "plot/plot_window.h"
+#include "plot/tool_picture.h"
 #include "settings/word_format.h"
 #include "workbench/workbench.h"
 
@@ -262,6 +263,8 @@ void RunLines(Workbench& bench, RunMode mode, bool pass_breakpoint) {
   // A stopped run goes on after the line it stopped on; a breakpoint's line is still to run.
   if (bench.stop_requested && outcome != LineOutcome::kHeld) ++run.current_line;
   run.running = false;
+  // The tools stand painted wherever the run ended, stopped or was held.
+  ShowStandingPictures(bench);
   ShowRunEnd(bench, mode, first, run.last_line);
   RefreshPlotStatus(bench);
   if (run.on_progress) run.on_progress();

@@ -107,8 +107,7 @@ void ToolPictureHook(Workbench& bench, int turret, const Point& start, const Poi
     }
     return;
   }
-  EraseStandingPicture(bench, turret);
-  StandPicture(bench, turret, move.end);
+  MovePicture(bench, turret, move.end);
 }
 
 void RotaryToolPictureHook(Workbench& bench, int turret, const Point& start, const Point& end,
@@ -120,8 +119,7 @@ void RotaryToolPictureHook(Workbench& bench, int turret, const Point& start, con
               Drawn(bench.settings, end), {0, 0, 0});
     return;
   }
-  EraseStandingPicture(bench, turret);
-  StandPicture(bench, turret, Drawn(bench.settings, end));
+  MovePicture(bench, turret, Drawn(bench.settings, end));
 }
 
 void DrawBothTurretTools(Workbench& bench) {
@@ -132,9 +130,7 @@ void DrawBothTurretTools(Workbench& bench) {
   } else {
     for (int turret = 1; turret <= 2; ++turret) {
       const SweptMove& m = tools.pair_move[ToolShapes::Index(turret)];
-      if (m.kind == 0) continue;
-      EraseStandingPicture(bench, turret);
-      StandPicture(bench, turret, m.end);
+      if (m.kind != 0) MovePicture(bench, turret, m.end);
     }
   }
   tools.pair_move = {};

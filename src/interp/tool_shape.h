@@ -72,11 +72,16 @@ struct SolidOutline {
 };
 
 // Where a turret's picture stands on the screen, so that it can be erased before it moves.
+// During a plain run the picture is only painted where somebody can look at it (the run's end
+// or stop, a repaint of the window): `drawn` says where it stands, `painted` whether its
+// pixels are on the canvas, which a clear of the window (`PlotState::clears`) takes away.
 struct PictureStand {
   bool drawn = false;
   Xyz at;
   bool turned = false;  // drawn whole turned by `angle` (a rotary sweep)
   double angle = 0;
+  bool painted = false;
+  unsigned painted_clears = 0;  // the window's clear count when it was painted
 };
 
 // One turret's move of a twin-turret line pair, kept until both turrets are swept together.
@@ -106,8 +111,8 @@ struct ToolShapes {
   std::string tool_file_name;     // the tool file last written or read
   double mill_corner_radius = 0;  // of the last "TM " cutter
   std::array<SweptMove, kTurretCount> pair_move{};
-  bool mouse_drawn = false;  // the picture following the mouse in the pick modes
-  Xyz mouse_at;
+  PictureStand mouse;  // the picture following the mouse while its left button is held
+  int mouse_turret = 1;
   int crash_line = 0;  // the line of the last rapid that hit the part, 0 for none
   // Shows the plot after every sweep step; empty when no window watches (no step delay then).
   std::function<void()> repaint;

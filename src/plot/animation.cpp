@@ -308,18 +308,10 @@ std::string PositionReadout(const Workbench& bench, const Xyz& at) {
 }
 
 void FollowMouse(Workbench& bench, int px, int py) {
-  ToolShapes& tools = bench.tools;
-  const int turret = bench.interp.run.turret;
-  if (!tools.loaded[ToolShapes::Index(turret)]) return;
+  const int turret = bench.tools.current_turret;
+  if (!bench.tools.loaded[ToolShapes::Index(turret)]) return;
   const ViewPoint v = ScreenToWorld(bench.plot, bench.plot.current, {px, py});
-  const Xyz at{v.x, v.y, 0};
-  for (int slot = 1; slot <= kViewSlots; ++slot) {
-    if (!bench.plot.ViewOn(slot)) continue;
-    if (tools.mouse_drawn) DrawToolShape(bench, turret, slot, false, tools.mouse_at);
-    DrawToolShape(bench, turret, slot, true, at);
-  }
-  tools.mouse_at = at;
-  tools.mouse_drawn = true;
+  FollowWithPicture(bench, turret, {v.x, v.y, 0});
   const MachineSettings& s = bench.settings;
   char text[96];
   if (s.system_type == SystemType::kLathe) {

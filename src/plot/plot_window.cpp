@@ -35,6 +35,7 @@ void ResizePlotWindow(Workbench& bench, int width, int height) {
 }
 
 void ClearPlotWindow(PlotState& plot) {
+  ++plot.clears;
   if (plot.canvas) plot.canvas->Clear(CanvasRgb(plot.background));
 }
 

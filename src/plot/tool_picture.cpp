@@ -233,30 +233,93 @@ bool ToolInClipRect(const Workbench& bench, int turret, int view, const Xyz& at)
   return plot.Slot(view).tool_clip_rect.Contains({static_cast<int>(p.x), static_cast<int>(p.y)});
 }
 
+bool PicturePainted(const Workbench& bench, const PictureStand& stand) {
+  return stand.painted && stand.painted_clears == bench.plot.clears;
+}
+
+namespace {
+
+void Paint(Workbench& bench, int turret, PictureStand& stand) {
+  stand.painted = bench.plot.canvas != nullptr;
+  stand.painted_clears = bench.plot.clears;
+  EveryOpenView(bench, turret, true, stand.at, {stand.angle, stand.turned});
+}
+
+// The pixels taken off the canvas; the picture still stands where it stood.
+void Unpaint(Workbench& bench, int turret, PictureStand& stand) {
+  const bool painted = PicturePainted(bench, stand);
+  stand.painted = false;
+  if (!painted || !bench.tools.loaded[ToolShapes::Index(turret)]) return;
+  EveryOpenView(bench, turret, false, stand.at, {stand.angle, stand.turned});
+}
+
+// Where the picture goes, with the angle it is drawn with.
+void Place(Workbench& bench, int turret, PictureStand& stand, const Xyz& at, bool turned,
+           double angle) {
+  stand.at = at;
+  stand.turned = turned;
+  stand.angle = turned ? angle : bench.interp.machine.trt_flag ? RotaryAngle(bench, turret) : 0;
+  stand.drawn = bench.tools.loaded[ToolShapes::Index(turret)];
+}
+
+}  // namespace
+
 void EraseStandingPicture(Workbench& bench, int turret) {
   PictureStand& stand = bench.tools.stand[ToolShapes::Index(turret)];
-  if (!stand.drawn) return;
+  Unpaint(bench, turret, stand);
   stand.drawn = false;
-  if (!bench.tools.loaded[ToolShapes::Index(turret)]) return;
-  EveryOpenView(bench, turret, false, stand.at, {stand.angle, stand.turned});
 }
 
 void StandPicture(Workbench& bench, int turret, const Xyz& at, bool turned, double angle) {
   PictureStand& stand = bench.tools.stand[ToolShapes::Index(turret)];
-  stand.at = at;
-  stand.turned = turned;
-  if (!bench.tools.loaded[ToolShapes::Index(turret)]) {
-    stand.drawn = false;
-    return;
-  }
-  stand.angle = turned ? angle : bench.interp.machine.trt_flag ? RotaryAngle(bench, turret) : 0;
-  stand.drawn = true;
-  EveryOpenView(bench, turret, true, at, {stand.angle, turned});
+  Place(bench, turret, stand, at, turned, angle);
+  if (stand.drawn) Paint(bench, turret, stand);
 }
 
 void RestorePicture(Workbench& bench, int turret) {
   const PictureStand stand = bench.tools.stand[ToolShapes::Index(turret)];
   StandPicture(bench, turret, stand.at, stand.turned, stand.angle);
+}
+
+void MovePicture(Workbench& bench, int turret, const Xyz& at, bool turned, double angle) {
+  if (!bench.interp.run.running) {
+    EraseStandingPicture(bench, turret);
+    StandPicture(bench, turret, at, turned, angle);
+    return;
+  }
+  PictureStand& stand = bench.tools.stand[ToolShapes::Index(turret)];
+  Unpaint(bench, turret, stand);
+  Place(bench, turret, stand, at, turned, angle);
+}
+
+void LiftPictures(Workbench& bench) {
+  for (int turret = 1; turret <= kTurretCount; ++turret) {
+    PictureStand& stand = bench.tools.stand[ToolShapes::Index(turret)];
+    if (stand.painted) Unpaint(bench, turret, stand);
+  }
+}
+
+void ShowStandingPictures(Workbench& bench) {
+  for (int turret = 1; turret <= kTurretCount; ++turret) {
+    PictureStand& stand = bench.tools.stand[ToolShapes::Index(turret)];
+    if (!stand.drawn || !bench.tools.loaded[ToolShapes::Index(turret)]) continue;
+    if (!PicturePainted(bench, stand)) Paint(bench, turret, stand);
+  }
+}
+
+void FollowWithPicture(Workbench& bench, int turret, const Xyz& at) {
+  ToolShapes& tools = bench.tools;
+  if (tools.mouse_turret != turret) EndFollowingPicture(bench);
+  tools.mouse_turret = turret;
+  Unpaint(bench, turret, tools.mouse);
+  Place(bench, turret, tools.mouse, at, false, 0);
+  if (tools.mouse.drawn) Paint(bench, turret, tools.mouse);
+}
+
+void EndFollowingPicture(Workbench& bench) {
+  ToolShapes& tools = bench.tools;
+  Unpaint(bench, tools.mouse_turret, tools.mouse);
+  tools.mouse.drawn = false;
 }
 
 }  // namespace vormak

@@ -6,6 +6,7 @@
 // a redraw does not bring the picture back.
 
 #include "interp/interp_state.h"
+#include "interp/tool_shape.h"
 
 namespace vormak {
 
@@ -33,5 +34,24 @@ void StandPicture(Workbench& bench, int turret, const Xyz& at, bool turned = fal
                   double angle = 0);
 // After a tool change: the new picture where the old one stood.
 void RestorePicture(Workbench& bench, int turret);
+
+// The picture moved to the end of a move that is not swept. Outside a run it is painted at
+// once; during a run it is only remembered, since the next move would take it away before
+// anybody saw it: ShowStandingPictures paints it when the run ends or stops and when the
+// window is shown.
+void MovePicture(Workbench& bench, int turret, const Xyz& at, bool turned = false,
+                 double angle = 0);
+// Takes the painted pictures off the canvas before a move draws, so that no path drawn over a
+// picture is inverted by its later erase; they still stand where they stood.
+void LiftPictures(Workbench& bench);
+// Paints the standing pictures that are not on the canvas.
+void ShowStandingPictures(Workbench& bench);
+// Whether the picture's pixels are on the canvas (painted, and the window not cleared since).
+bool PicturePainted(const Workbench& bench, const PictureStand& stand);
+
+// The picture of `turret` following the mouse while its button is held: taken away where it
+// was and drawn at `at`; EndFollowingPicture takes it away when the button is released.
+void FollowWithPicture(Workbench& bench, int turret, const Xyz& at);
+void EndFollowingPicture(Workbench& bench);
 
 }  // namespace vormak

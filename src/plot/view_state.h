@@ -78,6 +78,7 @@ struct PlotState {
   std::int32_t background = 0;      // Black or White, red in the low byte as the palette
   double animation_step = 0;        // sweep step of the animation and solid view
   PixelPoint mouse_tool{999, 999};  // where the tool following the mouse was drawn
+  unsigned clears = 0;              // times the window was cleared: inverted pictures gone
   bool printing = false;            // no large-coordinate clipping on the printer
   DisplayList backplot;             // what the runs drew, painted again by every redraw
   // The next full run fits the view to what it drew: set when the backplot is reset, cleared

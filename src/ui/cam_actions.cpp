@@ -252,13 +252,20 @@ CamActions AddCamActions(QMainWindow* window, QMenu* cam_menu, QToolBar* insert_
                    [&bench](bool on) { bench.cam.auto_insert = on; });
 
   auto* contour = new TContour(target, window);
+  const auto show_contour = [contour] {
+    contour->show();
+    contour->raise();
+  };
   if (QAction* item = action_named("Contour...")) {
     item->setEnabled(true);
-    QObject::connect(item, &QAction::triggered, window, [contour] {
-      contour->show();
-      contour->raise();
-    });
+    QObject::connect(item, &QAction::triggered, window, show_contour);
   }
+  // The Contour button stands next to Tool Tangent.
+  auto* contour_button = new QAction("Contour", actions.cam_bar);
+  contour_button->setToolTip("Contour");
+  const QList<QAction*> buttons = actions.cam_bar->actions();
+  actions.cam_bar->insertAction(buttons.size() > 2 ? buttons[2] : nullptr, contour_button);
+  QObject::connect(contour_button, &QAction::triggered, window, show_contour);
   auto* rough = new TLathe_Rough(target, window);
   QAction* rough_item = cam_menu->addAction("Lathe Rough...");
   QObject::connect(rough_item, &QAction::triggered, window, [rough] {

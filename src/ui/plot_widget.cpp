@@ -11,6 +11,7 @@
 #include "plot/backplot_pointer.h"
 #include "plot/plot_window.h"
 #include "plot/screen_views.h"
+#include "plot/tool_picture.h"
 #include "ui/gif_picture.h"
 #include "workbench/workbench.h"
 
@@ -85,6 +86,9 @@ void PlotWidget::Refresh() {
 }
 
 void PlotWidget::paintEvent(QPaintEvent*) {
+  // A run paints its tools only where they can be seen: here, and where it ends. A redraw
+  // after the run leaves them off, as it leaves off every tool picture.
+  if (bench_.interp.run.running) ShowStandingPictures(bench_);
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_.Image());
 }

@@ -166,7 +166,7 @@ const std::vector<std::pair<QString, QStringList>>& ToolbarEntries() {
       {"Edit", {"Cut to Clipboard", "Copy to Clipboard", "Paste From Clipboard"}},
       {"Zoom", {"Zoom Window", "Zoom Half", "Zoom All", "Redraw"}},
       {"Cam",
-       {"Tool Tangent", "Change Tool Offset", "Arc Intersection", "Tool Drag",
+       {"Tool Tangent", "Contour", "Change Tool Offset", "Arc Intersection", "Tool Drag",
         "Tool Tangent at Intersection", "Tool Around Arc", "Tool at Point",
         "Tool Tangent to Line at Point", "Tool Around Corner"}},
       {"Screen", {"Save Screen View", "Load Screen View"}},
