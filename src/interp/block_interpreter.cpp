@@ -39,26 +39,61 @@ enum class LineKind {
   kCommentCode,  // a comment code, found again each time
 };
 
-// "G10" as a word of its own: G100 is another code.
-bool HoldsG10(std::string_view text) {
-  for (size_t at = text.find("G10"); at != std::string_view::npos; at = text.find("G10", at + 1)) {
-    if (at + 3 >= text.size() || text[at + 3] < '0' || text[at + 3] > '9') return true;
+// What a line holds of the macro statements' words, found in one pass over it: every NC
+// block comes through here, and most hold none of them.
+struct StatementWords {
+  bool go = false;  // "GO", as in GOTO
+  bool then = false;
+  bool while_ = false;
+  bool end = false;
+  bool equals = false;
+  bool prefix = false;  // the variable prefix
+  bool g10 = false;     // "G10" as a word of its own: G100 is another code
+};
+
+StatementWords FindStatementWords(std::string_view text, char prefix) {
+  StatementWords w;
+  const size_t n = text.size();
+  const auto at = [&](size_t i, std::string_view s) { return text.substr(i, s.size()) == s; };
+  for (size_t i = 0; i < n; ++i) {
+    const char c = text[i];
+    if (c == prefix) w.prefix = true;
+    switch (c) {
+      case 'G':
+        if (i + 1 < n && text[i + 1] == 'O') w.go = true;
+        if (at(i + 1, "10") && (i + 3 >= n || text[i + 3] < '0' || text[i + 3] > '9')) w.g10 = true;
+        break;
+      case 'T':
+        if (at(i + 1, "HEN")) w.then = true;
+        break;
+      case 'W':
+        if (at(i + 1, "HILE")) w.while_ = true;
+        break;
+      case 'E':
+        if (at(i + 1, "ND")) w.end = true;
+        break;
+      case '=':
+        w.equals = true;
+        break;
+      default:
+        break;
+    }
   }
-  return false;
+  return w;
 }
 
 // The macro statements a line may be. Rotation and redraw lines only give way to statements.
 LineKind MacroKind(const Workbench& bench, std::string_view text, LineKind kind) {
   const bool fanuc = bench.settings.code_format == 0;
-  const auto holds = [&](std::string_view s) { return text.find(s) != std::string_view::npos; };
-  if (holds("GO")) return LineKind::kGoto;
-  if (fanuc && holds("THEN")) return LineKind::kIf;
-  if (fanuc && holds("WHILE")) return LineKind::kWhile;
-  if (fanuc && holds("END")) return LineKind::kEnd;
-  if (fanuc && holds("=")) return LineKind::kAssignment;
+  const StatementWords w = FindStatementWords(text, VariablePrefix(bench));
+  if (w.go) return LineKind::kGoto;
+  if (fanuc && w.then) return LineKind::kIf;
+  if (fanuc && w.while_) return LineKind::kWhile;
+  if (fanuc && w.end) return LineKind::kEnd;
+  if (fanuc && w.equals) return LineKind::kAssignment;
   if (kind == LineKind::kRotation || kind == LineKind::kRedraw) return kind;
-  if (text.find(VariablePrefix(bench)) != std::string_view::npos) return LineKind::kVariables;
-  if (fanuc && HoldsG10(text)) return LineKind::kG10;
+  if (w.prefix) return LineKind::kVariables;
+  if (fanuc && w.g10) return LineKind::kG10;
   return kind;
 }
 

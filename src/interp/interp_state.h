@@ -172,6 +172,8 @@ struct RunState {
   std::function<void()> on_progress;
   // Called when a run ends: the plot status window shows the state it left.
   std::function<void()> on_run_end;
+  // The room each turret's line is read into, kept from line to line.
+  std::array<std::string, 2> line_room;
 };
 
 // One move as it was drawn, handed to whoever watches the plot (the batch trace, tests).

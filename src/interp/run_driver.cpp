@@ -50,6 +50,24 @@ bool ProgramEnded(const InterpState& interp, bool twin) {
   return ended(interp.Turret(1)) || (twin && ended(interp.Turret(2)));
 }
 
+// A line's text read into the run's room for it, which goes back when the line is done. A
+// line run from inside this one finds the room taken and makes its own.
+class LineRoom {
+ public:
+  LineRoom(const Workbench& bench, std::string& home, int pane, int line)
+      : home_(home), text_(std::move(home)) {
+    ReadPaneLine(bench, pane, line, text_);
+  }
+  ~LineRoom() { home_ = std::move(text_); }
+  LineRoom(const LineRoom&) = delete;
+  LineRoom& operator=(const LineRoom&) = delete;
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string& home_;
+  std::string text_;
+};
+
 // kHeld: the run stopped before its current line, which is still to run (a breakpoint, the
 // line limit).
 enum class LineOutcome { kGoOn, kEnd, kHeld };
@@ -77,8 +95,10 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
   if (run.repeat_count < 1) run.repeat_count = 0;
 
   const int pane = SourcePane(bench);
-  const std::string line = PaneLine(bench, pane, run.current_line);
-  const std::string line2 = twin ? PaneLine(bench, 2, run.current_line) : std::string();
+  const LineRoom room(bench, run.line_room[0], pane, run.current_line);
+  const LineRoom room2(bench, run.line_room[1], 2, twin ? run.current_line : 0);
+  const std::string& line = room.text();
+  const std::string& line2 = room2.text();
   run.last_line += InsertDueTimeReport(bench, line);
   if (!line.empty() || !line2.empty()) {
     run.turret = 1;

@@ -1,6 +1,7 @@
 #include "interp/word_reader.h"
 
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 #include "nctext/block_words.h"
@@ -11,12 +12,6 @@ namespace vormak {
 namespace {
 
 constexpr size_t kQuickNumberLength = 24;
-
-int Slot(char address) {
-  if (address >= 'A' && address <= 'Z') return address - 'A';
-  if (address == ':') return 26;
-  return -1;
-}
 
 bool IsValueRunChar(char c) {
   return (c >= '0' && c <= '9') || c == '*' || c == '+' || c == '-' || c == '.' || c == '/';
@@ -57,6 +52,31 @@ std::string_view PlainNumberAfter(std::string_view block, size_t at,
   return {buffer, n};
 }
 
+// A plain decimal (digits and at most one "."), read exactly without the general reader
+// when it can be: a whole number below 2^53 and a power of ten a double holds exactly give
+// the correctly rounded value from one division, the same value from_chars gives.
+bool QuickDecimal(std::string_view text, double& value) {
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                            1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                            1e14, 1e15, 1e16, 1e17, 1e18};
+  std::uint64_t whole = 0;
+  int digits = 0;
+  int decimals = 0;
+  bool point = false;
+  for (const char c : text) {
+    if (c == '.') {
+      point = true;
+      continue;
+    }
+    if (++digits > 18) return false;
+    whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+    if (point) ++decimals;
+  }
+  if (whole > (std::uint64_t{1} << 53)) return false;
+  value = static_cast<double>(whole) / kPowersOfTen[decimals];
+  return true;
+}
+
 // AddressValue of the word at `at`. AddressValue reads the letter's first occurrence; one
 // inside an earlier bracket expression is not this word, so the text starts at the word then.
 double FullAddressValue(Workbench& bench, std::string_view block, size_t at, bool implied) {
@@ -94,16 +114,11 @@ WordReader::WordReader(std::string_view block) : block_(block) {
       if (block[i] == ']' && depth > 0) --depth;
       if (depth > 0) continue;
     }
-    const int slot = Slot(block[i]);
+    const int slot = AddressSlot(block[i]);
     if (slot >= 0 && first_[static_cast<size_t>(slot)] == std::string_view::npos) {
       first_[static_cast<size_t>(slot)] = i;
     }
   }
-}
-
-size_t WordReader::FirstAt(char address) const {
-  const int slot = Slot(address);
-  return slot < 0 ? std::string_view::npos : first_[static_cast<size_t>(slot)];
 }
 
 double WordReader::Value(Workbench& bench, char address, bool implied) const {
@@ -129,9 +144,11 @@ double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool i
   // from_chars takes no leading "-" before a ".", so the sign is read apart.
   const bool negative = *first == '-';
   if (negative) ++first;
-  const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
-  if (result.ec != std::errc() || result.ptr != last) {
-    return FullAddressValue(bench, block, at, implied);
+  if (!QuickDecimal({first, static_cast<size_t>(last - first)}, value)) {
+    const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (result.ec != std::errc() || result.ptr != last) {
+      return FullAddressValue(bench, block, at, implied);
+    }
   }
   if (negative) value = -value;
   if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string_view::npos) {

@@ -1,7 +1,8 @@
 #pragma once
 // Word values of one block read in a single pass: where each address letter first stands
-// outside bracket expressions, and its value. Plain numbers are read directly; anything else (brackets, operators, a bad
-// value) goes through AddressValue, so the results are exactly AddressValue's.
+// outside bracket expressions, and its value. Plain numbers are read directly; anything else
+// (brackets, operators, a bad value) goes through AddressValue, so the results are exactly
+// AddressValue's.
 
 #include <array>
 #include <cstddef>
@@ -11,13 +12,23 @@ namespace vormak {
 
 class Workbench;
 
+// Where an address letter's first place is kept: A..Z, then ":"; -1 for anything else.
+inline int AddressSlot(char address) {
+  if (address >= 'A' && address <= 'Z') return address - 'A';
+  if (address == ':') return 26;
+  return -1;
+}
+
 class WordReader {
  public:
   explicit WordReader(std::string_view block);
 
   // Letters A..Z and ":".
   bool Has(char address) const { return FirstAt(address) != std::string_view::npos; }
-  size_t FirstAt(char address) const;
+  size_t FirstAt(char address) const {
+    const int slot = AddressSlot(address);
+    return slot < 0 ? std::string_view::npos : first_[static_cast<size_t>(slot)];
+  }
   // The value of the first occurrence of `address` (0 when absent), as AddressValue reads it.
   double Value(Workbench& bench, char address, bool implied) const;
 

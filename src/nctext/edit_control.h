@@ -52,6 +52,8 @@ class EditControl {
   // Line access.
   virtual int LineCount() const = 0;
   virtual std::string GetLine(int line) const = 0;  // "" when there is no such line
+  // GetLine into a string the caller keeps: a run reading line after line reuses its room.
+  virtual void ReadLine(int line, std::string& into) const { into = GetLine(line); }
   virtual int LineLength(int line) const = 0;
   // The text becomes a new line directly after line `after` (0: first; past the end: last).
   virtual void InsertLine(int after, const std::string& text) = 0;

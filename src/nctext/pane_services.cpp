@@ -54,6 +54,14 @@ std::string PaneLine(const Workbench& bench, int pane, int n) {
   return e ? e->GetLine(n) : std::string();
 }
 
+void ReadPaneLine(const Workbench& bench, int pane, int n, std::string& into) {
+  if (const EditControl* e = Get(bench, kAll, pane)) {
+    e->ReadLine(n, into);
+  } else {
+    into.clear();
+  }
+}
+
 int PaneLineCount(const Workbench& bench, int pane) {
   const EditControl* e = Get(bench, kAll, pane);
   return e ? e->LineCount() : 0;

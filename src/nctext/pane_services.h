@@ -23,6 +23,8 @@ struct ColumnRange {
 };
 
 std::string PaneLine(const Workbench& bench, int pane, int n);
+// PaneLine into `into`, reusing its room ("" when there is no such pane or line).
+void ReadPaneLine(const Workbench& bench, int pane, int n, std::string& into);
 int PaneLineCount(const Workbench& bench, int pane);
 int PaneLineLength(const Workbench& bench, int pane, int n);
 int CaretLine(const Workbench& bench, int pane);

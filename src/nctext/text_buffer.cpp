@@ -34,7 +34,15 @@ int TextBuffer::LineCount() const {
 
 std::string TextBuffer::GetLine(int line) const {
   if (line < 1 || line > LineCount()) return {};
-  return Line(line);
+  return std::string(Line(line));
+}
+
+void TextBuffer::ReadLine(int line, std::string& into) const {
+  if (line < 1 || line > LineCount()) {
+    into.clear();
+  } else {
+    into.assign(Line(line));
+  }
 }
 
 int TextBuffer::LineLength(int line) const {
@@ -246,10 +254,9 @@ void TextBuffer::ReplaceRange(TextPosition from, TextPosition to, const std::str
   to = Clamp(to);
   if (to.line < from.line || (to.line == from.line && to.column < from.column)) std::swap(from, to);
   if (from == to && text.empty()) return;
-  const std::string& first = Line(from.line);
-  const std::string& last = Line(to.line);
-  const std::string joined = first.substr(0, static_cast<size_t>(from.column)) + text +
-                             last.substr(static_cast<size_t>(to.column));
+  std::string joined(Line(from.line).substr(0, static_cast<size_t>(from.column)));
+  joined += text;
+  joined += Line(to.line).substr(static_cast<size_t>(to.column));
   // The caret goes to the end of the inserted text.
   const std::vector<std::string> inserted = SplitLines(text);
   TextPosition caret;
@@ -292,10 +299,10 @@ std::string TextBuffer::SelectedText() const {
   TextPosition to = selection_.end;
   if (to.line < from.line || (to.line == from.line && to.column < from.column)) std::swap(from, to);
   if (from.line == to.line) {
-    return Line(from.line).substr(static_cast<size_t>(from.column),
-                                  static_cast<size_t>(to.column - from.column));
+    return std::string(Line(from.line).substr(static_cast<size_t>(from.column),
+                                              static_cast<size_t>(to.column - from.column)));
   }
-  std::string out = Line(from.line).substr(static_cast<size_t>(from.column));
+  std::string out(Line(from.line).substr(static_cast<size_t>(from.column)));
   for (int l = from.line + 1; l < to.line; ++l) {
     out += "\r\n";
     out += Line(l);
@@ -371,7 +378,7 @@ long long TextBuffer::TextSize() const {
 }
 
 void TextBuffer::LoadFile(const std::string& path) {
-  lines_.Assign(SplitLines(ReadFileBytes(path)));
+  lines_.AssignText(ReadFileBytes(path));
   selection_ = {};
   top_line_ = 1;
   bookmarks_.fill(0);
@@ -385,7 +392,8 @@ void TextBuffer::SaveFile(const std::string& path) {
   ReplacingFileWriter out(path);
   for (size_t i = 0; i < lines_.size(); ++i) {
     if (i > 0) out.Write(brk, brk_size);
-    out.Write(lines_[i]);
+    const std::string_view line = lines_[i];
+    out.Write(line.data(), line.size());
   }
   out.Commit();
   modified_ = false;
@@ -406,7 +414,7 @@ bool IsWordChar(char c) {
 }
 
 // Position of `needle` in `hay` at or after `from`, or npos.
-size_t FindIn(const std::string& hay, const std::string& needle, size_t from,
+size_t FindIn(std::string_view hay, const std::string& needle, size_t from,
               const FindOptions& options) {
   if (needle.size() > hay.size()) return std::string::npos;
   for (size_t i = from; i + needle.size() <= hay.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "nctext/edit_control.h"
@@ -21,6 +22,7 @@ class TextBuffer : public EditControl {
 
   int LineCount() const override;
   std::string GetLine(int line) const override;
+  void ReadLine(int line, std::string& into) const override;
   int LineLength(int line) const override;
   void InsertLine(int after, const std::string& text) override;
   void AppendLine(const std::string& text) override;
@@ -113,7 +115,7 @@ class TextBuffer : public EditControl {
   void ReplaceRange(TextPosition from, TextPosition to, const std::string& text);
   TextPosition Clamp(TextPosition p) const;
   void ScrollCaretIntoView();
-  const std::string& Line(int line) const { return lines_[static_cast<size_t>(line - 1)]; }
+  std::string_view Line(int line) const { return lines_[static_cast<size_t>(line - 1)]; }
 
   LineStore lines_;
   TextSelection selection_{};

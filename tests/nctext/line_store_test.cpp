@@ -11,7 +11,7 @@ namespace {
 
 std::vector<std::string> Contents(const LineStore& store) {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < store.size(); ++i) out.push_back(store[i]);
+  for (std::size_t i = 0; i < store.size(); ++i) out.emplace_back(store[i]);
   return out;
 }
 
@@ -53,6 +53,41 @@ TEST(LineStoreTest, SplicesOnAStoreWithoutGapKeepTheLines) {
   EXPECT_EQ(removed[0], "A");
   EXPECT_EQ(removed[1], "X");
   EXPECT_EQ(Contents(store), (std::vector<std::string>{"B", "C"}));
+}
+
+TEST(LineStoreTest, ALoadedTextIsCutAtEveryKindOfLineBreak) {
+  const auto lines = [](std::string text) {
+    LineStore store;
+    store.AssignText(std::move(text));
+    return Contents(store);
+  };
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(lines("N1 G0\r\nN2 X1\rN3 Y2\nN4"), (Lines{"N1 G0", "N2 X1", "N3 Y2", "N4"}));
+  EXPECT_EQ(lines("%\r\n"), (Lines{"%", ""}));
+  EXPECT_EQ(lines(""), (Lines{""}));
+  EXPECT_EQ(lines("\r\r\n\n"), (Lines{"", "", "", ""}));
+  // A CR-LF split over two lines' worth of CRs: "\r\r\n" is two breaks, not three.
+  EXPECT_EQ(lines("A\r\r\nB"), (Lines{"A", "", "B"}));
+}
+
+TEST(LineStoreTest, ALineRewrittenOverAndOverDoesNotGrowTheStore) {
+  LineStore store;
+  store.AssignText("N1\nN2\nN3\nN4");
+  std::string removed[1];
+  for (int n = 0; n < 2000; ++n) {
+    std::string line[] = {"N2 X" + std::to_string(n) + std::string(500, ' ')};
+    store.Splice(1, 1, line, 1, removed);
+  }
+  EXPECT_EQ(removed[0], "N2 X1998" + std::string(500, ' '));
+  EXPECT_EQ(store[1], "N2 X1999" + std::string(500, ' '));
+  EXPECT_EQ(store[3], "N4");
+  // A million bytes were written in all; what is held stays near what is alive.
+  EXPECT_LT(store.BlockBytes(), std::size_t{300000});
+  std::string inserted[] = {"N5"};
+  store.Splice(4, 0, inserted, 1, nullptr);
+  ASSERT_EQ(store.size(), 5u);
+  EXPECT_EQ(store[0], "N1");
+  EXPECT_EQ(store[4], "N5");
 }
 
 }  // namespace
