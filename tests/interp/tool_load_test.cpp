@@ -1,4 +1,5 @@
 // Tools defined from the program: "TL " tool files and "TM " cutters.
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -15,13 +16,16 @@ namespace fs = std::filesystem;
 class ToolLoadTest : public InterpFixture {
  protected:
   ToolLoadTest() {
-    dir = fs::temp_directory_path() /
-          ("vormak_tools_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    dir = fs::temp_directory_path() / ("vormak_tools_" + std::to_string(::getpid()) + "_" +
+                                       std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(dir);
     bench.settings.tool_path = dir.string();
     Lathe();
   }
-  ~ToolLoadTest() override { fs::remove_all(dir); }
+  ~ToolLoadTest() override {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
 
   void Write(const std::string& name, const std::string& text) {
     fs::create_directories((dir / name).parent_path());
