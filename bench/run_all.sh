@@ -111,6 +111,10 @@ for case, times in cases.items():
 PY
 done
 
+# Sections written by hand below the table (figures from other benchmarks, fuzz runs) are kept.
+kept=$work/kept.md
+if [ -f "$results" ]; then sed -n '/^## /,$p' "$results" >"$kept"; else : >"$kept"; fi
+
 {
   echo "# Benchmark results"
   echo
@@ -129,5 +133,9 @@ done
   awk -F'\t' '{ printf "| %s | %s %s | %s | %s | %.1f MB | %s | %s |\n", $1, $3, $2, $4, $5, $6 / 1024, $7, $8 }' "$rows"
   echo
   awk -F'\t' -v file="$size_kb" 'NR <= 2 { printf "Peak memory of %s: %.2fx the file size (target <= 2x).\n", $1, $6 / file }' "$rows"
+  if [ -s "$kept" ]; then
+    echo
+    cat "$kept"
+  fi
 } >"$results"
 echo "wrote $results"
