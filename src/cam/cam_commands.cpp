@@ -22,9 +22,11 @@
 #include "cad/geometry_project.h"
 #include "cad/point_input.h"
 #include "cad/trim_rules.h"
+#include "cad/view_frame.h"
 #include "cam/lathe_rough.h"
 #include "cam/tool_arc.h"
 #include "cam/tool_placement.h"
+#include "plot/tool_picture.h"
 #include "workbench/workbench.h"
 
 namespace vormak {
@@ -267,6 +269,14 @@ class DragCommand : public CamCommand {
   DragCommand(Workbench& bench, bool on_element)
       : CamCommand(bench, on_element ? "TOOL DRAG" : "MOUSE TOOL"), on_element_(on_element) {}
 
+  // The tool's place for a location the mouse points at, before the button is let go.
+  std::optional<Point> Following(const Point& location) const {
+    if (static_cast<size_t>(step()) + 1 != Steps().size()) return std::nullopt;
+    if (!on_element_) return location;
+    const CadElement& e = *picks_[0].element;
+    return ToolTangentPosition(bench_, e, NearestOnElement(e, location), picks_[0].point);
+  }
+
  protected:
   std::vector<PickStep> Steps() const override {
     if (!on_element_) return {{"Drag Mouse with Left Button", PickStep::Take::kCursor}};
@@ -274,6 +284,7 @@ class DragCommand : public CamCommand {
             {"Left Mouse for Location", PickStep::Take::kCursor}};
   }
   bool AtCursor() const override { return true; }
+
   void Finish(CadContext& context) override {
     if (!on_element_) return Place(context, picks_[0].point);
     const CadElement& e = *picks_[0].element;
@@ -293,6 +304,22 @@ class DragCommand : public CamCommand {
 };
 
 }  // namespace
+
+std::optional<Point> DragToolPosition(Workbench& bench, const CadView& view, PixelPoint at) {
+  const auto* drag = dynamic_cast<const DragCommand*>(bench.cad.commands.Current());
+  if (drag == nullptr) return std::nullopt;
+  return drag->Following(ViewFrame(view.CurrentSlot()).ToLocal(PixelToWorld(view, at)));
+}
+
+bool FollowDraggedTool(Workbench& bench, const CadView& view, PixelPoint at) {
+  const std::optional<Point> position = DragToolPosition(bench, view, at);
+  if (!position) return false;
+  const int turret = bench.tools.current_turret;
+  if (bench.tools.loaded[ToolShapes::Index(turret)])
+    FollowWithPicture(bench, turret, {position->x, position->y, position->z});
+  bench.host().SetCommandPanel(PositionText(bench, *position));
+  return true;
+}
 
 const std::vector<CamMenuCommand>& CamMenuCommands() {
   static const std::vector<CamMenuCommand> kCommands = {

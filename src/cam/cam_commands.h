@@ -4,6 +4,7 @@
 // Insert" writes the position (or the arc block) into the editor.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,16 @@ const std::vector<CamMenuCommand>& CamMenuCommands();
 // A command by its code ("Point", "Tangent", "Arc", "Arc Intersect", "Intersection",
 // "Tangent-Point", "Tangent-On", "Corner", "Tangent-Drag", "Mouse Tool"); nullptr for another.
 std::unique_ptr<PickCommand> MakeCamCommand(Workbench& bench, const std::string& code);
+
+class CadView;
+
+// Tool drag and Mouse tool while the left button is held: where the tool stands for the mouse
+// at `at` (tangent to the picked element for Tool drag, at the cursor for Mouse tool); nothing
+// when the running command is not one of them at its location step.
+std::optional<Point> DragToolPosition(Workbench& bench, const CadView& view, PixelPoint at);
+
+// Shows the tool of the current turret following the mouse at the position DragToolPosition
+// gives, with its coordinates in the command panel; false when nothing follows the mouse.
+bool FollowDraggedTool(Workbench& bench, const CadView& view, PixelPoint at);
 
 }  // namespace vormak

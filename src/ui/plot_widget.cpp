@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "cad/cad_session.h"
+#include "cam/cam_commands.h"
 #include "nctext/status_services.h"
 #include "plot/backplot_pointer.h"
 #include "plot/plot_window.h"
@@ -49,6 +50,14 @@ void CadPickTarget::Escape() {
 
 bool CadPickTarget::Waiting() const {
   return bench_.cad.commands.Running();
+}
+
+bool CadPickTarget::Follow(PixelPoint at) {
+  return FollowDraggedTool(bench_, view_, at);
+}
+
+void CadPickTarget::EndFollow() {
+  EndFollowingPicture(bench_);
 }
 
 PlotWidget::PlotWidget(Workbench& bench, QWidget* parent)
@@ -211,6 +220,10 @@ void PlotWidget::mousePressEvent(QMouseEvent* event) {
     drag_ = Drag::kPan;
   } else if (event->modifiers() & Qt::AltModifier) {
     drag_ = Drag::kRotate;
+  } else if (target_->Follow(at)) {
+    // Tool drag and Mouse tool: the tool goes with the mouse and stays where it is let go.
+    drag_ = Drag::kFollow;
+    Refresh();
   } else {
     target_->Pick(at);
     Refresh();
@@ -233,6 +246,10 @@ void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
       RotateCommand(bench_, last_, now);
       last_ = now;
       break;
+    case Drag::kFollow:
+      target_->Follow(now);
+      last_ = now;
+      break;
     case Drag::kNone:
       hover_at_ = now;
       hover_timer_.start();
@@ -243,6 +260,13 @@ void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != drag_button_ || drag_ == Drag::kNone) return;
+  if (drag_ == Drag::kFollow) {
+    drag_ = Drag::kNone;
+    target_->EndFollow();
+    target_->Pick(PixelOf(event));
+    Refresh();
+    return;
+  }
   if (drag_ != Drag::kBand) {
     drag_ = Drag::kNone;
     return;

@@ -28,6 +28,11 @@ class PlotPickTarget {
   // Whether a command waits for picks: Shift+drag then picks instead of panning, and the
   // mouse does not point at the program.
   virtual bool Waiting() const { return false; }
+  // A command whose tool follows the mouse while the left button is held takes its pick
+  // when the button is let go: Follow shows it at each point on the way, EndFollow takes the
+  // following picture away.
+  virtual bool Follow(PixelPoint at) { return false; }
+  virtual void EndFollow() {}
 };
 
 // The running CAD or CAM command of the workbench.
@@ -39,6 +44,8 @@ class CadPickTarget : public PlotPickTarget {
   bool Window(PixelPoint corner1, PixelPoint corner2) override;
   void Escape() override;
   bool Waiting() const override;
+  bool Follow(PixelPoint at) override;
+  void EndFollow() override;
 
  private:
   Workbench& bench_;
@@ -92,7 +99,7 @@ class PlotWidget : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  enum class Drag { kNone, kBand, kPan, kRotate };
+  enum class Drag { kNone, kBand, kPan, kRotate, kFollow };
   void DrawBand();  // XOR: drawing it twice takes it away
   void EndBand();
   void Refresh();

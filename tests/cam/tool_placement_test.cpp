@@ -172,5 +172,37 @@ TEST_F(ToolPlacementTest, TangentToLineAtPointDragAndMouseTool) {
   EXPECT_NEAR(At().y, 2, 1e-9);
 }
 
+// While the button is held the tool goes with the mouse (tangent to the element for Tool
+// drag) and its place is shown; nothing is fixed until the pick on letting go.
+TEST_F(ToolPlacementTest, DraggedToolFollowsTheMouseBeforeItIsLetGo) {
+  bench.tools.Current().nose_radius = 0.5;
+  LineEl(0, 0, 4, 0);
+  const auto pixel = [this](double x, double y) { return view.WorldToPixel({x, y, 0}); };
+
+  Command("Tangent-Drag");
+  EXPECT_FALSE(DragToolPosition(bench, view, pixel(1, 0.01)));  // the element comes first
+  Pick(1, 0.01);
+  const Xyz fixed = At();
+  const auto on_line = DragToolPosition(bench, view, pixel(3, 2));
+  ASSERT_TRUE(on_line);
+  EXPECT_NEAR(on_line->x, 3, 1e-9);
+  EXPECT_NEAR(on_line->y, 0.5, 1e-9);
+  EXPECT_TRUE(FollowDraggedTool(bench, view, pixel(2, 7)));
+  EXPECT_NE(host.command_panel.find("X2."), std::string::npos) << host.command_panel;
+  EXPECT_EQ(At(), fixed);  // following shows, it does not place
+  Pick(2, 7);
+  EXPECT_NEAR(At().x, 2, 1e-9);
+  EXPECT_NEAR(At().y, 0.5, 1e-9);
+
+  Command("Mouse Tool");
+  const auto free = DragToolPosition(bench, view, pixel(-1, 2));
+  ASSERT_TRUE(free);
+  EXPECT_NEAR(free->x, -1, 1e-9);
+  EXPECT_NEAR(free->y, 2, 1e-9);
+
+  Command("Tangent");  // a command that places on the press does not follow
+  EXPECT_FALSE(FollowDraggedTool(bench, view, pixel(1, 1)));
+}
+
 }  // namespace
 }  // namespace vormak::test

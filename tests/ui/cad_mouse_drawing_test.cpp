@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QtTest>
 #include <deque>
 #include <map>
@@ -113,6 +115,39 @@ class CadMouseDrawingTest : public QObject {
     Pick(2, 4.8);
     Pick(8, 0.6);
     Compare("vormak_cad_mouse.png", "mouse.expected");
+  }
+
+  // Tool drag: with the button held the tool follows the mouse tangent to the line and its
+  // place is shown; it is fixed where the button is let go.
+  void DraggedToolFollowsTheMouse() {
+    OpenWindow();
+    Workbench& bench = form_->bench();
+    bench.tools.Current().nose_radius = 0.5;
+    Command("&Lines", "&Horizontal");
+    Key(0, 0, 0);
+    Key(8, 0, 0);
+    test::MenuItem(form_->menuBar(), {"CA&M", "Tangent-&Drag"})->trigger();
+    Pick(4, 0.05);  // the side of the line
+    const Xyz before = bench.interp.motion.tool_position[0];
+    const auto pixel = [&bench](double x, double y) {
+      const PixelPoint p = WorldToScreen(bench.plot, bench.settings, bench.plot.current, x, y, 0);
+      return QPoint(p.x, p.y);
+    };
+    QWidget* plot = form_->PaintBox1();
+    QTest::mousePress(plot, Qt::LeftButton, {}, pixel(2, 3));
+    QMouseEvent move(QEvent::MouseMove, pixel(5, 3), plot->mapToGlobal(pixel(5, 3)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    bool shown = false;  // the command panel reads the place the mouse is at
+    for (const QLabel* label : form_->findChildren<QLabel*>()) {
+      shown |= label->text().startsWith("X5.") && label->text().contains("Y.5");
+    }
+    QVERIFY(shown);
+    QCOMPARE(bench.interp.motion.tool_position[0], before);  // not placed while held
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, pixel(5, 3));
+    const Xyz placed = bench.interp.motion.tool_position[0];
+    QVERIFY2(std::fabs(placed.x - 5) < 0.05 && std::fabs(placed.y - 0.5) < 1e-6,
+             qPrintable(QString("%1 %2").arg(placed.x).arg(placed.y)));
   }
 
   // The same kind of drawing in the front view: picks land in X-Z and the corner, the circle
