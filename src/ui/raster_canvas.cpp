@@ -4,28 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/qt_pen.h"
+
 namespace vormak {
 
 namespace {
-
-QColor ColourOf(unsigned rgb) {
-  return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
-}
-
-Qt::PenStyle QtStyle(PenStyle style) {
-  switch (style) {
-    case PenStyle::kDot:
-      return Qt::DotLine;
-    case PenStyle::kDash:
-      return Qt::DashLine;
-    case PenStyle::kDashDot:
-      return Qt::DashDotLine;
-    case PenStyle::kDashDotDot:
-      return Qt::DashDotDotLine;
-    default:
-      return Qt::SolidLine;
-  }
-}
 
 // Coordinates the pixel writer takes; anything further out goes to the painter.
 constexpr int kDirectPixels = 1 << 28;

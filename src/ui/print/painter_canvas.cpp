@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "ui/qt_pen.h"
+
 namespace vormak {
 
 namespace {
@@ -12,25 +14,6 @@ namespace {
 constexpr unsigned kTeal = 0x008080;
 constexpr unsigned kBlue = 0x0000FF;
 constexpr unsigned kRed = 0xFF0000;
-
-QColor ColourOf(unsigned rgb) {
-  return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
-}
-
-Qt::PenStyle QtStyle(PenStyle style) {
-  switch (style) {
-    case PenStyle::kDot:
-      return Qt::DotLine;
-    case PenStyle::kDash:
-      return Qt::DashLine;
-    case PenStyle::kDashDot:
-      return Qt::DashDotLine;
-    case PenStyle::kDashDotDot:
-      return Qt::DashDotDotLine;
-    default:
-      return Qt::SolidLine;
-  }
-}
 
 // QPainter's start angle and span (sixteenths of a degree) of the canvas's arc: counter-
 // clockwise from the start radial to the end radial, equal radials the whole ellipse.
