@@ -20,14 +20,10 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
+std::string Folded(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
 }
 
 bool IsComment(std::string_view trimmed) {
@@ -104,30 +100,46 @@ std::optional<IniFile::KeyLine> IniFile::ParseKeyLine(std::string_view line) {
   return KeyLine{key, value_start};
 }
 
-std::optional<std::pair<size_t, size_t>> IniFile::SectionRange(std::string_view section) const {
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    const auto name = SectionName(LineText(i));
-    if (!name || !SameName(*name, section)) continue;
-    size_t end = i + 1;
-    while (end < lines_.size() && !SectionName(LineText(end))) ++end;
-    return std::make_pair(i + 1, end);
-  }
-  return std::nullopt;
+std::string IniFile::KeyName(std::string_view section, std::string_view key) {
+  return Folded(section) + '\n' + Folded(key);
 }
 
-std::optional<size_t> IniFile::KeyIndex(std::pair<size_t, size_t> range,
-                                        std::string_view key) const {
-  for (size_t i = range.first; i < range.second; ++i) {
-    const auto parsed = ParseKeyLine(LineText(i));
-    if (parsed && SameName(parsed->key, key)) return i;
+IniFile::Index& IniFile::Lookup() const {
+  if (index_) return *index_;
+  Index& index = index_.emplace();
+  std::string section;
+  bool first_of_name = false;  // keys count only in the first section of a name
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const std::string_view text = LineText(i);
+    if (const auto name = SectionName(text)) {
+      section = Folded(*name);
+      first_of_name = index.sections.emplace(section, i).second;
+    } else if (first_of_name) {
+      if (const auto parsed = ParseKeyLine(text))
+        index.keys.emplace(KeyName(section, parsed->key), i);
+    }
   }
-  return std::nullopt;
+  return index;
+}
+
+std::optional<std::pair<size_t, size_t>> IniFile::SectionRange(std::string_view section) const {
+  const Index& index = Lookup();
+  const auto found = index.sections.find(Folded(section));
+  if (found == index.sections.end()) return std::nullopt;
+  size_t end = found->second + 1;
+  while (end < lines_.size() && !SectionName(LineText(end))) ++end;
+  return std::make_pair(found->second + 1, end);
+}
+
+std::optional<size_t> IniFile::KeyIndex(std::string_view section, std::string_view key) const {
+  const Index& index = Lookup();
+  const auto found = index.keys.find(KeyName(section, key));
+  if (found == index.keys.end()) return std::nullopt;
+  return found->second;
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
-  const auto range = SectionRange(section);
-  if (!range) return std::nullopt;
-  const auto index = KeyIndex(*range, key);
+  const auto index = KeyIndex(section, key);
   if (!index) return std::nullopt;
   const std::string_view line = LineText(*index);
   return std::string(Trim(line.substr(ParseKeyLine(line)->value_start)));
@@ -142,6 +154,14 @@ std::string IniFile::Get(std::string_view section, std::string_view key,
 void IniFile::InsertLine(size_t at, std::string text) {
   // The line before the new one may be a last line without a break.
   if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = ending_;
+  if (index_) {
+    for (auto& entry : index_->sections) {
+      if (entry.second >= at) ++entry.second;
+    }
+    for (auto& entry : index_->keys) {
+      if (entry.second >= at) ++entry.second;
+    }
+  }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), ending_});
 }
 
@@ -156,10 +176,12 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   if (!range) {
     if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
     InsertLine(lines_.size(), "[" + std::string(section) + "]");
+    Lookup().sections.emplace(Folded(section), lines_.size() - 1);
     InsertLine(lines_.size(), std::string(key) + "=" + std::string(value));
+    Lookup().keys.emplace(KeyName(section, key), lines_.size() - 1);
     return;
   }
-  if (const auto index = KeyIndex(*range, key)) {
+  if (const auto index = KeyIndex(section, key)) {
     std::string& text = lines_[*index].text;
     const size_t bom = LineText(*index).data() - text.data();
     const size_t start = bom + ParseKeyLine(LineText(*index))->value_start;
@@ -175,6 +197,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     if (!trimmed.empty() && !IsComment(trimmed)) at = i + 1;
   }
   InsertLine(at, std::string(key) + "=" + std::string(value));
+  Lookup().keys.emplace(KeyName(section, key), at);
 }
 
 }  // namespace vormak

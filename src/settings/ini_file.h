@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vormak {
@@ -49,10 +50,21 @@ class IniFile {
   std::string_view LineText(size_t index) const;
   // [first key line, end) of the first section of that name; nullopt when absent.
   std::optional<std::pair<size_t, size_t>> SectionRange(std::string_view section) const;
-  std::optional<size_t> KeyIndex(std::pair<size_t, size_t> range, std::string_view key) const;
+  std::optional<size_t> KeyIndex(std::string_view section, std::string_view key) const;
   void InsertLine(size_t at, std::string text);
 
+  // Where the first section of each name and each of its keys stand, names folded to lower
+  // case: a machine file of a few hundred keys is read key by key, and scanning the whole text
+  // for every key made that quadratic. Built on the first lookup, kept in step by Set.
+  struct Index {
+    std::unordered_map<std::string, size_t> sections;  // name -> its "[...]" line
+    std::unordered_map<std::string, size_t> keys;      // name '\n' key -> the key's line
+  };
+  Index& Lookup() const;
+  static std::string KeyName(std::string_view section, std::string_view key);
+
   std::vector<Line> lines_;
+  mutable std::optional<Index> index_;
   std::string ending_ = "\n";  // the file's own line break, used for added lines
 };
 

@@ -63,6 +63,25 @@ TEST(IniFile, MissingKeyGoesToTheEndOfItsSection) {
   EXPECT_EQ(IniFile(text).Find("VORMAK", "Stamp"), "JB");
 }
 
+// Keys added to an earlier section push every later line down: lookups after that must still
+// land on the right lines, and only the first section of a repeated name is ever read.
+TEST(IniFile, LookupsStayRightAfterLinesAreAdded) {
+  IniFile file("\xEF\xBB\xBF[A]\na=1\n[B]\nb=2\n[a]\nhidden=3\nb=4\n");
+  EXPECT_EQ(file.Find("B", "b"), "2");
+  file.Set("A", "new1", "x");
+  file.Set("A", "new2", "y");
+  file.Set("B", "b", "5");
+  file.Set("B", "c", "6");
+  file.Set("C", "d", "7");
+  EXPECT_EQ(
+      file.Text(),
+      "\xEF\xBB\xBF[A]\na=1\nnew1=x\nnew2=y\n[B]\nb=5\nc=6\n[a]\nhidden=3\nb=4\n\n[C]\nd=7\n");
+  EXPECT_EQ(file.Find("a", "NEW2"), "y");
+  EXPECT_FALSE(file.Find("A", "hidden"));  // in the second [a], never read
+  EXPECT_EQ(file.Find("c", "D"), "7");
+  EXPECT_EQ(IniFile(file.Text()).Find("b", "c"), "6");
+}
+
 TEST(IniFile, MissingSectionGoesToTheEndOfTheFile) {
   IniFile file("[MachineINI]\nMachine1=mill");
   file.Set("Recent", "Recent1", "/nc/part1.nc");
