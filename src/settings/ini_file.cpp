@@ -108,27 +108,22 @@ IniFile::Index& IniFile::Lookup() const {
   if (index_) return *index_;
   Index& index = index_.emplace();
   std::string section;
-  bool first_of_name = false;  // keys count only in the first section of a name
+  Section* first = nullptr;  // keys count only in the first section of a name
   for (size_t i = 0; i < lines_.size(); ++i) {
     const std::string_view text = LineText(i);
     if (const auto name = SectionName(text)) {
       section = Folded(*name);
-      first_of_name = index.sections.emplace(section, i).second;
-    } else if (first_of_name) {
-      if (const auto parsed = ParseKeyLine(text))
-        index.keys.emplace(KeyName(section, parsed->key), i);
+      const auto [entry, added] = index.sections.emplace(section, Section{i + 1});
+      first = added ? &entry->second : nullptr;
+      continue;
     }
+    if (first == nullptr) continue;
+    const std::string_view trimmed = Trim(text);
+    if (!trimmed.empty() && !IsComment(trimmed)) first->append_at = i + 1;
+    if (const auto parsed = ParseKeyLine(text))
+      index.keys.emplace(KeyName(section, parsed->key), i);
   }
   return index;
-}
-
-std::optional<std::pair<size_t, size_t>> IniFile::SectionRange(std::string_view section) const {
-  const Index& index = Lookup();
-  const auto found = index.sections.find(Folded(section));
-  if (found == index.sections.end()) return std::nullopt;
-  size_t end = found->second + 1;
-  while (end < lines_.size() && !SectionName(LineText(end))) ++end;
-  return std::make_pair(found->second + 1, end);
 }
 
 std::optional<size_t> IniFile::KeyIndex(std::string_view section, std::string_view key) const {
@@ -156,7 +151,7 @@ void IniFile::InsertLine(size_t at, std::string text) {
   if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = ending_;
   if (index_) {
     for (auto& entry : index_->sections) {
-      if (entry.second >= at) ++entry.second;
+      if (entry.second.append_at >= at) ++entry.second.append_at;
     }
     for (auto& entry : index_->keys) {
       if (entry.second >= at) ++entry.second;
@@ -172,13 +167,12 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     if (c == '\r' || c == '\n') c = ' ';
   }
   const std::string_view value = clean;
-  const auto range = SectionRange(section);
-  if (!range) {
+  const auto found = Lookup().sections.find(Folded(section));
+  if (found == Lookup().sections.end()) {
     if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
     InsertLine(lines_.size(), "[" + std::string(section) + "]");
-    Lookup().sections.emplace(Folded(section), lines_.size() - 1);
     InsertLine(lines_.size(), std::string(key) + "=" + std::string(value));
-    Lookup().keys.emplace(KeyName(section, key), lines_.size() - 1);
+    index_.reset();  // the section before it ends where it did: simplest to look again
     return;
   }
   if (const auto index = KeyIndex(section, key)) {
@@ -191,11 +185,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   }
   // After the section's last key or other content, before blank lines and comments that
   // lead into the next section.
-  size_t at = range->first;
-  for (size_t i = range->first; i < range->second; ++i) {
-    const std::string_view trimmed = Trim(LineText(i));
-    if (!trimmed.empty() && !IsComment(trimmed)) at = i + 1;
-  }
+  const size_t at = found->second.append_at;
   InsertLine(at, std::string(key) + "=" + std::string(value));
   Lookup().keys.emplace(KeyName(section, key), at);
 }

@@ -48,17 +48,18 @@ class IniFile {
   static std::optional<std::string_view> SectionName(std::string_view line);
   static std::optional<KeyLine> ParseKeyLine(std::string_view line);
   std::string_view LineText(size_t index) const;
-  // [first key line, end) of the first section of that name; nullopt when absent.
-  std::optional<std::pair<size_t, size_t>> SectionRange(std::string_view section) const;
   std::optional<size_t> KeyIndex(std::string_view section, std::string_view key) const;
   void InsertLine(size_t at, std::string text);
 
   // Where the first section of each name and each of its keys stand, names folded to lower
   // case: a machine file of a few hundred keys is read key by key, and scanning the whole text
   // for every key made that quadratic. Built on the first lookup, kept in step by Set.
+  struct Section {
+    size_t append_at = 0;  // after its last key or other content: where a new key goes
+  };
   struct Index {
-    std::unordered_map<std::string, size_t> sections;  // name -> its "[...]" line
-    std::unordered_map<std::string, size_t> keys;      // name '\n' key -> the key's line
+    std::unordered_map<std::string, Section> sections;
+    std::unordered_map<std::string, size_t> keys;  // name '\n' key -> the key's line
   };
   Index& Lookup() const;
   static std::string KeyName(std::string_view section, std::string_view key);
