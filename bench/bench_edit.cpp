@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "edit_pane_cases.h"
 #include "nc_workload.h"
 #include "nctext/text_buffer.h"
 
@@ -14,25 +15,12 @@ namespace vormak::bench {
 namespace {
 
 void BM_TextBufferLoad(benchmark::State& state) {
-  const NcProgramFile file(kMillionBlocks, "vormak_bench_edit_load.nc");
-  for (auto _ : state) {
-    TextBuffer pane;
-    pane.LoadFile(file.path());
-    benchmark::DoNotOptimize(pane.LineCount());
-  }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes()));
+  PaneLoadCase<TextBuffer>(state, "vormak_bench_edit_load.nc");
 }
 BENCHMARK(BM_TextBufferLoad)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_TextBufferSave(benchmark::State& state) {
-  const NcProgramFile file(kMillionBlocks, "vormak_bench_edit_save_in.nc");
-  const std::string out = file.path() + ".out";
-  TextBuffer pane;
-  pane.LoadFile(file.path());
-  pane.SetLineBreakStyle(static_cast<LineBreakStyle>(state.range(0)));
-  for (auto _ : state) pane.SaveFile(out);
-  std::remove(out.c_str());
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes()));
+  PaneSaveCase<TextBuffer>(state, "vormak_bench_edit_save_in.nc");
 }
 BENCHMARK(BM_TextBufferSave)
     ->Arg(static_cast<int>(LineBreakStyle::kCrLf))
@@ -41,21 +29,7 @@ BENCHMARK(BM_TextBufferSave)
     ->Repetitions(5);
 
 void BM_ReplaceEveryLineInOneGroup(benchmark::State& state) {
-  const NcProgramFile file(kMillionBlocks, "vormak_bench_edit_replace.nc");
-  TextBuffer pane;
-  for (auto _ : state) {
-    state.PauseTiming();
-    pane.LoadFile(file.path());
-    state.ResumeTiming();
-    pane.BeginUndoGroup();
-    const int lines = pane.LineCount();
-    for (int n = 1; n < lines; ++n) {
-      std::string line = pane.GetLine(n);
-      line.append(" M8");
-      pane.ReplaceLine(n, line);
-    }
-    pane.EndUndoGroup();
-  }
+  PaneReplaceEveryLineCase<TextBuffer>(state, "vormak_bench_edit_replace.nc");
 }
 BENCHMARK(BM_ReplaceEveryLineInOneGroup)
     ->Unit(benchmark::kMillisecond)
