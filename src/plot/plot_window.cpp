@@ -53,6 +53,9 @@ void Redraw(Workbench& bench) {
 
 void FitFirstBackplot(Workbench& bench) {
   PlotState& plot = bench.plot;
+  // The cut of the solid view lives only in the picture: fitting would paint the stock whole
+  // again. The window stays where the stock was zoomed to.
+  if (bench.interp.motion.solid_view) return;
   if (!plot.fit_pending || plot.backplot.Empty()) return;
   plot.fit_pending = false;
   Zoom(plot, bench.settings, bench.cad.table.extents, plot.current, ZoomMode::kAll);

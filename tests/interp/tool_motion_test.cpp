@@ -1,5 +1,6 @@
 // The tool at each move's end and the rapid crash check through the stock of the solid view.
 #include "interp/interp_fixture.h"
+#include "interp/run_driver.h"
 #include "interp/tool_load.h"
 #include "plot/plot_window.h"
 #include "support/recording_canvas.h"
@@ -74,6 +75,31 @@ TEST_F(CrashCheckTest, ToolPictureStandsAtEachMoveEnd) {
   bench.settings.use.Set(kUseTools, false);
   Lines({"G1 X4. F10."});
   EXPECT_FALSE(bench.tools.stand[0].drawn);  // no picture without the option
+}
+
+// The solid view's cut is only in the picture: the first run after Reset NC must not fit the
+// window to the path and paint the stock whole again over the fills of the sweep.
+TEST_F(CrashCheckTest, FirstRunAfterResetKeepsTheCut) {
+  bench.settings.use.Set(kUseCrashCheck, false);
+  Load("G1 X3. Y0. F10.\nG2 X3. Y-2. I0. J-1.\nM30\n");
+  InstallRunDriver(bench);
+  StartRun(bench, RunCommand::kResetNc);
+  ASSERT_TRUE(bench.plot.fit_pending);
+  canvas.Forget();
+  StartRun(bench, RunCommand::kRunAll);
+  const auto since_clear = canvas.SinceClear();
+  EXPECT_EQ(since_clear.size(), canvas.primitives.size()) << "the window was cleared after the cut";
+  // The black fills of the cutter along the line and around the arc are still on the canvas.
+  const unsigned black = CanvasRgb(palette::kBlack);
+  int fills = 0;
+  bool arc_end = false;
+  for (const auto& p : since_clear) {
+    if (p.kind != RecordingCanvas::Kind::kEllipse || !p.filled || p.rgb != black) continue;
+    ++fills;
+    arc_end |= (p.left + p.right) / 2 == 490 && (p.top + p.bottom) / 2 == 360;  // X3 Y-2
+  }
+  EXPECT_GT(fills, 20);
+  EXPECT_TRUE(arc_end);
 }
 
 }  // namespace

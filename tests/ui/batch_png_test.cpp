@@ -1,6 +1,7 @@
 // vormak-batch plot --png: the picture of a whole program after Zoom All, drawn from what the
 // one run kept; --machine takes a machine number of vormak.ini as the utilities do.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -47,6 +48,34 @@ QRect DrawnBox(const QImage& image, int* rapid_pixels, int* feed_pixels) {
   return box;
 }
 
+// The solid view of a run over a stock drawing: the picture saved and the rectangle of the
+// stock it shows (every pixel that is not the background), to find program points by.
+struct SolidPicture {
+  QImage image;
+  QRect stock;
+  double left = 0, bottom = 0, width = 1, height = 1;  // the stock in program units
+
+  QRgb At(double x, double y) const {
+    const int px = stock.left() + qRound((x - left) / width * (stock.width() - 1));
+    const int py = stock.bottom() - qRound((y - bottom) / height * (stock.height() - 1));
+    return image.pixel(px, py) & 0xFFFFFFu;
+  }
+};
+
+constexpr QRgb kStockRgb = 0xC0C0C0u;
+
+SolidPicture SolidRun(const QString& program, const QString& machine, const QString& drawing,
+                      const QTemporaryDir& dir) {
+  const QString png = dir.filePath("solid.png");
+  const BatchRun run = RunBatch({"plot", program, "--machine", machine, "--drawing", drawing,
+                                 "--solid", "--tools", "--png", png, "--size", "400x300"});
+  SolidPicture picture;
+  if (run.exit_code != 0) qWarning("%s%s", qPrintable(run.out), qPrintable(run.err));
+  picture.image = QImage(png);
+  int rapid = 0, feed = 0;
+  if (!picture.image.isNull()) picture.stock = DrawnBox(picture.image, &rapid, &feed);
+  return picture;
+}
 }  // namespace
 
 class BatchPngTest : public QObject {
@@ -129,6 +158,43 @@ class BatchPngTest : public QObject {
     QCOMPARE(run.err.count("Bad G code in"), 1);
     QVERIFY2(run.out.contains("lines run 2, moves 0,"), qPrintable(run.out));
     QVERIFY(QImage(png).width() > 0);
+  }
+
+  // A cutter swept through the stock leaves the background behind it, along lines and arcs;
+  // the stock beside the path stays.
+  void SolidViewShowsTheMaterialRemoved() {
+    QTemporaryDir dir;
+    const std::string examples = vormak::test::SourceDataDir() + "/examples/";
+    QFile example(QString::fromStdString(examples + "example.nc"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    QByteArray text = example.readAll();
+    text.insert(text.indexOf("T1 M06"), "(TM .5)\n");
+    QFile program(dir.filePath("pocket.nc"));
+    QVERIFY(program.open(QIODevice::WriteOnly) && program.write(text) == text.size());
+    program.close();
+    SolidPicture mill =
+        SolidRun(program.fileName(), "mill", QString::fromStdString(examples + "stock.cdl"), dir);
+    QVERIFY(!mill.image.isNull());
+    mill.left = -.5, mill.bottom = -.5, mill.width = 4, mill.height = 3.5;
+    QVERIFY(mill.stock.width() > 200);
+    QCOMPARE(mill.At(1.25, .1), 0u);          // beside the cut along Y0
+    QCOMPARE(mill.At(2.783, .217), 0u);       // round the G03 corner about X2.5 Y.5
+    QCOMPARE(mill.At(1.5, 1.75), 0u);         // top of the round slot (G02 by R)
+    QCOMPARE(mill.At(1.5, .75), 0u);          // and its bottom
+    QCOMPARE(mill.At(1.5, 1.25), kStockRgb);  // the island inside the slot
+    QCOMPARE(mill.At(3.3, 2.8), kStockRgb);   // stock never reached
+    QCOMPARE(mill.At(-.35, -.35), kStockRgb);
+
+    // The lathe's turning tool (a polygon on the solid layer) sweeps the bar.
+    SolidPicture lathe = SolidRun(QString::fromStdString(examples + "lathe.nc"), "lathe",
+                                  QString::fromStdString(examples + "bar.cdl"), dir);
+    QVERIFY(!lathe.image.isNull());
+    lathe.left = -1.5, lathe.bottom = 0, lathe.width = 1.55, lathe.height = .8;
+    QCOMPARE(lathe.At(-.5, .77), 0u);          // the roughing pass to X1.4
+    QCOMPARE(lathe.At(-.5, .65), 0u);          // the finish to X1.2
+    QCOMPARE(lathe.At(-.02, .58), 0u);         // beyond the G03 edge radius at the face
+    QCOMPARE(lathe.At(-.5, .3), kStockRgb);    // below the finished diameter
+    QCOMPARE(lathe.At(-1.3, .77), kStockRgb);  // left of the roughing pass
   }
 };
 
