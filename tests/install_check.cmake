@@ -24,7 +24,7 @@ set(expected
     share/man/man1/vormak-batch.1
     share/doc/vormak/LICENSE)
 if(GUI)
-  list(APPEND expected bin/vormak)
+  list(APPEND expected bin/vormak bin/vormak-batch-pictures)
 endif()
 foreach(path IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${path}")

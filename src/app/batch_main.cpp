@@ -4,6 +4,15 @@
 
 #include "app/batch_commands.h"
 
+#ifdef VORMAK_PICTURE_PROGRAM
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+#endif
+
 namespace vormak::batch {
 namespace {
 
@@ -71,12 +80,42 @@ int Usage(FILE* out) {
   return out == stdout ? 0 : 2;
 }
 
+#ifdef VORMAK_PICTURE_PROGRAM
+// Runs that draw a picture: every print, and a plot to PNG, in the solid view or with the
+// crash check (both draw the stock on the raster).
+bool DrawsPicture(int argc, char** argv) {
+  const std::string_view name = argv[1];
+  if (name == "print") return true;
+  if (name != "plot") return false;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--png" || a == "--solid" || a == "--crash-check") return true;
+  }
+  return false;
+}
+
+// Hands the run to the picture program that lies beside this one; returns only when it could
+// not be started.
+int RunPictureProgram(char** argv) {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::string program = (self.parent_path() / VORMAK_PICTURE_PROGRAM).string();
+  if (!error) execv(program.c_str(), argv);
+  std::fprintf(stderr, "vormak-batch: cannot start %s for the picture: %s\n", program.c_str(),
+               std::strerror(error ? error.value() : errno));
+  return 1;
+}
+#endif
+
 }  // namespace
 }  // namespace vormak::batch
 
 int main(int argc, char** argv) {
   using namespace vormak::batch;
   if (argc < 2) return Usage(stderr);
+#ifdef VORMAK_PICTURE_PROGRAM
+  if (DrawsPicture(argc, argv)) return RunPictureProgram(argv);
+#endif
   const std::string name = argv[1];
   if (name == "--help" || name == "-h") return Usage(stdout);
   for (const auto& s : kSubcommands) {

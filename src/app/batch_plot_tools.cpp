@@ -54,8 +54,8 @@ void ToolPlotOptions::DrawStock(Workbench& bench) const {
 
 std::unique_ptr<Canvas> ToolPlotOptions::CrashCanvas(Workbench& bench, int width,
                                                      int height) const {
-#ifdef VORMAK_HAVE_UI
   if (!crash_check && !solid) return nullptr;
+#ifdef VORMAK_HAVE_UI
   auto canvas = std::make_unique<RasterCanvas>(width, height);
   bench.plot.canvas = canvas.get();
   ResizePlotWindow(bench, width, height);
