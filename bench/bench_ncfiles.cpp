@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <string>
 
+#include "interp/syntax_check.h"
 #include "nc_workload.h"
 #include "ncfiles/nc_files.h"
 #include "nctext/edit_control.h"
 #include "nctext/quiet_host.h"
-#include "utilities/syntax_check.h"
 #include "workbench/workbench.h"
 
 namespace vormak::bench {

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
+#include "interp/syntax_check.h"
 #include "nc_workload.h"
 #include "ncfiles/nc_files.h"
 #include "nctext/quiet_host.h"
 #include "ui/sci_edit_control.h"
-#include "utilities/syntax_check.h"
 #include "workbench/workbench.h"
 
 namespace vormak::bench {

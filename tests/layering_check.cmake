@@ -31,8 +31,7 @@ set(known_upward
   "cad/cad_session.cpp|plot/plot_window.h"
   "cad/cad_view.h|plot/canvas.h"
   "cad/element_draw.cpp|plot/draw_primitives.h"
-  "cad/element_draw.cpp|plot/view_transform.h"
-  "interp/block_interpreter.cpp|utilities/syntax_check.h")
+  "cad/element_draw.cpp|plot/view_transform.h")
 
 set(engine settings nctext solidlink cad interp plot calc dnc cam ncfiles utilities script workbench
     print)

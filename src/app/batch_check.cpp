@@ -7,9 +7,9 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_nc_file.h"
+#include "interp/syntax_check.h"
 #include "nctext/edit_control.h"
 #include "nctext/text_file_io.h"
-#include "utilities/syntax_check.h"
 
 namespace vormak::batch {
 

@@ -14,10 +14,10 @@
 #include "interp/model_link_calls.h"
 #include "interp/motion.h"
 #include "interp/program_flow.h"
+#include "interp/syntax_check.h"
 #include "interp/word_reader.h"
 #include "nctext/block_words.h"
 #include "plot/plot_window.h"
-#include "utilities/syntax_check.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "interp/run_driver.h"
+#include "interp/syntax_check.h"
 #include "ncfiles/nc_files.h"
 #include "nctext/block_words.h"
 #include "nctext/edit_control.h"
@@ -21,7 +22,6 @@
 #include "utilities/reformat.h"
 #include "utilities/renumber.h"
 #include "utilities/rotate_nc.h"
-#include "utilities/syntax_check.h"
 #include "utilities/word_transforms.h"
 #include "workbench/workbench.h"
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "cad/drawing_commands.h"
+#include "interp/syntax_check.h"
 #include "ncfiles/file_checks.h"
 #include "nctext/text_functions.h"
 #include "settings/ini_file.h"
@@ -18,7 +19,6 @@
 #include "ui/sci_edit_control.h"
 #include "ui/sequence_outline_view.h"
 #include "ui/window_state.h"
-#include "utilities/syntax_check.h"
 
 namespace vormak {
 

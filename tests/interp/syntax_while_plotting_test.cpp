@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "interp/block_interpreter.h"
+#include "interp/syntax_check.h"
 #include "interp_fixture.h"
-#include "utilities/syntax_check.h"
 
 namespace vormak::test {
 namespace {

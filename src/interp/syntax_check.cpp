@@ -1,4 +1,4 @@
-#include "utilities/syntax_check.h"
+#include "interp/syntax_check.h"
 
 #include <algorithm>
 #include <map>
