@@ -113,6 +113,34 @@ TEST(PixelRasterTest, PenPatternsCountPixelsFromTheStartAndRunOnAlongAPolyline) 
   for (int x = 0; x <= 30; ++x) EXPECT_EQ(joint.Lit(x, 0), x % 3 == 0) << x;
 }
 
+// A dotted leg lights the solid leg's pixels whose step from the start, counted on from where
+// the pattern stood, falls on a dot: at every slope, length and starting point of the pattern.
+TEST(PixelRasterTest, DottedLegsLightEveryThirdPixelOfTheSolidLegAtAnySlope) {
+  const P start{30, 30};
+  for (int dx = -29; dx <= 29; dx += 4) {
+    for (int dy = -29; dy <= 29; dy += 3) {
+      const P end{start.x + dx, start.y + dy};
+      Window solid(61, 61);
+      Line(solid, start, end);
+      const bool x_major = std::abs(dx) >= std::abs(dy);
+      for (int already = 0; already < 3; ++already) {
+        Window dotted(61, 61);
+        DashPhase dash(PenStyle::kDot);
+        dash.Advance(already);
+        RasterLine(dotted.Buffer(), start, end, kInk, dash);
+        for (int y = 0; y < 61; ++y) {
+          for (int x = 0; x < 61; ++x) {
+            const int step = x_major ? std::abs(x - start.x) : std::abs(y - start.y);
+            ASSERT_EQ(dotted.Lit(x, y), solid.Lit(x, y) && (step + already) % 3 == 0)
+                << "to " << end.x << "," << end.y << " after " << already << " at " << x << ","
+                << y;
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(PixelRasterTest, CircleIsAClosedRingThroughItsExtremePixels) {
   for (int r : {1, 3, 17, 50, 333}) {
     const int size = 2 * r + 21;

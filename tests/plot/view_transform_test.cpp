@@ -102,5 +102,36 @@ TEST_F(ViewTransformTest, OffsetsRoundHalvesToEven) {
   EXPECT_EQ(Nearest(-2.5), -2);
 }
 
+// Pixels are rounded without the library call: the same whole numbers, halves to even, up to
+// where a double holds only whole numbers and beyond.
+TEST(NearestPixel, RoundsAsTheLibraryDoesFarOutAndNearHalves) {
+  const double values[] = {0.0,
+                           -0.0,
+                           0.49999999999999994,
+                           -0.49999999999999994,
+                           2.5,
+                           -3.5,
+                           1234567.5,
+                           -1234566.5,
+                           4503599627370495.5,
+                           -4503599627370495.5,
+                           2251799813685248.5,
+                           9007199254740993.0,
+                           -1e17,
+                           3e18};
+  for (const double v : values) {
+    EXPECT_EQ(Nearest(v), static_cast<std::int64_t>(std::nearbyint(v))) << v;
+  }
+  std::uint64_t seed = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    const double v = (static_cast<double>(seed >> 11) / 9007199254740992.0 - 0.5) *
+                     std::ldexp(1.0, static_cast<int>(seed % 60));
+    const double half = std::floor(v) + 0.5;  // and the tie next to it
+    EXPECT_EQ(Nearest(v), static_cast<std::int64_t>(std::nearbyint(v))) << v;
+    EXPECT_EQ(Nearest(half), static_cast<std::int64_t>(std::nearbyint(half))) << half;
+  }
+}
+
 }  // namespace
 }  // namespace vormak
