@@ -14,17 +14,19 @@ namespace {
 constexpr double kRadiansPerDegree = kPi / 180;
 constexpr int kArcSamples = 24;
 
-void Draw(PlotState& plot, const MachineSettings& settings, const ListedItem& item) {
+void Draw(PlotState& plot, const MachineSettings& settings, const ListedItem& item,
+          DrawRun* run = nullptr) {
   switch (item.kind) {
     case ListedKind::kSegment:
-      DrawSegment(plot, settings, item.tag.turret, item.colour, item.style, item.from, item.to);
+      DrawSegment(plot, settings, item.tag.turret, item.colour, item.style, item.from, item.to,
+                  run);
       break;
     case ListedKind::kArc:
       DrawArc(plot, settings, item.tag.turret, item.colour, item.style, item.plane, item.first,
-              item.second, item.radius, item.centre);
+              item.second, item.radius, item.centre, run);
       break;
     case ListedKind::kMarker:
-      DrawMarker(plot, settings, item.tag.turret, item.colour, item.to);
+      DrawMarker(plot, settings, item.tag.turret, item.colour, item.to, run);
       break;
   }
 }
@@ -128,7 +130,9 @@ void PlotMarker(PlotState& plot, const MachineSettings& settings, const MoveTag&
 
 void RepaintBackplot(PlotState& plot, const MachineSettings& settings) {
   if (!plot.canvas) return;
-  plot.backplot.ForEach([&](const ListedItem& item) { Draw(plot, settings, item); });
+  // Nothing else draws while the list is painted, so the pen and the joints carry over.
+  DrawRun run;
+  plot.backplot.ForEach([&](const ListedItem& item) { Draw(plot, settings, item, &run); });
 }
 
 void ClearBackplot(PlotState& plot) {

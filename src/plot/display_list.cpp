@@ -62,7 +62,8 @@ double PlaneAngle(const Point& centre, const Point& p, int plane) {
 // The plot primitives draw clockwise from the first angle to the second.
 void SetArcAngles(ListedItem& item, bool clockwise) {
   const double start = PlaneAngle(item.centre, item.from, item.plane);
-  const double end = PlaneAngle(item.centre, item.to, item.plane);
+  // A whole circle ends where it starts: one arctangent serves both ends.
+  const double end = item.to == item.from ? start : PlaneAngle(item.centre, item.to, item.plane);
   item.first = clockwise ? start : end;
   item.second = clockwise ? end : start;
 }
@@ -173,9 +174,9 @@ bool DisplayList::Reader::Next(ListedItem& item) {
     }
     const Record& r = records[index];
     const std::uint32_t kind = r.code >> kKindShift;
-    Record& pen = pen_[PenIndex(attributes_.turret)];
+    Point& pen = pen_[PenIndex(attributes_.turret)];
     if (kind == kMoveTo) {
-      pen = r;
+      pen = PointOf(r.x, r.y, r.z);
       continue;
     }
     item.tag = {attributes_.turret, attributes_.pane, static_cast<int>(r.code & kLineMask)};
@@ -186,8 +187,8 @@ bool DisplayList::Reader::Next(ListedItem& item) {
       item.kind = ListedKind::kMarker;
       return true;
     }
-    item.from = PointOf(pen.x, pen.y, pen.z);
-    pen = r;
+    item.from = pen;
+    pen = item.to;
     if (kind == kSegment) {
       item.kind = ListedKind::kSegment;
       return true;

@@ -120,7 +120,7 @@ class DisplayList {
     std::size_t arc_ = 0;
     std::size_t run_ = 0;
     Attributes attributes_{};
-    Record pen_[2]{};
+    Point pen_[2]{};  // where each turret's pen stands, in program units
   };
 
   void Push(const MoveTag& tag, std::int32_t colour, int style, std::uint32_t kind,

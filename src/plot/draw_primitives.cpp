@@ -92,14 +92,28 @@ void WideLine(PlotState& plot, const MachineSettings& settings, WidePixel a, Wid
   plot.canvas->Line({Round(x1), Round(y1)}, {Round(x2), Round(y2)});
 }
 
+WidePixel PixelsOf(const PlotState& plot, const MachineSettings& settings, int slot, int turret,
+                   const Point& p) {
+  return ViewToPixels(plot.Slot(slot), ProjectToView(plot, settings, slot, turret, p.x, p.y, p.z));
+}
+
 void SegmentInSlot(PlotState& plot, const MachineSettings& settings, int slot, int turret,
                    const Point& p1, const Point& p2) {
-  const ViewState& view = plot.Slot(slot);
-  const WidePixel a =
-      ViewToPixels(view, ProjectToView(plot, settings, slot, turret, p1.x, p1.y, p1.z));
-  const WidePixel b =
-      ViewToPixels(view, ProjectToView(plot, settings, slot, turret, p2.x, p2.y, p2.z));
-  WideLine(plot, settings, a, b);
+  WideLine(plot, settings, PixelsOf(plot, settings, slot, turret, p1),
+           PixelsOf(plot, settings, slot, turret, p2));
+}
+
+// The run's pen, selecting it only when the colour or the style changes.
+void RunPen(PlotState& plot, std::int32_t colour, int style, DrawRun* run) {
+  if (run == nullptr) {
+    SelectPen(plot, colour, style);
+    return;
+  }
+  if (run->pen_set && run->colour == colour && run->style == style) return;
+  SelectPen(plot, colour, style);
+  run->pen_set = true;
+  run->colour = colour;
+  run->style = style;
 }
 
 // A point of the arc's circle at angle t (degrees) in its plane.
@@ -231,18 +245,33 @@ void SelectPen(PlotState& plot, std::int32_t colour, int style) {
 }
 
 void DrawSegment(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
-                 int style, const Point& p1, const Point& p2) {
+                 int style, const Point& p1, const Point& p2, DrawRun* run) {
   if (!plot.canvas) return;
-  SelectPen(plot, colour, style);
-  for (int slot = 1; slot <= kViewSlots; ++slot) {
-    if (plot.ViewOn(slot)) SegmentInSlot(plot, settings, slot, turret, p1, p2);
+  RunPen(plot, colour, style, run);
+  if (run == nullptr) {
+    for (int slot = 1; slot <= kViewSlots; ++slot) {
+      if (plot.ViewOn(slot)) SegmentInSlot(plot, settings, slot, turret, p1, p2);
+    }
+    return;
   }
+  const bool joined = run->end_set && run->turret == turret && run->end == p1;
+  for (int slot = 1; slot <= kViewSlots; ++slot) {
+    if (!plot.ViewOn(slot)) continue;
+    const WidePixel a = joined ? run->end_pixels[slot] : PixelsOf(plot, settings, slot, turret, p1);
+    const WidePixel b = PixelsOf(plot, settings, slot, turret, p2);
+    run->end_pixels[slot] = b;
+    WideLine(plot, settings, a, b);
+  }
+  run->end_set = true;
+  run->turret = turret;
+  run->end = p2;
 }
 
 void DrawArc(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
              int style, int plane, double first_angle, double second_angle, double radius,
-             const Point& centre) {
+             const Point& centre, DrawRun* run) {
   if (!plot.canvas) return;
+  if (run != nullptr) run->end_set = false;
   ArcSpec arc;
   arc.plane = plane >= 1 && plane <= 3 ? plane : 1;
   arc.first = first_angle;
@@ -251,7 +280,7 @@ void DrawArc(PlotState& plot, const MachineSettings& settings, int turret, std::
   arc.centre = centre;
   arc.full = second_angle - first_angle > 359 || std::fabs(first_angle - second_angle) < 0.0001;
   if (arc.full) arc.first = arc.second = 0;
-  SelectPen(plot, colour, style);
+  RunPen(plot, colour, style, run);
   for (int slot = 1; slot <= kViewSlots; ++slot) {
     if (plot.ViewOn(slot)) ArcInSlot(plot, settings, slot, turret, arc);
   }
@@ -263,9 +292,9 @@ void DrawCircle(PlotState& plot, const MachineSettings& settings, int turret, st
 }
 
 void DrawMarker(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
-                const Point& p) {
+                const Point& p, DrawRun* run) {
   if (!plot.canvas) return;
-  SelectPen(plot, colour, 0);
+  RunPen(plot, colour, 0, run);
   for (int slot = 1; slot <= kViewSlots; ++slot) {
     if (!plot.ViewOn(slot)) continue;
     const WidePixel at =
