@@ -76,7 +76,7 @@ class DisplayList {
   ListedItem AddMarker(const MoveTag& tag, std::int32_t colour, const Point& at);
 
   void Clear();
-  bool Empty() const { return records_.empty(); }
+  bool Empty() const { return records_ == 0; }
   // Legs and arcs (markers not counted).
   std::size_t MoveCount() const { return moves_; }
   // Memory the list holds, in bytes.
@@ -91,13 +91,34 @@ class DisplayList {
   }
 
  private:
-  struct Record {  // 16 bytes
+  // Items are kept as a stream of bytes: a header byte (kind, arc sense and plane, how the line
+  // number follows the last one, whether Z stays), then each coordinate as the variable-length
+  // difference from the item before, an arc's centre as its difference from the arc's end and
+  // its radius as a float. A straight leg of a milling path takes six or seven bytes.
+  struct Record {
     std::int32_t x, y, z;
     std::uint32_t code;  // kind, arc direction and plane, line
   };
-  struct ArcRecord {  // 16 bytes
-    std::int32_t cx, cy, cz;
-    float radius;
+  // Bytes in blocks that are never moved; an item never straddles two blocks.
+  class ByteStream {
+   public:
+    static constexpr std::size_t kBlock = 1 << 16;
+    static constexpr std::size_t kLongestItem = 48;
+    std::uint8_t* Room();  // at least kLongestItem bytes
+    void Used(const std::uint8_t* end) {
+      used_.back() = static_cast<std::uint32_t>(end - blocks_.back().get());
+    }
+    std::size_t BlockCount() const { return blocks_.size(); }
+    const std::uint8_t* Block(std::size_t i) const { return blocks_[i].get(); }
+    std::size_t BlockUsed(std::size_t i) const { return used_[i]; }
+    std::size_t Bytes() const {
+      return blocks_.size() * kBlock + blocks_.capacity() * sizeof(blocks_[0]) +
+             used_.capacity() * sizeof(used_[0]);
+    }
+
+   private:
+    std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
+    std::vector<std::uint32_t> used_;
   };
   struct Attributes {
     std::int32_t colour;
@@ -116,20 +137,25 @@ class DisplayList {
 
    private:
     const DisplayList& list_;
+    std::size_t block_ = 0;
+    const std::uint8_t* at_ = nullptr;
+    const std::uint8_t* end_ = nullptr;
     std::size_t record_ = 0;
-    std::size_t arc_ = 0;
     std::size_t run_ = 0;
     Attributes attributes_{};
+    std::int64_t last_[3]{};  // the previous item's point, in steps
+    std::uint32_t line_ = 0;
     Point pen_[2]{};  // where each turret's pen stands, in program units
   };
 
   void Push(const MoveTag& tag, std::int32_t colour, int style, std::uint32_t kind,
-            const Record& at);
+            const Record& at, const Record* centre = nullptr, float radius = 0);
   // A jump of the turret's pen when the next item does not start where the last one ended.
   void MoveTo(const MoveTag& tag, const Record& at);
 
-  BlockStore<Record> records_;
-  BlockStore<ArcRecord> arcs_;
+  ByteStream bytes_;
+  std::size_t records_ = 0;
+  Record last_{};  // the item last pushed
   std::vector<Attributes> attributes_;
   BlockStore<AttributeRun> runs_;
   Record pen_[2]{};

@@ -90,6 +90,40 @@ TEST(DisplayList, FarPointsAndLinesAreKeptWithinRange) {
   EXPECT_GT(Items(list)[0].tag.line, 100'000'000);
 }
 
+TEST(DisplayList, JumpsAcrossTheWholeRangeAndBackwardLinesComeBackExactly) {
+  // Enough items to fill several storage blocks, with differences from the smallest to the
+  // largest there are: the far ends of the kept range, loops going back in the program,
+  // Z changing and staying, both turrets, arcs seen from every plane.
+  DisplayList list;
+  std::vector<ListedItem> added;
+  const double far = 214748.3647;
+  for (int i = 0; i < 30000; ++i) {
+    const double sign = i % 2 == 0 ? 1 : -1;
+    const Point from{i % 5 == 0 ? far * sign : i * 0.0001, -i * 0.25, i % 4 == 0 ? 0 : -i * 1.5};
+    const Point to{i % 5 == 0 ? -far * sign : i * 0.0001 + 0.3, far * sign, from.z};
+    const MoveTag tag{i % 7 == 0 ? 2 : 1, i % 7 == 0 ? 2 : 1, i % 11 == 0 ? 134217727 - i : i / 3};
+    switch (i % 3) {
+      case 0:
+        added.push_back(list.AddSegment(tag, i % 13, i % 3, from, to));
+        break;
+      case 1:
+        added.push_back(list.AddArc(tag, 0x00FF00, 1, 1 + (i / 3) % 3, i % 2 == 0, 1.5 + i,
+                                    {-to.x, -to.y, to.z + 1}, from, to));
+        break;
+      default:
+        added.push_back(list.AddMarker(tag, 0x0000FF, to));
+    }
+  }
+  const std::vector<ListedItem> read = Items(list);
+  ASSERT_EQ(read.size(), added.size());
+  for (size_t i = 0; i < read.size(); ++i) {
+    SCOPED_TRACE(i);
+    ExpectSame(read[i], added[i]);
+  }
+  EXPECT_EQ(read[5].to.x, far);
+  EXPECT_EQ(read[11].tag.line, 134217727 - 11);
+}
+
 TEST(DisplayList, AContinuousPathTakesAtMostTwentyFourBytesAMove) {
   DisplayList list;
   Point at{0, 0, 0};
