@@ -16,8 +16,8 @@
 #include "plot/backplot.h"
 #include "plot/plot_window.h"
 #include "plot/zoom.h"
-#include "settings/machine_file.h"
 #include "ui/raster_canvas.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::bench {

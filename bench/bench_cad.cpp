@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "cad/element_draw.h"
 #include "cad/element_pick.h"
 #include "nctext/quiet_host.h"
+#include "plot/element_draw.h"
 #include "plot/plot_window.h"
 #include "workbench/workbench.h"
 

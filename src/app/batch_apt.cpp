@@ -5,8 +5,8 @@
 #include "app/batch_nc_file.h"
 #include "interp/apt_command.h"
 #include "interp/run_driver.h"
-#include "settings/machine_file.h"
 #include "settings/number_text.h"
+#include "workbench/machine_file.h"
 
 namespace vormak::batch {
 

@@ -20,8 +20,8 @@
 #include "cad/point_input.h"
 #include "plot/plot_cad_view.h"
 #include "plot/plot_window.h"
-#include "settings/machine_file.h"
 #include "settings/word_format.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::batch {

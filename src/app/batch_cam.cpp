@@ -13,7 +13,7 @@
 #include "ncfiles/nc_files.h"
 #include "nctext/block_words.h"
 #include "nctext/pane_services.h"
-#include "settings/machine_file.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::batch {

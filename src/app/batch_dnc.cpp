@@ -14,7 +14,7 @@
 #include "dnc/punch.h"
 #include "dnc/tape_reader.h"
 #include "nctext/edit_control.h"
-#include "settings/machine_file.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::batch {

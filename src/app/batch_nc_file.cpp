@@ -6,9 +6,9 @@
 
 #include "nctext/edit_control.h"
 #include "nctext/text_file_io.h"
-#include "settings/machine_file.h"
 #include "settings/number_text.h"
 #include "settings/word_format.h"
+#include "workbench/machine_file.h"
 
 namespace vormak::batch {
 

@@ -23,8 +23,8 @@
 #include "plot/plot_window.h"
 #include "plot/view_transform.h"
 #include "plot/zoom.h"
-#include "settings/machine_file.h"
 #include "settings/word_format.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 #ifdef VORMAK_HAVE_UI

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cad/drawing_files.h"
-#include "cad/element_draw.h"
+#include "plot/element_draw.h"
 #include "plot/plot_window.h"
 #include "plot/tool_picture.h"
 #include "plot/zoom.h"

@@ -7,10 +7,10 @@
 #include "app/batch_commands.h"
 #include "app/batch_nc_file.h"
 #include "nctext/expression.h"
-#include "settings/machine_file.h"
 #include "settings/number_text.h"
 #include "utilities/reformat.h"
 #include "utilities/rotate_nc.h"
+#include "workbench/machine_file.h"
 
 namespace vormak::batch {
 

@@ -3,8 +3,8 @@
 
 #include "app/batch_commands.h"
 #include "app/batch_host.h"
-#include "settings/machine_file.h"
 #include "settings/machine_keys.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::batch {

@@ -13,9 +13,9 @@
 #include "interp/tool_load.h"
 #include "nctext/block_words.h"
 #include "settings/file_access.h"
-#include "settings/machine_file.h"
 #include "settings/number_text.h"
 #include "settings/word_format.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::batch {

@@ -8,9 +8,9 @@
 #include "app/batch_host.h"
 #include "nctext/block_words.h"
 #include "nctext/expression.h"
-#include "settings/machine_file.h"
 #include "settings/number_text.h"
 #include "settings/word_format.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::batch {

@@ -1,7 +1,5 @@
 #include "cad/cad_session.h"
 
-#include "plot/plot_window.h"
-
 namespace vormak {
 
 CadContext CadContextOf(Workbench& bench, CadView& view) {
@@ -45,13 +43,6 @@ bool CadKeyIn(Workbench& bench, CadView& view, const Point& point) {
 
 void CadEscape(Workbench& bench) {
   if (bench.cad.commands.Running()) bench.cad.commands.End(bench.host());
-}
-
-void NewDrawing(Workbench& bench) {
-  ClearDrawing(bench.cad.table);
-  bench.cad_file_name.clear();
-  ClearPlotWindow(bench.plot);
-  bench.cad.table.modified = false;
 }
 
 }  // namespace vormak

@@ -23,8 +23,4 @@ bool CadKeyIn(Workbench& bench, CadView& view, const Point& point);
 // Escape ends the running command.
 void CadEscape(Workbench& bench);
 
-// File > Plot Window > New, once the user has had the chance to save: the table is emptied,
-// the drawing loses its name and its modified mark, and the window is cleared.
-void NewDrawing(Workbench& bench);
-
 }  // namespace vormak

@@ -5,7 +5,7 @@
 
 #include "cad/cad_element.h"
 #include "cad/geometry_types.h"
-#include "plot/canvas.h"
+#include "cad/pixel_point.h"
 
 namespace vormak {
 

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "nctext/expression.h"
+#include "nctext/pane_bench.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
-#include "workbench/workbench.h"
 
 namespace vormak {
 
@@ -55,7 +55,7 @@ bool TakesImpliedDecimal(char letter) {
   return std::string_view("CFIJKUVWXYZ").find(letter) != std::string_view::npos;
 }
 
-double BadValue(Workbench& bench, std::string_view block) {
+double BadValue(PaneBench& bench, std::string_view block) {
   if (bench.settings.use[kUseCheckSyntax]) {
     const std::string kept(block.substr(0, std::min(block.size(), kMessageBlockLength)));
     Warn(bench, kBadCharacterInValue + kept);
@@ -108,7 +108,7 @@ std::optional<std::string_view> UnbrokenValue(std::string_view address, std::str
 
 }  // namespace
 
-double AddressValue(Workbench& bench, std::string_view address, std::string_view block,
+double AddressValue(PaneBench& bench, std::string_view address, std::string_view block,
                     bool implied) {
   std::string value_text;
   std::string_view text;

@@ -9,7 +9,7 @@
 
 namespace vormak {
 
-class Workbench;
+class PaneBench;
 
 inline constexpr const char* kBadCharacterInValue = "Bad Character in Value\r\n";
 inline constexpr const char* kMismatchedBrackets = "Missmatched Brackets";
@@ -26,7 +26,7 @@ CommentChars CommentCharsOf(const MachineSettings& settings);
 // Brackets are evaluated as expressions; with `implied`, a C F I J K U V W X Y Z value
 // written without a point is in ten-thousandths. A bad value reads 0 and, with "Check
 // Syntax" on, is reported (Cancel stops the running command).
-double AddressValue(Workbench& bench, std::string_view address, std::string_view block,
+double AddressValue(PaneBench& bench, std::string_view address, std::string_view block,
                     bool implied);
 
 // The value text AddressValue would evaluate: what follows the address, brackets made into

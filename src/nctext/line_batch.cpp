@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "nctext/edit_control.h"
+#include "nctext/pane_bench.h"
 #include "nctext/status_services.h"
-#include "workbench/workbench.h"
 
 namespace vormak {
 
@@ -13,13 +13,13 @@ namespace {
 constexpr int kLongRange = 50'000;
 constexpr long long kProgressIntervalMs = 250;
 
-EditControl* WritablePane(Workbench& bench, int pane) {
+EditControl* WritablePane(PaneBench& bench, int pane) {
   return pane == 1 || pane == 2 || pane == 4 ? bench.Pane(pane) : nullptr;
 }
 
 }  // namespace
 
-PaneLineBatch::PaneLineBatch(Workbench& bench, int pane)
+PaneLineBatch::PaneLineBatch(PaneBench& bench, int pane)
     : bench_(bench), pane_(pane), control_(WritablePane(bench, pane)) {
   if (control_) control_->BeginUndoGroup();
 }
@@ -64,7 +64,7 @@ void PaneLineBatch::Flush() {
   control_->ReplaceLines(first_, last, std::move(lines));
 }
 
-LineProgress::LineProgress(Workbench& bench, std::string caption, LineRange range)
+LineProgress::LineProgress(PaneBench& bench, std::string caption, LineRange range)
     : bench_(bench),
       caption_(std::move(caption)),
       range_(range),

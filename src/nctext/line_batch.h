@@ -12,12 +12,12 @@
 namespace vormak {
 
 class EditControl;
-class Workbench;
+class PaneBench;
 
 class PaneLineBatch {
  public:
   // Opens an undo group on the pane (1, 2 or 4; any other pane takes no writes).
-  PaneLineBatch(Workbench& bench, int pane);
+  PaneLineBatch(PaneBench& bench, int pane);
   // Writes what is still pending and closes the undo group.
   ~PaneLineBatch();
   PaneLineBatch(const PaneLineBatch&) = delete;
@@ -35,7 +35,7 @@ class PaneLineBatch {
  private:
   int PendingEnd() const { return first_ + static_cast<int>(pending_.size()); }
 
-  Workbench& bench_;
+  PaneBench& bench_;
   int pane_;
   EditControl* control_;
   int first_ = 0;  // first pending line
@@ -46,7 +46,7 @@ class PaneLineBatch {
 // how far it has come), at most a few times a second; puts the prompt back when it goes.
 class LineProgress {
  public:
-  LineProgress(Workbench& bench, std::string caption, LineRange range);
+  LineProgress(PaneBench& bench, std::string caption, LineRange range);
   ~LineProgress();
   LineProgress(const LineProgress&) = delete;
   LineProgress& operator=(const LineProgress&) = delete;
@@ -58,7 +58,7 @@ class LineProgress {
  private:
   void Show(int line);
 
-  Workbench& bench_;
+  PaneBench& bench_;
   std::string caption_;
   LineRange range_;
   bool long_range_;

@@ -7,10 +7,10 @@
 #include "nctext/block_words.h"
 #include "nctext/expression.h"
 #include "nctext/line_batch.h"
+#include "nctext/pane_bench.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
 #include "nctext/text_functions.h"
-#include "workbench/workbench.h"
 
 namespace vormak {
 
@@ -37,7 +37,7 @@ std::string OrderValueText(const std::string& words, char letter) {
 }
 
 // Modes 2 and 3 on one block; false when the user cancelled a warning.
-bool StripRepeats(Workbench& bench, std::string& line, std::string_view letters,
+bool StripRepeats(PaneBench& bench, std::string& line, std::string_view letters,
                   std::array<double, kLetterCount>& current,
                   const std::array<double, kLetterCount>& previous, const CommentChars& chars) {
   // The comment is set aside so its text is not read as words.
@@ -69,12 +69,12 @@ bool StripRepeats(Workbench& bench, std::string& line, std::string_view letters,
 
 }  // namespace
 
-void OrderBlocks(Workbench& bench, int pane, std::string_view order, std::string_view letters,
+void OrderBlocks(PaneBench& bench, int pane, std::string_view order, std::string_view letters,
                  int mode) {
   OrderBlocks(bench, pane, SelectedLineRange(bench, pane), order, letters, mode);
 }
 
-void OrderBlocks(Workbench& bench, int pane, LineRange range, std::string_view order,
+void OrderBlocks(PaneBench& bench, int pane, LineRange range, std::string_view order,
                  std::string_view letters, int mode) {
   if (!bench.Pane(pane) || pane == 3) return;
   range.last = std::min(range.last, PaneLineCount(bench, pane));

@@ -8,7 +8,7 @@
 
 namespace vormak {
 
-class Workbench;
+class PaneBench;
 
 enum OrderMode : int {
   kOrderSortAddresses = 1,  // "Sort Addresses"
@@ -18,10 +18,10 @@ enum OrderMode : int {
 
 // Works on SelectedLineRange of `pane`, stops on Escape or a stop; `letters` are the letters
 // whose repeated values are removed. The processed lines are selected at the end.
-void OrderBlocks(Workbench& bench, int pane, std::string_view order, std::string_view letters,
+void OrderBlocks(PaneBench& bench, int pane, std::string_view order, std::string_view letters,
                  int mode);
 // The same over given lines (batch and script use).
-void OrderBlocks(Workbench& bench, int pane, LineRange range, std::string_view order,
+void OrderBlocks(PaneBench& bench, int pane, LineRange range, std::string_view order,
                  std::string_view letters, int mode);
 
 }  // namespace vormak

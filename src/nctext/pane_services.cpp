@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "workbench/workbench.h"
+#include "nctext/pane_bench.h"
 
 namespace vormak {
 
@@ -23,15 +23,15 @@ bool Serves(PaneSet set, int pane) {
   return false;
 }
 
-const EditControl* Get(const Workbench& bench, PaneSet set, int pane) {
+const EditControl* Get(const PaneBench& bench, PaneSet set, int pane) {
   return Serves(set, pane) ? bench.Pane(pane) : nullptr;
 }
 
-EditControl* Get(Workbench& bench, PaneSet set, int pane) {
+EditControl* Get(PaneBench& bench, PaneSet set, int pane) {
   return Serves(set, pane) ? bench.Pane(pane) : nullptr;
 }
 
-void TwinScroll(Workbench& bench, int pane) {
+void TwinScroll(PaneBench& bench, int pane) {
   if (!bench.settings.twin_turrets || (pane != 1 && pane != 2)) return;
   const EditControl* moved = bench.Pane(pane);
   EditControl* other = bench.Pane(3 - pane);
@@ -42,19 +42,19 @@ int ClampLine(const EditControl& e, int n) {
   return std::clamp(n, 1, std::max(e.LineCount(), 1));
 }
 
-void Select(Workbench& bench, EditControl& e, int pane, TextPosition from, TextPosition to) {
+void Select(PaneBench& bench, EditControl& e, int pane, TextPosition from, TextPosition to) {
   e.SetSelection({from, to});
   TwinScroll(bench, pane);
 }
 
 }  // namespace
 
-std::string PaneLine(const Workbench& bench, int pane, int n) {
+std::string PaneLine(const PaneBench& bench, int pane, int n) {
   const EditControl* e = Get(bench, kAll, pane);
   return e ? e->GetLine(n) : std::string();
 }
 
-void ReadPaneLine(const Workbench& bench, int pane, int n, std::string& into) {
+void ReadPaneLine(const PaneBench& bench, int pane, int n, std::string& into) {
   if (const EditControl* e = Get(bench, kAll, pane)) {
     e->ReadLine(n, into);
   } else {
@@ -62,36 +62,36 @@ void ReadPaneLine(const Workbench& bench, int pane, int n, std::string& into) {
   }
 }
 
-int PaneLineCount(const Workbench& bench, int pane) {
+int PaneLineCount(const PaneBench& bench, int pane) {
   const EditControl* e = Get(bench, kAll, pane);
   return e ? e->LineCount() : 0;
 }
 
-int PaneLineLength(const Workbench& bench, int pane, int n) {
+int PaneLineLength(const PaneBench& bench, int pane, int n) {
   const EditControl* e = Get(bench, kMainAndContour, pane);
   return e ? e->LineLength(n) : 0;
 }
 
-int CaretLine(const Workbench& bench, int pane) {
+int CaretLine(const PaneBench& bench, int pane) {
   const EditControl* e = Get(bench, kAll, pane);
   return e ? e->GetSelection().end.line : 0;
 }
 
-bool HasSelection(const Workbench& bench, int pane) {
+bool HasSelection(const PaneBench& bench, int pane) {
   const EditControl* e = Get(bench, kMainAndContour, pane);
   if (!e) return false;
   const TextSelection s = e->GetSelection();
   return !(s.start == s.end);
 }
 
-ColumnRange SelectionColumns(const Workbench& bench, int pane) {
+ColumnRange SelectionColumns(const PaneBench& bench, int pane) {
   const EditControl* e = Get(bench, kMainAndContour, pane);
   if (!e) return {};
   const TextSelection s = e->GetSelection();
   return {s.start.column, s.end.column};
 }
 
-LineRange SelectedLineRange(const Workbench& bench, int pane) {
+LineRange SelectedLineRange(const PaneBench& bench, int pane) {
   const EditControl* e = Get(bench, kAll, pane);
   if (!e) return {};
   const TextSelection s = e->GetSelection();
@@ -100,14 +100,14 @@ LineRange SelectedLineRange(const Workbench& bench, int pane) {
   return r;
 }
 
-void GoToLine(Workbench& bench, int pane, int n) {
+void GoToLine(PaneBench& bench, int pane, int n) {
   EditControl* e = Get(bench, kAll, pane);
   if (!e) return;
   n = ClampLine(*e, n);
   Select(bench, *e, pane, {n, 0}, {n, e->LineLength(n)});
 }
 
-void SelectColumns(Workbench& bench, int pane, int n, int c1, int c2) {
+void SelectColumns(PaneBench& bench, int pane, int n, int c1, int c2) {
   EditControl* e = Get(bench, kTurrets, pane);
   if (!e) return;
   n = ClampLine(*e, n);
@@ -115,7 +115,7 @@ void SelectColumns(Workbench& bench, int pane, int n, int c1, int c2) {
   Select(bench, *e, pane, {n, std::clamp(c1, 0, length)}, {n, std::clamp(c2, 0, length)});
 }
 
-void SelectLines(Workbench& bench, int pane, int first, int last) {
+void SelectLines(PaneBench& bench, int pane, int first, int last) {
   EditControl* e = Get(bench, kMainAndContour, pane);
   if (!e) return;
   last = std::min(last, e->LineCount() - 1);
@@ -125,7 +125,7 @@ void SelectLines(Workbench& bench, int pane, int first, int last) {
   Select(bench, *e, pane, {first, 0}, {last, e->LineLength(last)});
 }
 
-void ReplacePaneLine(Workbench& bench, int pane, int n, const std::string& text) {
+void ReplacePaneLine(PaneBench& bench, int pane, int n, const std::string& text) {
   EditControl* e = Get(bench, kMainAndContour, pane);
   // A line that is not there is not replaced: the last line must not take its text.
   if (!e || n < 1 || n > e->LineCount()) return;
@@ -133,23 +133,23 @@ void ReplacePaneLine(Workbench& bench, int pane, int n, const std::string& text)
   e->ReplaceSelection(text);
 }
 
-void SetLineText(Workbench& bench, int pane, int n, const std::string& text) {
+void SetLineText(PaneBench& bench, int pane, int n, const std::string& text) {
   if (EditControl* e = Get(bench, kTurrets, pane)) e->ReplaceLine(n, text);
 }
 
-void DeletePaneLine(Workbench& bench, int pane, int n) {
+void DeletePaneLine(PaneBench& bench, int pane, int n) {
   if (EditControl* e = Get(bench, kMainAndContour, pane)) e->DeleteLine(n);
 }
 
-void AppendPaneLine(Workbench& bench, int pane, const std::string& text) {
+void AppendPaneLine(PaneBench& bench, int pane, const std::string& text) {
   if (EditControl* e = Get(bench, kMainAndContour, pane)) e->AppendLine(text);
 }
 
-void InsertAfterNextLine(Workbench& bench, int pane, const std::string& text) {
+void InsertAfterNextLine(PaneBench& bench, int pane, const std::string& text) {
   if (EditControl* e = Get(bench, kAll, pane)) e->InsertLine(e->GetSelection().end.line + 1, text);
 }
 
-void InsertAboveCaret(Workbench& bench, int pane, const std::string& text) {
+void InsertAboveCaret(PaneBench& bench, int pane, const std::string& text) {
   EditControl* e = Get(bench, kTurrets, pane);
   if (!e) return;
   TextSelection s = e->GetSelection();
@@ -160,7 +160,7 @@ void InsertAboveCaret(Workbench& bench, int pane, const std::string& text) {
   Select(bench, *e, pane, s.start, s.end);
 }
 
-void InsertBlankLineAt(Workbench& bench, int pane, int n) {
+void InsertBlankLineAt(PaneBench& bench, int pane, int n) {
   EditControl* e = Get(bench, kTurrets, pane);
   if (!e) return;
   n = ClampLine(*e, n);
@@ -169,7 +169,7 @@ void InsertBlankLineAt(Workbench& bench, int pane, int n) {
   TwinScroll(bench, pane);
 }
 
-void InsertBlankLineBelowCaret(Workbench& bench, int pane) {
+void InsertBlankLineBelowCaret(PaneBench& bench, int pane) {
   EditControl* e = Get(bench, kTurrets, pane);
   if (!e) return;
   const int caret = e->GetSelection().end.line;
@@ -182,7 +182,7 @@ void InsertBlankLineBelowCaret(Workbench& bench, int pane) {
   GoToLine(bench, pane, caret + 1);
 }
 
-void InsertAtCaret(Workbench& bench, const std::string& text) {
+void InsertAtCaret(PaneBench& bench, const std::string& text) {
   const int pane = bench.active_pane;
   EditControl* e = Get(bench, kMainAndContour, pane);
   if (!e) return;
@@ -190,28 +190,28 @@ void InsertAtCaret(Workbench& bench, const std::string& text) {
   TwinScroll(bench, pane);
 }
 
-void MarkPlotLine(Workbench& bench, int pane, int n) {
+void MarkPlotLine(PaneBench& bench, int pane, int n) {
   EditControl* e = Get(bench, kTurrets, pane);
   if (!e) return;
   n = std::max(n, 2);
   Select(bench, *e, pane, {n - 1, 0}, {n, 0});
 }
 
-void FocusPane(Workbench& bench, int pane) {
+void FocusPane(PaneBench& bench, int pane) {
   if (!Serves(kMainAndContour, pane)) pane = 1;
   if (bench.nctext.focus_pane) bench.nctext.focus_pane(pane);
 }
 
-int PaneTopLine(const Workbench& bench, int pane) {
+int PaneTopLine(const PaneBench& bench, int pane) {
   const EditControl* e = Get(bench, kTurrets, pane);
   return e ? e->TopLine() : 0;
 }
 
-void SetPaneTopLine(Workbench& bench, int pane, int n) {
+void SetPaneTopLine(PaneBench& bench, int pane, int n) {
   if (EditControl* e = Get(bench, kTurrets, pane)) e->SetTopLine(n);
 }
 
-int PaneBookmarkLine(const Workbench& bench, int pane, int k) {
+int PaneBookmarkLine(const PaneBench& bench, int pane, int k) {
   const EditControl* e = Get(bench, kTurrets, pane);
   return e ? e->BookmarkLine(k) : 0;
 }

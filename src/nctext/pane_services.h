@@ -8,7 +8,7 @@
 
 namespace vormak {
 
-class Workbench;
+class PaneBench;
 
 struct LineRange {
   int first = 0;
@@ -22,36 +22,36 @@ struct ColumnRange {
   friend bool operator==(const ColumnRange&, const ColumnRange&) = default;
 };
 
-std::string PaneLine(const Workbench& bench, int pane, int n);
+std::string PaneLine(const PaneBench& bench, int pane, int n);
 // PaneLine into `into`, reusing its room ("" when there is no such pane or line).
-void ReadPaneLine(const Workbench& bench, int pane, int n, std::string& into);
-int PaneLineCount(const Workbench& bench, int pane);
-int PaneLineLength(const Workbench& bench, int pane, int n);
-int CaretLine(const Workbench& bench, int pane);
-bool HasSelection(const Workbench& bench, int pane);
-ColumnRange SelectionColumns(const Workbench& bench, int pane);
+void ReadPaneLine(const PaneBench& bench, int pane, int n, std::string& into);
+int PaneLineCount(const PaneBench& bench, int pane);
+int PaneLineLength(const PaneBench& bench, int pane, int n);
+int CaretLine(const PaneBench& bench, int pane);
+bool HasSelection(const PaneBench& bench, int pane);
+ColumnRange SelectionColumns(const PaneBench& bench, int pane);
 // The lines a utility works on: the selected lines, or with only a caret (or a selection
 // inside line 1) from the caret's line to the end.
-LineRange SelectedLineRange(const Workbench& bench, int pane);
+LineRange SelectedLineRange(const PaneBench& bench, int pane);
 
-void GoToLine(Workbench& bench, int pane, int n);
-void SelectColumns(Workbench& bench, int pane, int n, int c1, int c2);
-void SelectLines(Workbench& bench, int pane, int first, int last);
-void ReplacePaneLine(Workbench& bench, int pane, int n, const std::string& text);
-void SetLineText(Workbench& bench, int pane, int n, const std::string& text);
-void DeletePaneLine(Workbench& bench, int pane, int n);
-void AppendPaneLine(Workbench& bench, int pane, const std::string& text);
-void InsertAfterNextLine(Workbench& bench, int pane, const std::string& text);
-void InsertAboveCaret(Workbench& bench, int pane, const std::string& text);
-void InsertBlankLineAt(Workbench& bench, int pane, int n);
-void InsertBlankLineBelowCaret(Workbench& bench, int pane);
+void GoToLine(PaneBench& bench, int pane, int n);
+void SelectColumns(PaneBench& bench, int pane, int n, int c1, int c2);
+void SelectLines(PaneBench& bench, int pane, int first, int last);
+void ReplacePaneLine(PaneBench& bench, int pane, int n, const std::string& text);
+void SetLineText(PaneBench& bench, int pane, int n, const std::string& text);
+void DeletePaneLine(PaneBench& bench, int pane, int n);
+void AppendPaneLine(PaneBench& bench, int pane, const std::string& text);
+void InsertAfterNextLine(PaneBench& bench, int pane, const std::string& text);
+void InsertAboveCaret(PaneBench& bench, int pane, const std::string& text);
+void InsertBlankLineAt(PaneBench& bench, int pane, int n);
+void InsertBlankLineBelowCaret(PaneBench& bench, int pane);
 // Into the active pane: replaces the selection, or inserts at the caret.
-void InsertAtCaret(Workbench& bench, const std::string& text);
+void InsertAtCaret(PaneBench& bench, const std::string& text);
 // Selects the whole of line n - 1 (n at least 2): the block the plot has just run.
-void MarkPlotLine(Workbench& bench, int pane, int n);
-void FocusPane(Workbench& bench, int pane);
-int PaneTopLine(const Workbench& bench, int pane);
-void SetPaneTopLine(Workbench& bench, int pane, int n);
-int PaneBookmarkLine(const Workbench& bench, int pane, int k);
+void MarkPlotLine(PaneBench& bench, int pane, int n);
+void FocusPane(PaneBench& bench, int pane);
+int PaneTopLine(const PaneBench& bench, int pane);
+void SetPaneTopLine(PaneBench& bench, int pane, int n);
+int PaneBookmarkLine(const PaneBench& bench, int pane, int k);
 
 }  // namespace vormak

@@ -9,7 +9,7 @@
 
 namespace vormak {
 
-class Workbench;
+class PaneBench;
 
 inline constexpr const char* kWarningCaption = "Warning";
 
@@ -23,16 +23,16 @@ struct NcTextState {
 };
 
 // Warning box with OK and Cancel; Cancel stops the running command.
-Answer Warn(Workbench& bench, const std::string& text);
+Answer Warn(PaneBench& bench, const std::string& text);
 
-void ShowCommand(Workbench& bench, const std::string& text);
-void ShowPrompt(Workbench& bench, const std::string& text);
-void ClearCommand(Workbench& bench);
-void ClearPrompt(Workbench& bench);
+void ShowCommand(PaneBench& bench, const std::string& text);
+void ShowPrompt(PaneBench& bench, const std::string& text);
+void ClearCommand(PaneBench& bench);
+void ClearPrompt(PaneBench& bench);
 
 // True when an Escape press was waiting; it stops the running command and resets the run.
-bool EscapePending(Workbench& bench);
+bool EscapePending(PaneBench& bench);
 // True when a right-button release is waiting (it stays waiting).
-bool RightButtonPending(Workbench& bench);
+bool RightButtonPending(PaneBench& bench);
 
 }  // namespace vormak

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cad/pixel_point.h"
+
 namespace vormak {
 
 enum class PenStyle { kSolid, kDot, kDash, kDashDot, kDashDotDot };
@@ -16,12 +18,6 @@ struct Pen {
   PenMode mode = PenMode::kCopy;
   int width = 1;
   friend bool operator==(const Pen&, const Pen&) = default;
-};
-
-struct PixelPoint {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
 class Canvas {

@@ -1,6 +1,6 @@
 #include "plot/element_drawing.h"
 
-#include "cad/element_draw.h"
+#include "plot/element_draw.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -1,3 +1,5 @@
+#include "settings/locations.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -5,13 +7,17 @@
 
 #include "settings/file_access.h"
 #include "settings/ini_file.h"
-#include "settings/machine_file.h"
 #include "settings/machine_list.h"
-#include "workbench/workbench.h"
 
 namespace vormak {
 
 namespace fs = std::filesystem;
+
+std::string Locations::MainIniPath() const {
+  if (config_dir.empty()) return "vormak.ini";
+  if (config_dir.back() == '/') return config_dir + "vormak.ini";
+  return config_dir + "/vormak.ini";
+}
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "settings/machine_file.h"
 #include "ui/configuration_pages.h"
 #include "ui/configuration_widgets.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "cad/drawing_commands.h"
+#include "plot/element_draw.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/machine_file.h"
 #include "ui/configuration_widgets.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -9,7 +9,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 
-#include "settings/machine_file.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/desktop_shortcuts.h"
@@ -27,6 +26,7 @@
 #include "ui/toolbar_layout.h"
 #include "ui/window_state.h"
 #include "workbench/command_line.h"
+#include "workbench/machine_file.h"
 
 namespace vormak {
 namespace {

@@ -2,13 +2,13 @@
 #include <QFontDialog>
 
 #include "plot/backplot.h"
-#include "settings/machine_file.h"
 #include "ui/configuration_dialog.h"
 #include "ui/configuration_widgets.h"
 #include "ui/machines_dialog.h"
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
+#include "workbench/machine_file.h"
 
 namespace vormak {
 

@@ -12,13 +12,13 @@
 #include "ncfiles/file_checks.h"
 #include "nctext/text_functions.h"
 #include "settings/ini_file.h"
-#include "settings/machine_file.h"
 #include "ui/configuration_widgets.h"
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "ui/sequence_outline_view.h"
 #include "ui/window_state.h"
+#include "workbench/machine_file.h"
 
 namespace vormak {
 

@@ -3,6 +3,7 @@
 #include "cad/cad_session.h"
 #include "cad/element_commands.h"
 #include "fake_cad_view.h"
+#include "plot/element_draw.h"
 #include "support/fake_host.h"
 #include "support/recording_canvas.h"
 

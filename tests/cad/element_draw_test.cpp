@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "cad/element_commands.h"
-#include "cad/element_draw.h"
 #include "cad/element_edit.h"
 #include "fake_cad_view.h"
+#include "plot/element_draw.h"
 #include "plot/plot_window.h"
 #include "support/fake_host.h"
 #include "support/recording_canvas.h"

@@ -14,9 +14,9 @@
 #include "cam/cam_commands.h"
 #include "interp/interp_fixture.h"
 #include "nctext/pane_services.h"
-#include "settings/machine_file.h"
 #include "settings/word_format.h"
 #include "support/test_paths.h"
+#include "workbench/machine_file.h"
 
 namespace vormak::test {
 

@@ -15,10 +15,10 @@
 #include "plot/plot_window.h"
 #include "plot/view_transform.h"
 #include "plot/zoom.h"
-#include "settings/machine_file.h"
 #include "support/fake_host.h"
 #include "support/recording_canvas.h"
 #include "support/test_paths.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak {

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "settings/machine_file.h"
 #include "support/fake_host.h"
 #include "temp_folder.h"
+#include "workbench/machine_file.h"
 #include "workbench/workbench.h"
 
 namespace vormak::test {

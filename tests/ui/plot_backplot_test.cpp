@@ -10,12 +10,12 @@
 
 #include "nctext/text_buffer.h"
 #include "plot/view_transform.h"
-#include "settings/machine_file.h"
 #include "support/test_paths.h"
 #include "ui/main_form.h"
 #include "ui/plot_widget.h"
 #include "ui/sci_edit_control.h"
 #include "ui_test_home.h"
+#include "workbench/machine_file.h"
 
 namespace vormak {
 

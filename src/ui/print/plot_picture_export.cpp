@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include "cad/element_draw.h"
 #include "cad/element_table.h"
 #include "nctext/status_services.h"
+#include "plot/element_draw.h"
 #include "plot/plot_window.h"
 #include "ui/gif_picture.h"
 #include "ui/print/painter_canvas.h"

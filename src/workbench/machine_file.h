@@ -4,26 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "settings/locations.h"
+
 namespace vormak {
 
 class Host;
 class Workbench;
-struct Locations;
 
 // Messages the user sees.
 inline constexpr const char* kCantOpenIni = "Can't Open ini File: ";
 inline constexpr const char* kBadSettingsNumber = "Bad Format Settings Number";
-
-// Finds the shipped data folder (VORMAK_HOME, ../share/vormak beside the program, or the source
-// tree's data/) and the settings folder ($XDG_CONFIG_HOME/vormak or ~/.config/vormak).
-Locations FindLocations(const std::string& program_path);
-
-// Creates the settings folder and, when vormak.ini does not exist, writes one whose machines
-// list points at copies of the shipped machine files. Existing files are never touched.
-void EnsureMainSettings(const Locations& locations);
-// The shipped tool files and their catalogue copied into the user's tool folder
-// (config_dir/tools) when that folder does not exist yet.
-void EnsureUserTools(const Locations& locations);
 
 // Fills the ten machine slots from vormak.ini.
 void LoadMachineList(Workbench& bench);

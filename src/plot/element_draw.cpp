@@ -1,4 +1,4 @@
-#include "cad/element_draw.h"
+#include "plot/element_draw.h"
 
 #include <cmath>
 #include <vector>
@@ -6,6 +6,7 @@
 #include "cad/palette.h"
 #include "cad/view_frame.h"
 #include "plot/draw_primitives.h"
+#include "plot/plot_window.h"
 #include "plot/view_transform.h"
 #include "workbench/workbench.h"
 
@@ -194,6 +195,13 @@ void DrawSolidPolygon(Workbench& bench, int view) {
   SelectPen(plot, palette::kSilver, 0);
   plot.canvas->Polygon(outline, true, silver);
   if (bench.settings.twin_turrets) plot.canvas->Polygon(mirrored, true, silver);
+}
+
+void NewDrawing(Workbench& bench) {
+  ClearDrawing(bench.cad.table);
+  bench.cad_file_name.clear();
+  ClearPlotWindow(bench.plot);
+  bench.cad.table.modified = false;
 }
 
 }  // namespace vormak

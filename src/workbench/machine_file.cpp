@@ -1,4 +1,4 @@
-#include "settings/machine_file.h"
+#include "workbench/machine_file.h"
 
 #include <algorithm>
 

@@ -30,4 +30,8 @@ bool DrawElements(Workbench& bench, int view, int filter);
 // in Y for the second turret in twin-turret mode.
 void DrawSolidPolygon(Workbench& bench, int view);
 
+// File > Plot Window > New, once the user has had the chance to save: the table is emptied,
+// the drawing loses its name and its modified mark, and the window is cleared.
+void NewDrawing(Workbench& bench);
+
 }  // namespace vormak
