@@ -119,8 +119,10 @@ void PlotSegment(PlotState& plot, const MachineSettings& settings, const MoveTag
 void PlotArc(PlotState& plot, const MachineSettings& settings, const MoveTag& tag,
              std::int32_t colour, int style, int plane, bool clockwise, double radius,
              const Point& centre, const Point& from, const Point& to) {
+  // Without a window (a batch count) the arc is only kept: its drawing angles are not needed.
   Draw(plot, settings,
-       plot.backplot.AddArc(tag, colour, style, plane, clockwise, radius, centre, from, to));
+       plot.backplot.AddArc(tag, colour, style, plane, clockwise, radius, centre, from, to,
+                            plot.canvas != nullptr));
 }
 
 void PlotMarker(PlotState& plot, const MachineSettings& settings, const MoveTag& tag,

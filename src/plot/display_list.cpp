@@ -204,7 +204,7 @@ ListedItem DisplayList::AddSegment(const MoveTag& tag, std::int32_t colour, int 
 
 ListedItem DisplayList::AddArc(const MoveTag& tag, std::int32_t colour, int style, int plane,
                                bool clockwise, double radius, const Point& centre,
-                               const Point& from, const Point& to) {
+                               const Point& from, const Point& to, bool with_angles) {
   plane = plane >= 1 && plane <= 3 ? plane : 1;
   const Record a{Step(from.x), Step(from.y), Step(from.z), 0};
   Record b{Step(to.x), Step(to.y), Step(to.z), LineCode(tag.line)};
@@ -220,7 +220,7 @@ ListedItem DisplayList::AddArc(const MoveTag& tag, std::int32_t colour, int styl
   item.plane = plane;
   item.radius = kept_radius;
   item.centre = PointOf(arc.x, arc.y, arc.z);
-  SetArcAngles(item, clockwise);
+  if (with_angles) SetArcAngles(item, clockwise);
   return item;
 }
 

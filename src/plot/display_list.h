@@ -71,8 +71,10 @@ class DisplayList {
   ListedItem AddSegment(const MoveTag& tag, std::int32_t colour, int style, const Point& from,
                         const Point& to);
   // An arc from `from` to `to` about `centre`; `clockwise` as drawn on the screen's axes.
+  // Its drawing angles are worked out only when `with_angles` (nothing is drawn without them).
   ListedItem AddArc(const MoveTag& tag, std::int32_t colour, int style, int plane, bool clockwise,
-                    double radius, const Point& centre, const Point& from, const Point& to);
+                    double radius, const Point& centre, const Point& from, const Point& to,
+                    bool with_angles = true);
   ListedItem AddMarker(const MoveTag& tag, std::int32_t colour, const Point& at);
 
   void Clear();

@@ -56,7 +56,8 @@ void FitFirstBackplot(Workbench& bench) {
   // The cut of the solid view lives only in the picture: fitting would paint the stock whole
   // again. The window stays where the stock was zoomed to.
   if (bench.interp.motion.solid_view) return;
-  if (!plot.fit_pending || plot.backplot.Empty()) return;
+  // Without a window there is nothing to fit yet: the fit waits for the first picture.
+  if (!plot.canvas || !plot.fit_pending || plot.backplot.Empty()) return;
   plot.fit_pending = false;
   Zoom(plot, bench.settings, bench.cad.table.extents, plot.current, ZoomMode::kAll);
   Redraw(bench);
