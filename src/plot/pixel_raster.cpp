@@ -20,6 +20,23 @@ constexpr unsigned char kDash[] = {4, 2};
 constexpr unsigned char kDashDot[] = {4, 2, 1, 2};
 constexpr unsigned char kDashDotDot[] = {4, 2, 1, 2, 1, 2};
 
+// A pen's pattern: its length in pixels and which of them are lit (bit i for pixel i).
+struct Pattern {
+  std::uint32_t lit = 0;
+  int length = 0;
+};
+
+template <std::size_t kRuns>
+constexpr Pattern PatternOf(const unsigned char (&runs)[kRuns]) {
+  Pattern pattern;
+  for (std::size_t i = 0; i < kRuns; ++i) {
+    for (int k = 0; k < runs[i]; ++k, ++pattern.length) {
+      if (i % 2 == 0) pattern.lit |= 1u << pattern.length;
+    }
+  }
+  return pattern;
+}
+
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {  // b > 0
   const std::int64_t q = a / b;
   return (a % b != 0 && a < 0) ? q - 1 : q;
@@ -72,15 +89,37 @@ void WalkLine(const PixelBuffer& buffer, PixelPoint from, std::int64_t major, st
   if (kInside && !kSolid && length == 3 && lit == 1u) {
     // The dotted pen lights one pixel in three: walk a round of the pattern at a time and
     // write only the lit pixel, with no test of the pattern at every step.
-    std::int64_t i = first;
-    for (; i <= last && position != 0; ++i, position = position == 2 ? 0 : position + 1) step();
-    for (; i + 2 <= last; i += 3) {
-      buffer.pixels[index] = pixel;
-      step();
-      step();
-      step();
+    if (major == 0) {
+      if (first <= last && position == 0) buffer.pixels[index] = pixel;  // a single pixel
+      return;
     }
-    if (i <= last) buffer.pixels[index] = pixel;
+    // To the first lit pixel: up to two single steps, taken at once. The error term gains
+    // 2 minor a step and sheds 2 major for each step along the minor axis.
+    const int to_dot = position == 0 ? 0 : 3 - position;
+    const std::int64_t i = first + to_dot;
+    if (i > last) return;
+    rest += 2 * minor * to_dot;
+    const std::int64_t turns = (rest >= twice_major ? 1 : 0) + (rest >= 2 * twice_major ? 1 : 0);
+    rest -= turns * twice_major;
+    index += to_dot * major_step + turns * minor_step;
+    // Then three steps at a time: three along the major axis and, as the error term of the
+    // three builds up, as many along the minor one as the single steps would have taken
+    // (at most three, minor <= major).
+    std::int64_t whole = 0, part = 6 * minor;
+    while (part >= twice_major) {
+      part -= twice_major;
+      ++whole;
+    }
+    const std::ptrdiff_t jump = 3 * major_step + whole * minor_step;
+    for (std::int64_t dots = (last - i) / 3 + 1; dots > 0; --dots) {
+      buffer.pixels[index] = pixel;
+      // Whether the minor axis takes one more step follows no pattern a branch could learn:
+      // take it or not by a mask.
+      rest += part;
+      const std::int64_t carry = -static_cast<std::int64_t>(rest >= twice_major);
+      rest -= twice_major & carry;
+      index += jump + (minor_step & carry);
+    }
     return;
   }
   for (std::int64_t i = first; i <= last; ++i) {
@@ -133,39 +172,50 @@ struct Ellipse {
 }  // namespace
 
 DashPhase::DashPhase(PenStyle style) {
-  const auto use = [this](const unsigned char* runs, int count) {
-    for (int i = 0; i < count; ++i) {
-      for (int k = 0; k < runs[i]; ++k, ++length_) {
-        if (i % 2 == 0) lit_ |= 1u << length_;
-      }
-    }
-  };
+  // Worked out once: a pen is made for every primitive.
+  static constexpr Pattern kDotted = PatternOf(kDot);
+  static constexpr Pattern kDashed = PatternOf(kDash);
+  static constexpr Pattern kDashDotted = PatternOf(kDashDot);
+  static constexpr Pattern kDashDotDotted = PatternOf(kDashDotDot);
+  Pattern pattern;
   switch (style) {
     case PenStyle::kDot:
-      use(kDot, 2);
+      pattern = kDotted;
       break;
     case PenStyle::kDash:
-      use(kDash, 2);
+      pattern = kDashed;
       break;
     case PenStyle::kDashDot:
-      use(kDashDot, 4);
+      pattern = kDashDotted;
       break;
     case PenStyle::kDashDotDot:
-      use(kDashDotDot, 6);
+      pattern = kDashDotDotted;
       break;
     default:
       break;
   }
+  lit_ = pattern.lit;
+  length_ = pattern.length;
 }
 
 int DashPhase::PositionAfter(std::int64_t steps) const {
   if (length_ == 0) return 0;
-  const std::int64_t at = (at_ + steps) % length_;
-  return static_cast<int>(at < 0 ? at + length_ : at);
+  const std::int64_t at = at_ + steps;
+  if (at >= 0 && at < length_) return static_cast<int>(at);  // mostly: a leg's start
+  const std::int64_t wrapped = at % length_;
+  return static_cast<int>(wrapped < 0 ? wrapped + length_ : wrapped);
 }
 
 void DashPhase::Advance(std::int64_t steps) {
-  if (length_ != 0) at_ = static_cast<int>((at_ + steps) % length_);
+  if (length_ == 0) return;
+  std::int64_t at = at_ + steps;
+  if (at >= 0 && at < 4 * length_) {
+    // A short leg (most chords of an arc) goes round the pattern a few times at most.
+    while (at >= length_) at -= length_;
+  } else {
+    at %= length_;
+  }
+  at_ = static_cast<int>(at);
 }
 
 void RasterLine(const PixelBuffer& buffer, PixelPoint from, PixelPoint to, std::uint32_t pixel,

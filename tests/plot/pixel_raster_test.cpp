@@ -214,5 +214,52 @@ TEST(PixelRasterTest, ArcsRunningOffTheWindowLightTheirOwnPixelsInIt) {
   }
 }
 
+// Long dotted legs at every kind of slope: the dots walked three steps at a time fall on the
+// solid leg's pixels, every third step from where the pattern stood.
+TEST(PixelRasterTest, LongDottedLegsKeepTheirDotsOnTheSolidLeg) {
+  std::srand(5);
+  for (int i = 0; i < 40; ++i) {
+    const P start{std::rand() % 257, std::rand() % 257};
+    const P end{std::rand() % 257, std::rand() % 257};
+    Window solid(257, 257);
+    Line(solid, start, end);
+    const bool x_major = std::abs(end.x - start.x) >= std::abs(end.y - start.y);
+    for (int already = 0; already < 3; ++already) {
+      Window dotted(257, 257);
+      DashPhase dash(PenStyle::kDot);
+      dash.Advance(already);
+      RasterLine(dotted.Buffer(), start, end, kInk, dash);
+      int expected = 0;
+      for (int y = 0; y < 257; ++y) {
+        for (int x = 0; x < 257; ++x) {
+          const int step = x_major ? std::abs(x - start.x) : std::abs(y - start.y);
+          const bool dot = solid.Lit(x, y) && (step + already) % 3 == 0;
+          expected += dot ? 1 : 0;
+          ASSERT_EQ(dotted.Lit(x, y), dot) << "to " << end.x << "," << end.y << " at " << x
+                                            << "," << y;
+        }
+      }
+      ASSERT_EQ(dotted.Count(), expected);
+    }
+  }
+}
+
+TEST(PixelRasterTest, PatternPositionIsThePixelsWalkedRoundItsLength) {
+  for (PenStyle style : {PenStyle::kDot, PenStyle::kDashDot, PenStyle::kDashDotDot}) {
+    DashPhase dash(style);
+    const int length = dash.Length();
+    ASSERT_GT(length, 0);
+    std::int64_t walked = 0;
+    for (std::int64_t steps : {0LL, 1LL, 2LL, 5LL, 11LL, 4LL * 15 + 3, 1000003LL, 7LL, 36LL}) {
+      dash.Advance(steps);
+      walked += steps;
+      for (std::int64_t ahead : {-1000001LL, -4LL, -1LL, 0LL, 2LL, 13LL, 999999LL}) {
+        const std::int64_t expected = ((walked + ahead) % length + length) % length;
+        ASSERT_EQ(dash.PositionAfter(ahead), expected) << walked << " + " << ahead;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vormak
