@@ -13,6 +13,11 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Largest distance of a chord from the arc it stands for, in pixels.
 constexpr double kChordTolerance = 0.25;
+// How far the quick arctangent may stand off the library's, and how clear of that an arc's
+// decisions must be for the quick angles to place its pieces.
+constexpr double kQuickAtanError = 1e-12;
+constexpr double kDecisionMargin = 1e-9;
+static_assert(kDecisionMargin >= 100 * kQuickAtanError);
 
 // On and off runs in pixels, the lengths the painter gives a cosmetic pen.
 constexpr unsigned char kDot[] = {1, 2};
@@ -169,6 +174,121 @@ struct Ellipse {
   }
 };
 
+// The arctangent of z in [0, 1] to within about 1e-14: a sixteenth of a turn taken out
+// (atan z = atan c + atan((z - c) / (1 + z c)) with c = tan(k pi / 16)) leaves at most
+// tan(pi / 32) for six terms of the series.
+double QuickAtan(double z) {
+  static constexpr double kTan[] = {0.0, 0.198912367379658, 0.41421356237309503,
+                                    0.6681786379192989, 1.0};
+  static constexpr double kAngle[] = {0.0, 0.19634954084936207, 0.39269908169872414,
+                                      0.5890486225480862, 0.7853981633974483};
+  const int k = (z > 0.09849140335716425 ? 1 : 0) + (z > 0.3033466836073424 ? 1 : 0) +
+                (z > 0.5345111359507916 ? 1 : 0) + (z > 0.8206787908286602 ? 1 : 0);
+  const double w = (z - kTan[k]) / (1 + z * kTan[k]);
+  const double w2 = w * w;
+  const double series =
+      1 - w2 * (1.0 / 3 - w2 * (1.0 / 5 - w2 * (1.0 / 7 - w2 * (1.0 / 9 - w2 * (1.0 / 11)))));
+  return kAngle[k] + w * series;
+}
+
+// atan2(y, x) for y and x not zero, to within kQuickAtanError of the library's.
+double QuickAtan2(double y, double x) {
+  const double ax = std::fabs(x), ay = std::fabs(y);
+  double a = ay > ax ? kPi / 2 - QuickAtan(ax / ay) : QuickAtan(ay / ax);
+  if (x < 0) a = kPi - a;
+  return y < 0 ? -a : a;
+}
+
+// The direction of a radial as the parameter of the ellipse point lying in it: its cosine and
+// sine (from the radial itself), the angle from the quick arctangent with how far off the
+// library's it may be (nothing where the radial lies on an axis: there the angle is the
+// library's), and what the library's angle is worked out from.
+struct Radial {
+  double u = 0, v = 0;
+  double quick = 0, error = 0, cos = 1, sin = 0;
+};
+
+Radial RadialOf(const Ellipse& e, PixelPoint p) {
+  Radial r;
+  r.u = e.b * (p.x - e.cx);
+  r.v = e.a * (e.cy - p.y);
+  const double length = std::sqrt(r.u * r.u + r.v * r.v);
+  if (!(length > 0)) return Radial{};
+  r.cos = r.u / length;
+  r.sin = r.v / length;
+  if (r.u != 0 && r.v != 0) {
+    r.quick = QuickAtan2(r.v, r.u);
+    r.error = kDecisionMargin;
+  } else if (r.v == 0) {
+    r.quick = r.u > 0 ? r.v : std::copysign(kPi, r.v);  // what atan2 gives on the x axis
+  } else {
+    r.quick = std::copysign(kPi / 2, r.v);  // and on the y axis
+  }
+  return r;
+}
+
+double ExactAngle(const Radial& r) {
+  return r.u == 0 && r.v == 0 ? 0 : std::atan2(r.v, r.u);
+}
+
+// A stretch of an arc between quarter points (or its ends) and the chords it is drawn with;
+// `quarter` is the quarter point it ends on (0 right, 1 top, 2 left, 3 bottom), -1 the arc's
+// end.
+struct ArcPiece {
+  int quarter = -1;
+  int chords = 1;
+};
+constexpr int kMostPieces = 8;
+
+// The pieces of the arc counter-clockwise from angle `from` to `to`, chords turning through
+// `chord_angle`. The angles may stand up to their errors off the library's: 0 pieces come
+// back when a decision (where the quarters fall, where the arc stops, how many chords a piece
+// takes) could then go the other way. With no error every decision is the library angles'.
+int PlanPieces(double from, double from_error, double to, double to_error, bool whole,
+               double chord_angle, ArcPiece* pieces) {
+  // Whether a and b, each up to `error` off, compare the same way as the exact values do.
+  const auto clear = [](double a, double b, double error) {
+    return error == 0 || std::fabs(a - b) > 2 * error;
+  };
+  double sweep = to - from;
+  if (whole) {
+    sweep = 2 * kPi;
+    to_error = 0;
+  } else if (!clear(to, from, from_error + to_error)) {
+    return 0;
+  }
+  while (sweep <= 0) sweep += 2 * kPi;
+  const double stop = from + sweep;
+  const double stop_error = from_error + to_error;
+  const double quarters = from / (kPi / 2);
+  if (!clear(quarters, std::round(quarters), from_error)) return 0;
+  int quarter = static_cast<int>(std::floor(quarters)) + 1;
+  double piece_from = from, piece_from_error = from_error;
+  int count = 0;
+  while (piece_from < stop) {
+    if (count == kMostPieces) return 0;
+    double piece_to = quarter * (kPi / 2), piece_to_error = 0;
+    ArcPiece& piece = pieces[count++];
+    if (!clear(piece_to, stop, stop_error)) return 0;
+    if (piece_to >= stop) {
+      piece_to = stop;
+      piece_to_error = stop_error;
+      piece.quarter = -1;
+    } else {
+      piece.quarter = ((quarter % 4) + 4) % 4;
+    }
+    ++quarter;
+    // The last chord of a piece is the shorter one, ending on the quarter point.
+    const double chords = (piece_to - piece_from) / chord_angle;
+    const double chords_error = (piece_from_error + piece_to_error) * (1 + 2 / chord_angle);
+    if (!clear(chords, std::round(chords), chords_error)) return 0;
+    piece.chords = std::max(1, static_cast<int>(std::ceil(chords)));
+    piece_from = piece_to;
+    piece_from_error = piece_to_error;
+  }
+  return count;
+}
+
 }  // namespace
 
 DashPhase::DashPhase(PenStyle style) {
@@ -279,28 +399,28 @@ void RasterLine(const PixelBuffer& buffer, PixelPoint from, PixelPoint to, std::
 }
 
 void RasterArc(const PixelBuffer& buffer, int left, int top, int right, int bottom,
-               PixelPoint start, PixelPoint end, std::uint32_t pixel, DashPhase& dash) {
+               PixelPoint start, PixelPoint end, std::uint32_t pixel, DashPhase& dash,
+               ArcAngles angles) {
   const Ellipse e{(left + right) / 2.0, (top + bottom) / 2.0, std::fabs(right - left) / 2.0,
                   std::fabs(bottom - top) / 2.0};
-  // The parameter of the ellipse point lying in a radial's direction, with its cosine and
-  // sine (taken from the radial itself: no trigonometry).
-  struct Parameter {
-    double t = 0, cos = 1, sin = 0;
-  };
-  const auto parameter = [&](PixelPoint p) {
-    const double u = e.b * (p.x - e.cx), v = e.a * (e.cy - p.y);
-    const double length = std::sqrt(u * u + v * v);
-    if (!(length > 0)) return Parameter{};
-    return Parameter{std::atan2(v, u), u / length, v / length};
-  };
-  const Parameter first = parameter(start);
-  const Parameter second = start == end ? first : parameter(end);
-  const double from = first.t;
-  double sweep = second.t - from;
-  if (start == end) sweep = 2 * kPi;
-  while (sweep <= 0) sweep += 2 * kPi;
-
+  const bool whole = start == end;
+  const Radial first = RadialOf(e, start);
+  const Radial second = whole ? first : RadialOf(e, end);
   const ChordStep& step = ChordStepFor(std::max(e.a, e.b));
+
+  // The pieces from the quick angles when every decision is clear of their error; from the
+  // library's otherwise.
+  ArcPiece pieces[kMostPieces];
+  int count = 0;
+  if (angles == ArcAngles::kQuick) {
+    count = PlanPieces(first.quick, first.error, second.quick, second.error, whole, step.angle,
+                       pieces);
+  }
+  if (count == 0) {
+    const double from = ExactAngle(first);
+    count = PlanPieces(from, 0, whole ? from : ExactAngle(second), 0, whole, step.angle, pieces);
+  }
+
   double cos_from = first.cos, sin_from = first.sin;
   PixelPoint last = e.At(cos_from, sin_from);
   bool drawn = false;
@@ -313,32 +433,20 @@ void RasterArc(const PixelBuffer& buffer, int left, int top, int right, int bott
 
   // Pieces between quarter points: each runs one way in x and in y, so the box of its ends
   // holds it and a piece outside the window is passed over (its pattern still counted).
-  double piece_from = from;
-  const double stop = from + sweep;
-  int quarter = static_cast<int>(std::floor(from / (kPi / 2))) + 1;
-  while (piece_from < stop) {
-    double piece_to = quarter * (kPi / 2);
-    double cos_to = 0, sin_to = 0;
-    if (piece_to >= stop) {
-      piece_to = stop;
-      cos_to = second.cos;
-      sin_to = second.sin;
-    } else {
+  for (int k = 0; k < count; ++k) {
+    const ArcPiece& piece = pieces[k];
+    double cos_to = second.cos, sin_to = second.sin;
+    if (piece.quarter >= 0) {
       static constexpr int kCos[] = {1, 0, -1, 0};
-      const int q = ((quarter % 4) + 4) % 4;
-      cos_to = kCos[q];
-      sin_to = kCos[(q + 3) % 4];
+      cos_to = kCos[piece.quarter];
+      sin_to = kCos[(piece.quarter + 3) % 4];
     }
-    ++quarter;
     const PixelPoint a = e.At(cos_from, sin_from), b = e.At(cos_to, sin_to);
     const bool outside = std::max(a.x, b.x) < 0 || std::min(a.x, b.x) >= buffer.width ||
                          std::max(a.y, b.y) < 0 || std::min(a.y, b.y) >= buffer.height;
-    // The last chord of a piece is the shorter one, ending on the quarter point.
-    const int chords =
-        std::max(1, static_cast<int>(std::ceil((piece_to - piece_from) / step.angle)));
     if (!outside || !dash.Solid()) {
       double c = cos_from, s = sin_from;
-      for (int i = 1; i < chords; ++i) {
+      for (int i = 1; i < piece.chords; ++i) {
         const double nc = c * step.cos - s * step.sin;
         s = s * step.cos + c * step.sin;
         c = nc;
@@ -346,7 +454,6 @@ void RasterArc(const PixelBuffer& buffer, int left, int top, int right, int bott
       }
     }
     leg_to(b);
-    piece_from = piece_to;
     cos_from = cos_to;
     sin_from = sin_to;
   }

@@ -45,11 +45,18 @@ class DashPhase {
 void RasterLine(const PixelBuffer& buffer, PixelPoint from, PixelPoint to, std::uint32_t pixel,
                 DashPhase& dash, bool skip_first = false);
 
+// Where an arc's quarter points fall and how many chords each stretch between them takes
+// depend on the angles of its end radials. kQuick takes them from a short series and falls
+// back on the library's arctangent whenever one of those decisions lies too close to call;
+// kExact always takes the library's. Both light the same pixels.
+enum class ArcAngles { kQuick, kExact };
+
 // The arc of the ellipse inside the box, counter-clockwise on the screen from the direction of
 // `start` to the direction of `end` (seen from the box's centre); equal points give the whole
 // ellipse. Drawn as chords standing at most a quarter pixel off the curve, with a corner at
 // each quarter point inside the sweep so that the ellipse's extreme pixels are always lit.
 void RasterArc(const PixelBuffer& buffer, int left, int top, int right, int bottom,
-               PixelPoint start, PixelPoint end, std::uint32_t pixel, DashPhase& dash);
+               PixelPoint start, PixelPoint end, std::uint32_t pixel, DashPhase& dash,
+               ArcAngles angles = ArcAngles::kQuick);
 
 }  // namespace vormak

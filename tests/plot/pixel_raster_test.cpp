@@ -214,6 +214,46 @@ TEST(PixelRasterTest, ArcsRunningOffTheWindowLightTheirOwnPixelsInIt) {
   }
 }
 
+// The quick angles place the quarters and count the chords as the library's arctangent does:
+// circles and ellipses large and small, whole and partial, running off the window, and arcs
+// whose ends lie on the axes, where a stretch ends exactly on a quarter point and the quick
+// angles are too close to call.
+TEST(PixelRasterTest, QuickArcAnglesLightTheSamePixelsAsTheLibrarys) {
+  std::srand(11);
+  int lit = 0;
+  const auto same = [&](int l, int t, int r, int b, P start, P end, PenStyle style) {
+    Window quick(300, 200), exact(300, 200);
+    DashPhase quick_dash(style), exact_dash(style);
+    RasterArc(quick.Buffer(), l, t, r, b, start, end, kInk, quick_dash, ArcAngles::kQuick);
+    RasterArc(exact.Buffer(), l, t, r, b, start, end, kInk, exact_dash, ArcAngles::kExact);
+    lit += quick.Count();
+    return quick.pixels == exact.pixels;
+  };
+  const PenStyle styles[] = {PenStyle::kSolid, PenStyle::kDot, PenStyle::kDashDot};
+  for (int i = 0; i < 700; ++i) {
+    const int cx = std::rand() % 400 - 50, cy = std::rand() % 300 - 50;
+    const int rx = i % 7 == 0 ? std::rand() % 3000 : std::rand() % 120;
+    const int ry = i % 3 == 0 ? std::rand() % 120 : rx;
+    const P start{cx + std::rand() % 41 - 20, cy + std::rand() % 41 - 20};
+    const P end = i % 5 == 0 ? start : P{cx + std::rand() % 41 - 20, cy + std::rand() % 41 - 20};
+    ASSERT_TRUE(same(cx - rx, cy - ry, cx + rx, cy + ry, start, end, styles[i % 3]))
+        << "box " << cx - rx << "," << cy - ry << " " << cx + rx << "," << cy + ry << " from "
+        << start.x << "," << start.y << " to " << end.x << "," << end.y;
+  }
+  const P centre{150, 100};
+  const P axes[] = {{250, 100}, {150, 0}, {50, 100}, {150, 200}};
+  for (int r : {1, 2, 7, 40, 99}) {
+    for (const P from : axes) {
+      for (const P to : axes) {
+        ASSERT_TRUE(same(centre.x - r, centre.y - r, centre.x + r, centre.y + r, from, to,
+                         PenStyle::kDot))
+            << r << " from " << from.x << "," << from.y << " to " << to.x << "," << to.y;
+      }
+    }
+  }
+  EXPECT_GT(lit, 25000);
+}
+
 // Long dotted legs at every kind of slope: the dots walked three steps at a time fall on the
 // solid leg's pixels, every third step from where the pattern stood.
 TEST(PixelRasterTest, LongDottedLegsKeepTheirDotsOnTheSolidLeg) {
