@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "plot/zoom.h"
 #include "plot_fixture.h"
 
@@ -128,6 +130,45 @@ TEST_F(DrawArcTest, ClipDrawTurnsLargeArcsIntoPolylines) {
   Arc(1, 90, 0, 5, {0, 0, 0});  // 300 pixels across
   EXPECT_EQ(canvas.Count(Kind::kArc), 0u);
   EXPECT_EQ(canvas.Count(Kind::kLine), 75u);
+}
+
+// The end radials handed to the canvas are the pixels of the end points worked out with the
+// library's cosine and sine, whatever the angle, including ends landing exactly half way
+// between two pixels (32 pixels a unit, centre 1/64 right of and above the origin) where the
+// quick cosine's exact zero at a quarter turn would round the other way.
+TEST_F(DrawArcTest, EndRadialsAreThePixelsOfTheLibrarysEndPoints) {
+  view().plot_height = 9.375;
+  RecomputeScales(plot(), settings(), plot().current);
+  ASSERT_EQ(view().scale_x, 32);
+  constexpr double kDegree = 3.14159265358979323846 / 180;
+  const auto expected = [&](const Point& c, double r, double degrees) {
+    const WidePixel p = ViewToPixels(
+        view(), {c.x + r * std::cos(degrees * kDegree), c.y + r * std::sin(degrees * kDegree)});
+    return P{static_cast<int>(p.x), static_cast<int>(p.y)};
+  };
+  const Point centres[] = {{1.0 / 64, 1.0 / 64, 0}, {0, 0, 0}, {-3.21875, 2.5, 0},
+                           {0.3337, -4.0001, 0}};
+  const double radii[] = {0.03125, 0.75, 2.5, 7.3331, 1000.5};
+  const double angles[] = {0,   0.0001, 30,   45,   89.9999, 90,  135, 180,
+                           225, 270,    271.5, 300, 359.25,  360, -90, -179.5,
+                           450, 539.9,  630,  719.75};
+  int halves = 0;
+  for (const Point& c : centres) {
+    for (const double r : radii) {
+      for (const double second : angles) {
+        const double first = second + 97.5;  // clockwise from first to second
+        canvas.Forget();
+        Arc(1, first, second, r, c);
+        const auto arcs = canvas.Of(Kind::kArc);
+        ASSERT_EQ(arcs.size(), 1u) << r << " at " << second;
+        EXPECT_EQ(arcs[0].points[0], expected(c, r, second)) << r << " at " << second;
+        EXPECT_EQ(arcs[0].points[1], expected(c, r, first)) << r << " at " << first;
+        const double x = (c.x + r * std::cos(second * kDegree)) * view().scale_x + view().off_x;
+        halves += std::fabs(x - std::floor(x) - 0.5) < 1e-9 ? 1 : 0;
+      }
+    }
+  }
+  EXPECT_GT(halves, 0);  // some ends did land half way
 }
 
 }  // namespace
