@@ -89,13 +89,14 @@ double DistanceToSegment(const ViewPoint& p, const ViewPoint& a, const ViewPoint
   return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
-double DistanceToArc(const PixelSpace& space, const ListedItem& arc, const ViewPoint& p,
-                     double reach) {
+// The arc's drawing angles are worked out only when it comes within reach.
+double DistanceToArc(const PixelSpace& space, ListedItem& arc, const ViewPoint& p, double reach) {
   const double radius_px = arc.radius * space.plot.Slot(space.slot).scale_x;
   // Seen from any side the arc stays within its radius of the centre.
   const ViewPoint centre = space.At(arc.tag.turret, arc.centre);
   const double from_centre = std::hypot(p.x - centre.x, p.y - centre.y);
   if (from_centre - radius_px > reach) return from_centre - radius_px;
+  SetArcAngles(arc);
   const double start = FullCircle(arc) ? 0 : arc.second;
   const double sweep = Sweep(arc);
   const int chords = std::clamp(static_cast<int>(radius_px * sweep / 360), 8, 720);
@@ -157,7 +158,25 @@ void ViewBox::Add(double x, double y) {
 ViewBox BackplotBox(const PlotState& plot, const MachineSettings& settings, int slot) {
   ViewBox box;
   const bool turned = Rotated(settings, slot);
-  plot.backplot.ForEach([&](const ListedItem& item) {
+  // How far from its centre's picture an arc's picture can reach, per unit of radius, with
+  // room for rounding: an arc whose reach lies inside the box found so far cannot widen it.
+  double reach_x = 1, reach_y = 1;
+  if (turned) {
+    const auto& m = plot.Slot(slot).matrix;
+    reach_x = std::fabs(m[0]) + std::fabs(m[1]) + std::fabs(m[2]);
+    reach_y = std::fabs(m[3]) + std::fabs(m[4]) + std::fabs(m[5]);
+  }
+  const auto inside = [&](const ListedItem& arc) {
+    if (box.Empty()) return false;
+    const Point& c = arc.centre;
+    const ViewPoint v = ProjectToView(plot, settings, slot, arc.tag.turret, c.x, c.y, c.z);
+    const double slack = 1e-9 * (std::fabs(v.x) + std::fabs(v.y) + arc.radius + 1);
+    const double rx = arc.radius * reach_x + slack;
+    const double ry = arc.radius * reach_y + slack;
+    return v.x - rx >= box.min_x && v.x + rx <= box.max_x && v.y - ry >= box.min_y &&
+           v.y + ry <= box.max_y;
+  };
+  plot.backplot.ForEachWithoutAngles([&](ListedItem& item) {
     const auto add = [&](const Point& p) {
       const ViewPoint v = ProjectToView(plot, settings, slot, item.tag.turret, p.x, p.y, p.z);
       box.Add(v.x, v.y);
@@ -168,6 +187,8 @@ ViewBox BackplotBox(const PlotState& plot, const MachineSettings& settings, int 
         add(item.to);
         break;
       case ListedKind::kArc:
+        if (inside(item)) break;
+        SetArcAngles(item);
         ArcExtremes(item, turned, add);
         break;
       case ListedKind::kMarker:
@@ -217,7 +238,7 @@ std::optional<ListedItem> HitBackplot(const PlotState& plot, const MachineSettin
   const ViewPoint p{static_cast<double>(at.x), static_cast<double>(at.y)};
   std::optional<ListedItem> best;
   double best_distance = tolerance;
-  plot.backplot.ForEach([&](const ListedItem& item) {
+  plot.backplot.ForEachWithoutAngles([&](ListedItem& item) {
     double distance = 0;
     switch (item.kind) {
       case ListedKind::kSegment:

@@ -101,15 +101,6 @@ double PlaneAngle(const Point& centre, const Point& p, int plane) {
                         {First(p, plane), Second(p, plane), 0});
 }
 
-// The plot primitives draw clockwise from the first angle to the second.
-void SetArcAngles(ListedItem& item, bool clockwise) {
-  const double start = PlaneAngle(item.centre, item.from, item.plane);
-  // A whole circle ends where it starts: one arctangent serves both ends.
-  const double end = item.to == item.from ? start : PlaneAngle(item.centre, item.to, item.plane);
-  item.first = clockwise ? start : end;
-  item.second = clockwise ? end : start;
-}
-
 ListedItem MoveItem(ListedKind kind, const MoveTag& tag, std::int32_t colour, int style,
                     const Point& from, const Point& to) {
   ListedItem item;
@@ -123,6 +114,15 @@ ListedItem MoveItem(ListedKind kind, const MoveTag& tag, std::int32_t colour, in
 }
 
 }  // namespace
+
+// The plot primitives draw clockwise from the first angle to the second.
+void SetArcAngles(ListedItem& arc) {
+  const double start = PlaneAngle(arc.centre, arc.from, arc.plane);
+  // A whole circle ends where it starts: one arctangent serves both ends.
+  const double end = arc.to == arc.from ? start : PlaneAngle(arc.centre, arc.to, arc.plane);
+  arc.first = arc.clockwise ? start : end;
+  arc.second = arc.clockwise ? end : start;
+}
 
 std::uint8_t* DisplayList::ByteStream::Room() {
   if (blocks_.empty() || used_.back() + kLongestItem > kBlock) {
@@ -220,7 +220,8 @@ ListedItem DisplayList::AddArc(const MoveTag& tag, std::int32_t colour, int styl
   item.plane = plane;
   item.radius = kept_radius;
   item.centre = PointOf(arc.x, arc.y, arc.z);
-  if (with_angles) SetArcAngles(item, clockwise);
+  item.clockwise = clockwise;
+  if (with_angles) SetArcAngles(item);
   return item;
 }
 
@@ -303,7 +304,8 @@ bool DisplayList::Reader::Next(ListedItem& item) {
     item.radius = radius;
     item.centre = PointOf(static_cast<std::int32_t>(cx), static_cast<std::int32_t>(cy),
                           static_cast<std::int32_t>(cz));
-    SetArcAngles(item, (head & kHeadClockwise) != 0);
+    item.clockwise = (head & kHeadClockwise) != 0;
+    if (angles_) SetArcAngles(item);
     return true;
   }
 }

@@ -39,7 +39,11 @@ struct ListedItem {
   double second = 0;
   double radius = 0;
   Point centre;
+  bool clockwise = false;  // arcs: the sense `first` and `second` are worked out for
 };
+
+// Works out an arc's `first` and `second` from its ends, centre and sense.
+void SetArcAngles(ListedItem& arc);
 
 // Storage in blocks of a fixed size: growing never copies what is kept, and at most one block
 // stands partly empty.
@@ -84,10 +88,18 @@ class DisplayList {
   // Memory the list holds, in bytes.
   std::size_t Bytes() const;
 
+  // Every item in the order drawn; arcs without their drawing angles, for those who need only a
+  // few of them (SetArcAngles gives them).
+  template <class Visit>
+  void ForEachWithoutAngles(Visit&& visit) const {
+    Reader reader(*this, false);
+    ListedItem item;
+    while (reader.Next(item)) visit(item);
+  }
   // Every item in the order drawn.
   template <class Visit>
   void ForEach(Visit&& visit) const {
-    Reader reader(*this);
+    Reader reader(*this, true);
     ListedItem item;
     while (reader.Next(item)) visit(item);
   }
@@ -134,11 +146,12 @@ class DisplayList {
 
   class Reader {
    public:
-    explicit Reader(const DisplayList& list) : list_(list) {}
+    Reader(const DisplayList& list, bool angles) : list_(list), angles_(angles) {}
     bool Next(ListedItem& item);
 
    private:
     const DisplayList& list_;
+    bool angles_;
     std::size_t block_ = 0;
     const std::uint8_t* at_ = nullptr;
     const std::uint8_t* end_ = nullptr;

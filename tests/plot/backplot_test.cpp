@@ -197,6 +197,37 @@ TEST(Backplot, ArcsAreFittedByTheirBulgeNotOnlyTheirEnds) {
   EXPECT_NEAR(box.max_x, 10, 1e-9);
 }
 
+// Arcs well inside what the path already covers are passed over when the box is found; an
+// arc reaching out by a little still widens it, in every view.
+TEST(Backplot, ArcsInsideThePathLeaveTheBoxAsItIsAndOnesReachingOutWidenIt) {
+  const std::string frame = "G0 X0. Y0. Z0.\nG1 X10. F100.\nY10.\nX0.\nY0.\n";
+  std::string inner;
+  for (int i = 1; i < 9; ++i) {
+    inner += "G0 X" + std::to_string(i) + ". Y5.\nG2 X" + std::to_string(i) + ". Y5. I.4 J0.\n";
+  }
+  // A half circle over the top edge, reaching Y10.1.
+  const std::string bulge = "G0 X4.9 Y9.5\nG2 X5.1 Y9.5 I.1 J0.\n";
+  for (int slot = 1; slot <= 4; ++slot) {
+    SCOPED_TRACE(slot);
+    const auto box_of = [&](const std::string& program) {
+      Plotter p(MillIni());
+      p.Load(program);
+      p.RunAll();
+      return BackplotBox(p.bench.plot, p.bench.settings, slot);
+    };
+    const ViewBox all = box_of(frame + inner + bulge);
+    const ViewBox without_inner = box_of(frame + bulge);
+    const ViewBox frame_only = box_of(frame);
+    EXPECT_EQ(all.min_x, without_inner.min_x);
+    EXPECT_EQ(all.max_x, without_inner.max_x);
+    EXPECT_EQ(all.min_y, without_inner.min_y);
+    EXPECT_EQ(all.max_y, without_inner.max_y);
+    if (slot != 2) {  // seen from the front the bulge is behind the frame's top edge
+      EXPECT_GT(std::max(all.max_y - frame_only.max_y, all.max_x - frame_only.max_x), 0.05);
+    }
+  }
+}
+
 TEST(Backplot, TheFirstWholeRunFitsUnlessTheUserZoomedFirst) {
   Plotter p(MillIni());
   p.Load("G0 X0. Y0.\nG1 X100. Y50. F100.\n");
