@@ -178,9 +178,6 @@ std::string RemoveAddress(std::string_view block, char letter) {
   return out;
 }
 
-namespace {
-
-// [first, last) of the comment, or first == npos.
 std::pair<size_t, size_t> CommentSpan(std::string_view block, const CommentChars& chars) {
   const size_t first = block.find(chars.begin);
   if (first == std::string_view::npos) return {first, first};
@@ -188,8 +185,6 @@ std::pair<size_t, size_t> CommentSpan(std::string_view block, const CommentChars
   last = last == std::string_view::npos ? block.size() : last + 1;
   return {first, last};
 }
-
-}  // namespace
 
 std::string StripComment(std::string_view block, const CommentChars& chars) {
   const auto [first, last] = CommentSpan(block, chars);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "settings/machine_settings.h"
 
@@ -43,6 +44,10 @@ SplitWord SplitAtAddress(char letter, std::string_view block);
 
 // Deletes the first `letter` and the blanks, "-", "." and digits after it.
 std::string RemoveAddress(std::string_view block, char letter);
+
+// Where the comment of `block` stands, [first, last) with both delimiters (to the end when no
+// end delimiter follows); first is npos when the block holds no comment character.
+std::pair<size_t, size_t> CommentSpan(std::string_view block, const CommentChars& chars);
 
 // Deletes the comment with both delimiters (to the end when no end delimiter follows).
 std::string StripComment(std::string_view block, const CommentChars& chars);

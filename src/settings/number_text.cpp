@@ -60,7 +60,7 @@ char* WriteFixed(double value, int decimals, char* out, char* out_end) {
   return std::to_chars(out, out_end, value, std::chars_format::fixed, decimals).ptr;
 }
 
-std::string PlainNumberText(double value) {
+void AppendPlainNumber(std::string& text, double value) {
   if (!std::isfinite(value)) value = 0;
   // Four decimals as printf's "%.4f" writes them; to_chars does it without the stream
   // machinery, and the trimming works on the digits in place: utilities write millions.
@@ -75,11 +75,14 @@ std::string PlainNumberText(double value) {
   const bool negative = *first == '-';
   if (negative) ++first;
   if (*first == '0') ++first;  // ".5", "-.5": no zero before the point
-  std::string text;
-  text.reserve(static_cast<size_t>(last - first) + 2);
   if (negative) text.push_back('-');
   if (first < last) text.append(first, last);
   if (bare_point) text.push_back('0');
+}
+
+std::string PlainNumberText(double value) {
+  std::string text;
+  AppendPlainNumber(text, value);
   return text;
 }
 

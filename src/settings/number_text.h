@@ -10,6 +10,8 @@ namespace vormak {
 // A number written with at most four decimals, trailing zeros and a leading zero removed:
 // 12 -> "12.0", 0.5 -> ".5", -0.25 -> "-.25", 0 -> ".0".
 std::string PlainNumberText(double value);
+// The same text appended to `text`: a line built number by number keeps one buffer.
+void AppendPlainNumber(std::string& text, double value);
 
 // `value` with `decimals` decimals exactly as printf's "%.*f" writes it in the C locale,
 // written into [out, out_end) (room for 400 characters is always enough); returns the end.

@@ -22,27 +22,37 @@ bool IsDigit(char c) {
 }  // namespace
 
 std::optional<PreparedBlock> PrepareBlock(const std::string& line, const CommentChars& chars) {
-  PreparedBlock block{line, {}};
-  if (line.find(chars.begin) == std::string::npos) return block;
-  block.comment = CommentOf(line, chars);
-  block.words = StripComment(line, chars);
-  if (block.words.find(chars.begin) != std::string::npos) return std::nullopt;
+  PreparedBlock block;
+  if (!PrepareBlockInto(line, chars, block)) return std::nullopt;
   return block;
+}
+
+bool PrepareBlockInto(std::string_view line, const CommentChars& chars, PreparedBlock& block) {
+  const auto [first, last] = CommentSpan(line, chars);
+  if (first == std::string_view::npos) {
+    block.words.assign(line);
+    block.comment.clear();
+    return true;
+  }
+  block.comment.assign(line.substr(first, last - first));
+  block.words.assign(line.substr(0, first));
+  block.words.append(line.substr(last));
+  return block.words.find(chars.begin) == std::string::npos;
 }
 
 bool PassedOver(const std::string& line, const MachineSettings& settings) {
   return line.empty() || settings.ignore_char.find(line.front()) != std::string::npos;
 }
 
-size_t FindWord(const std::string& words, char letter) {
+size_t FindWord(std::string_view words, char letter) {
   const size_t at = words.find(letter);
-  if (at == std::string::npos || !IsLetter(letter)) return at;
+  if (at == std::string_view::npos || !IsLetter(letter)) return at;
   const bool after_letter = at > 0 && IsLetter(words[at - 1]);
   const bool before_letter = at + 1 < words.size() && IsLetter(words[at + 1]);
   return after_letter || before_letter ? std::string::npos : at;
 }
 
-size_t RunEnd(const std::string& text, size_t from, bool (*in_run)(char)) {
+size_t RunEnd(std::string_view text, size_t from, bool (*in_run)(char)) {
   size_t end = from;
   while (end < text.size() && in_run(text[end])) ++end;
   return end;

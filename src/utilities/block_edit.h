@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "nctext/block_words.h"
 #include "nctext/pane_services.h"
@@ -24,16 +25,19 @@ struct PreparedBlock {
 // The comment set aside; empty when a comment character is left over (a second comment or
 // an unclosed one): such a block is not touched.
 std::optional<PreparedBlock> PrepareBlock(const std::string& line, const CommentChars& chars);
+// The same into `block`, whose room a walk over many lines reuses; false where PrepareBlock
+// answers nothing.
+bool PrepareBlockInto(std::string_view line, const CommentChars& chars, PreparedBlock& block);
 
 // Empty lines and lines beginning with an ignore character are passed over.
 bool PassedOver(const std::string& line, const MachineSettings& settings);
 
 // The first occurrence of `letter` in `words`; npos when there is none, or when it stands
 // next to another letter (part of a macro keyword): then the block has no such word to change.
-size_t FindWord(const std::string& words, char letter);
+size_t FindWord(std::string_view words, char letter);
 
 // End of the run of characters after `from` for which `in_run` holds.
-size_t RunEnd(const std::string& text, size_t from, bool (*in_run)(char));
+size_t RunEnd(std::string_view text, size_t from, bool (*in_run)(char));
 
 // True when the value text of a word is a plain number the utilities may rewrite: it holds a
 // digit and is not the start of a bracket expression or a variable (X-[#1], X#5).
