@@ -20,15 +20,43 @@ std::string WithoutBlanks(std::string_view text) {
   return out;
 }
 
+constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+// `units` decimal units of 10^-decimals written with their sign.
+char* WriteUnits(bool negative, std::uint64_t units, int decimals, char* out, char* out_end) {
+  const std::uint64_t whole = units / kPowers[decimals];
+  std::uint64_t part = units % kPowers[decimals];
+  if (negative) *out++ = '-';
+  out = std::to_chars(out, out_end, whole).ptr;
+  if (decimals > 0) {
+    *out++ = '.';
+    for (int d = decimals - 1; d >= 0; --d) {
+      out[d] = static_cast<char>('0' + part % 10);
+      part /= 10;
+    }
+    out += decimals;
+  }
+  return out;
+}
+
 }  // namespace
 
 char* WriteFixed(double value, int decimals, char* out, char* out_end) {
+  const double magnitude = std::fabs(value);
+  if (decimals >= 0 && decimals <= 6 && magnitude < 1e9 && out_end - out >= 40) {
+    // Most values are nowhere near a half unit: the product rounded to a whole number of
+    // units is printf's number when the exact remainder (one rounding, in fma) is clearly
+    // less than a half.
+    const auto scale = static_cast<double>(kPowers[decimals]);
+    const auto units = static_cast<std::uint64_t>(magnitude * scale + 0.5);
+    if (std::fabs(std::fma(magnitude, scale, -static_cast<double>(units))) < 0.4999) {
+      return WriteUnits(std::signbit(value), units, decimals, out, out_end);
+    }
+  }
   // Values a part program holds (under a million million, not vanishingly small) are rounded
   // here in whole numbers: the double is mantissa / 2^shift exactly, so mantissa * 10^decimals
   // / 2^shift rounded half to even is the printed number of decimal units, as printf rounds
   // it. Utilities write millions of numbers; the general writer costs several times more.
-  static constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  const double magnitude = std::fabs(value);
   if (decimals >= 0 && decimals <= 6 && magnitude < 1e12 && out_end - out >= 40) {
     int exponent = 0;
     const double fraction = std::frexp(magnitude, &exponent);
@@ -41,20 +69,9 @@ char* WriteFixed(double value, int decimals, char* out, char* out_end) {
       const Wide rest = scaled - (units << shift);
       const Wide half = static_cast<Wide>(1) << (shift - 1);
       if (rest > half || (rest == half && (units & 1) != 0)) ++units;
-      const auto all = static_cast<std::uint64_t>(units);  // under 10^18
-      const std::uint64_t whole = all / kPowers[decimals];
-      std::uint64_t part = all % kPowers[decimals];
-      if (std::signbit(value)) *out++ = '-';
-      out = std::to_chars(out, out_end, whole).ptr;
-      if (decimals > 0) {
-        *out++ = '.';
-        for (int d = decimals - 1; d >= 0; --d) {
-          out[d] = static_cast<char>('0' + part % 10);
-          part /= 10;
-        }
-        out += decimals;
-      }
-      return out;
+      // Under 10^18.
+      return WriteUnits(std::signbit(value), static_cast<std::uint64_t>(units), decimals, out,
+                        out_end);
     }
   }
   return std::to_chars(out, out_end, value, std::chars_format::fixed, decimals).ptr;
