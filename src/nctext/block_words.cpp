@@ -93,14 +93,18 @@ std::string AddressValueText(std::string_view address, std::string_view block) {
 namespace {
 
 // The value of a one-letter address read where it stands, when blanks cannot change it: the
-// digits run up to a character that is neither a blank nor a bracket. Empty otherwise.
+// digits follow the letter directly and run up to the end of the block or, past any blanks,
+// to a character that neither goes on with the value nor opens a bracket. Empty otherwise.
 std::optional<std::string_view> UnbrokenValue(std::string_view address, std::string_view block) {
   if (address.size() != 1 || !IsAddressLetter(address[0])) return std::nullopt;
   const size_t at = block.find(address[0]);
   if (at == std::string_view::npos) return std::nullopt;
   size_t end = at + 1;
   while (end < block.size() && IsValueRunChar(block[end])) ++end;
-  if (end == at + 1 || (end < block.size() && (block[end] == ' ' || block[end] == '['))) {
+  if (end == at + 1) return std::nullopt;
+  size_t next = end;
+  while (next < block.size() && block[next] == ' ') ++next;
+  if (next < block.size() && (IsValueRunChar(block[next]) || block[next] == '[')) {
     return std::nullopt;
   }
   return block.substr(at + 1, end - at - 1);
@@ -166,16 +170,20 @@ SplitWord SplitAtAddress(char letter, std::string_view block) {
 }
 
 std::string RemoveAddress(std::string_view block, char letter) {
+  std::string out(block);
+  EraseAddress(out, letter);
+  return out;
+}
+
+void EraseAddress(std::string& block, char letter) {
   const size_t at = block.find(letter);
-  if (at == std::string_view::npos) return std::string(block);
+  if (at == std::string::npos) return;
   size_t end = at + 1;
   while (end < block.size() &&
          (block[end] == ' ' || block[end] == '-' || block[end] == '.' || IsDigit(block[end]))) {
     ++end;
   }
-  std::string out(block.substr(0, at));
-  out += block.substr(end);
-  return out;
+  block.erase(at, end - at);
 }
 
 std::pair<size_t, size_t> CommentSpan(std::string_view block, const CommentChars& chars) {
@@ -208,11 +216,21 @@ bool HoldsMacroKeyword(std::string_view words) {
 }
 
 std::string OrderWords(std::string_view block, std::string_view order, const CommentChars& chars) {
-  const bool has_comment = block.find(chars.begin) != std::string_view::npos;
-  const std::string comment = has_comment ? CommentOf(block, chars) : std::string();
-  const std::string words_text = has_comment ? StripComment(block, chars) : std::string(block);
+  // A walk over a long program orders block after block: the room for the words without
+  // their comment and for the list of words is kept from one block to the next.
+  thread_local std::string without_comment;
+  const auto [first, last] = CommentSpan(block, chars);
+  const bool has_comment = first != std::string_view::npos;
+  const std::string_view comment =
+      has_comment ? block.substr(first, last - first) : std::string_view();
+  std::string_view words_text = block;
+  if (has_comment) {
+    without_comment.assign(block.substr(0, first));
+    without_comment.append(block.substr(last));
+    words_text = without_comment;
+  }
   if (words_text.empty() || !IsAddressLetter(words_text.front()) ||
-      words_text.find('%') != std::string::npos) {
+      words_text.find('%') != std::string_view::npos) {
     return std::string(block);
   }
   if (HoldsMacroKeyword(words_text)) return std::string(block);
@@ -228,8 +246,8 @@ std::string OrderWords(std::string_view block, std::string_view order, const Com
     size_t rank;
     std::string_view text;
   };
-  std::vector<Word> words;
-  words.reserve(16);
+  thread_local std::vector<Word> words;
+  words.clear();
   const std::string_view all = words_text;
   bool blanks = false;
   size_t size = 0;

@@ -44,6 +44,8 @@ SplitWord SplitAtAddress(char letter, std::string_view block);
 
 // Deletes the first `letter` and the blanks, "-", "." and digits after it.
 std::string RemoveAddress(std::string_view block, char letter);
+// The same in place.
+void EraseAddress(std::string& block, char letter);
 
 // Where the comment of `block` stands, [first, last) with both delimiters (to the end when no
 // end delimiter follows); first is npos when the block holds no comment character.

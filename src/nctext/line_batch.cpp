@@ -39,13 +39,22 @@ std::string PaneLineBatch::Line(int n) const {
   return PaneLine(bench_, pane_, n);
 }
 
+void PaneLineBatch::ReadLine(int n, std::string& into) const {
+  if (n >= first_ && n < PendingEnd()) {
+    into = pending_[static_cast<size_t>(n - first_)];
+  } else {
+    ReadPaneLine(bench_, pane_, n, into);
+  }
+}
+
 void PaneLineBatch::Replace(int n, std::string text) {
   if (!control_ || n < 1 || n > control_->LineCount()) return;
   if (n >= first_ && n < PendingEnd()) {
     pending_[static_cast<size_t>(n - first_)] = std::move(text);
     return;
   }
-  if (text == control_->GetLine(n)) return;
+  control_->ReadLine(n, current_);
+  if (text == current_) return;
   if (!pending_.empty() && n < first_) Flush();
   if (pending_.empty()) {
     first_ = n;

@@ -25,6 +25,8 @@ class PaneLineBatch {
 
   // Line n as the pane will hold it.
   std::string Line(int n) const;
+  // The same into `into`, whose room a walk over many lines reuses.
+  void ReadLine(int n, std::string& into) const;
   // Line n gets `text`. Lines are best given in ascending order; going back writes what is
   // pending first. A line that would not change is not touched.
   void Replace(int n, std::string text);
@@ -40,6 +42,7 @@ class PaneLineBatch {
   EditControl* control_;
   int first_ = 0;  // first pending line
   std::vector<std::string> pending_;
+  std::string current_;  // a line of the pane, read to see whether a replacement changes it
 };
 
 // Shows the running command's progress in the prompt panel on long ranges (the caption and

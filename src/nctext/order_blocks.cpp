@@ -17,33 +17,63 @@ namespace vormak {
 namespace {
 
 bool IsOrderValueChar(char c) {
-  return (c >= '0' && c <= '9') || std::string_view(" #*+,-./[]").find(c) != std::string_view::npos;
+  switch (c) {
+    case ' ':
+    case '#':
+    case '*':
+    case '+':
+    case ',':
+    case '-':
+    case '.':
+    case '/':
+    case '[':
+    case ']':
+      return true;
+    default:
+      return c >= '0' && c <= '9';
+  }
 }
 
-// The value text after the first `letter` of `words`, an outer "[ ]" taken off.
-std::string OrderValueText(const std::string& words, char letter) {
+// The value text after the first `letter` of `words`, an outer "[ ]" taken off, into `text`.
+void ReadOrderValueText(std::string_view words, char letter, std::string& text) {
   const size_t at = words.find(letter);
   size_t end = at + 1;
   while (end < words.size() && IsOrderValueChar(words[end])) ++end;
-  std::string text = StripBlanks(words.substr(at + 1, end - at - 1));
+  StripBlanksInto(words.substr(at + 1, end - at - 1), text);
   if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
-    text = text.substr(1, text.size() - 2);
+    text.pop_back();
+    text.erase(0, 1);
   }
   for (char& c : text) {
     if (c == '[') c = '(';
     if (c == ']') c = ')';
   }
-  return text;
 }
+
+// Room the walk reuses from block to block.
+struct StripRoom {
+  std::string words;
+  std::string comment;
+  std::string value;
+};
 
 // Modes 2 and 3 on one block; false when the user cancelled a warning.
 bool StripRepeats(PaneBench& bench, std::string& line, std::string_view letters,
                   std::array<double, kLetterCount>& current,
-                  const std::array<double, kLetterCount>& previous, const CommentChars& chars) {
+                  const std::array<double, kLetterCount>& previous, const CommentChars& chars,
+                  StripRoom& room) {
   // The comment is set aside so its text is not read as words.
-  const bool has_comment = line.find(chars.begin) != std::string::npos;
-  const std::string comment = has_comment ? CommentOf(line, chars) : std::string();
-  std::string words = has_comment ? StripComment(line, chars) : line;
+  std::string& words = room.words;
+  std::string& comment = room.comment;
+  const auto [first, last] = CommentSpan(line, chars);
+  if (first == std::string::npos) {
+    words = line;
+    comment.clear();
+  } else {
+    comment.assign(line, first, last - first);
+    words.assign(line, 0, first);
+    words.append(line, last);
+  }
   // A macro statement holds no words to strip; its letters would only read as bad values.
   if (HoldsMacroKeyword(words)) return true;
   std::array<bool, kLetterCount> present{};
@@ -52,7 +82,8 @@ bool StripRepeats(PaneBench& bench, std::string& line, std::string_view letters,
   }
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (!present[static_cast<size_t>(letter - 'A')]) continue;
-    const EvalResult r = Evaluate(OrderValueText(words, letter));
+    ReadOrderValueText(words, letter, room.value);
+    const EvalResult r = Evaluate(room.value);
     if (r.failed()) {
       if (Warn(bench, kBadCharacterInValue + line) == Answer::kCancel) return false;
       continue;
@@ -60,10 +91,11 @@ bool StripRepeats(PaneBench& bench, std::string& line, std::string_view letters,
     const size_t i = static_cast<size_t>(letter - 'A');
     current[i] = r.value;
     if (letters.find(letter) != std::string_view::npos && r.value == previous[i]) {
-      words = RemoveAddress(words, letter);
+      EraseAddress(words, letter);
     }
   }
-  line = words + comment;
+  line.assign(words);
+  line.append(comment);
   return true;
 }
 
@@ -83,6 +115,8 @@ void OrderBlocks(PaneBench& bench, int pane, LineRange range, std::string_view o
   std::array<double, kLetterCount> previous{};
   bench.stop_requested = false;
   int processed = range.first - 1;
+  StripRoom room;
+  std::string read;
   {
     // One undo step, written to the pane as one edit however long the program.
     PaneLineBatch batch(bench, pane);
@@ -91,12 +125,11 @@ void OrderBlocks(PaneBench& bench, int pane, LineRange range, std::string_view o
       if (EscapePending(bench) || bench.stop_requested) break;
       progress.At(n);
       previous = current;
-      std::string line = batch.Line(n);
-      if (mode == kOrderSortAddresses || mode == kOrderBoth) {
-        line = OrderWords(line, order, chars);
-      }
+      batch.ReadLine(n, read);
+      std::string line =
+          mode == kOrderSortAddresses || mode == kOrderBoth ? OrderWords(read, order, chars) : read;
       if (mode == kOrderStripUnneeded || mode == kOrderBoth) {
-        if (!StripRepeats(bench, line, letters, current, previous, chars)) break;
+        if (!StripRepeats(bench, line, letters, current, previous, chars, room)) break;
       }
       batch.Replace(n, std::move(line));
       processed = n;

@@ -25,11 +25,18 @@ std::string Field(int n, std::string_view text, int max_fields) {
 
 std::string StripBlanks(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    if (c != ' ') out.push_back(c);
-  }
+  StripBlanksInto(text, out);
   return out;
+}
+
+void StripBlanksInto(std::string_view text, std::string& into) {
+  into.resize(text.size());
+  size_t size = 0;
+  for (const char c : text) {
+    into[size] = c;
+    size += c != ' ' ? 1 : 0;
+  }
+  into.resize(size);
 }
 
 std::string UpperText(std::string_view text) {

@@ -8,6 +8,8 @@ namespace vormak {
 
 // Removes every blank.
 std::string StripBlanks(std::string_view text);
+// The same into `into`, whose room a walk over many lines reuses.
+void StripBlanksInto(std::string_view text, std::string& into);
 std::string UpperText(std::string_view text);
 int CountChar(char c, std::string_view text);
 // Decimal digits, "-" for negatives.

@@ -58,7 +58,7 @@ size_t RunEnd(std::string_view text, size_t from, bool (*in_run)(char)) {
   return end;
 }
 
-bool IsPlainValue(const std::string& words, size_t value_from, size_t value_end, char var_prefix) {
+bool IsPlainValue(std::string_view words, size_t value_from, size_t value_end, char var_prefix) {
   const auto first = words.begin() + static_cast<std::ptrdiff_t>(value_from);
   const auto last = words.begin() + static_cast<std::ptrdiff_t>(value_end);
   if (std::none_of(first, last, IsDigit)) return false;
@@ -86,9 +86,10 @@ void RewriteLines(Workbench& bench, int pane, LineRange range, const std::string
   {
     PaneLineBatch batch(bench, pane);
     LineProgress progress(bench, caption, range);
+    std::string line;
     for (int n = range.first; n <= range.last && !bench.stop_requested; ++n) {
       progress.At(n);
-      const std::string line = batch.Line(n);
+      batch.ReadLine(n, line);
       processed = n;
       if (!PassedOver(line, bench.settings)) {
         WalkStep step{n, batch};

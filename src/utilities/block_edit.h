@@ -41,7 +41,7 @@ size_t RunEnd(std::string_view text, size_t from, bool (*in_run)(char));
 
 // True when the value text of a word is a plain number the utilities may rewrite: it holds a
 // digit and is not the start of a bracket expression or a variable (X-[#1], X#5).
-bool IsPlainValue(const std::string& words, size_t value_from, size_t value_end, char var_prefix);
+bool IsPlainValue(std::string_view words, size_t value_from, size_t value_end, char var_prefix);
 
 // Writes the sign of a value the other way round: "-" after the letter at `at` goes, "+"
 // becomes "-", anything else gets a "-".

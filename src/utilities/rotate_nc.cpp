@@ -44,7 +44,7 @@ RotationPlane PlaneOf(const RotateRequest& r) {
 }
 
 // Where the value of the word at `at` ends; blanks that part it from the next word stay.
-size_t ValueEnd(const std::string& words, size_t at) {
+size_t ValueEnd(std::string_view words, size_t at) {
   size_t end = RunEnd(words, at + 1, [](char c) { return IsNumberChar(c) || c == ' '; });
   while (end > at + 1 && words[end - 1] == ' ') --end;
   return end;
@@ -59,14 +59,15 @@ void PutWord(const Workbench& bench, std::string& words, char letter, double val
     if (words.find(' ') != std::string::npos && !words.empty() && words.back() != ' ') {
       words += ' ';
     }
-    words += letter + text;
+    words += letter;
+    words += text;
     return;
   }
   words.replace(at + 1, ValueEnd(words, at) - at - 1, text);
 }
 
 // A word of the plane whose value is an expression or a variable: the block is left whole.
-bool HoldsFormula(const Workbench& bench, const std::string& words, const RotationPlane& plane) {
+bool HoldsFormula(const Workbench& bench, std::string_view words, const RotationPlane& plane) {
   const char var_prefix = bench.settings.var_prefix.empty() ? '#' : bench.settings.var_prefix[0];
   for (const char letter : {plane.p, plane.q, plane.centre_p, plane.centre_q}) {
     const size_t at = FindWord(words, letter);
@@ -96,15 +97,15 @@ void RotateRange(Workbench& bench, int pane, LineRange range, const RotateReques
   bench.stop_requested = false;
   const CommentChars chars = CommentCharsOf(bench.settings);
   const RotationPlane plane = PlaneOf(request);
+  PreparedBlock block;
   const MappedRange done = MapRangeLines(
       bench, pane, range, kRotateNcPrompt,
       [&](const std::string& line, std::vector<std::string>& out) {
-        const auto block = PrepareBlock(line, chars);
-        if (!block || HoldsFormula(bench, block->words, plane)) {
+        if (!PrepareBlockInto(line, chars, block) || HoldsFormula(bench, block.words, plane)) {
           out.push_back(line);
           return;
         }
-        std::string words = block->words;
+        std::string& words = block.words;
         if (words.find('G') != std::string::npos) ApplyGWords(bench, turret, words);
         // The record keeps the program's own (unturned) values, so a word missing from a
         // block stands for the point as the program meant it.
@@ -113,7 +114,7 @@ void RotateRange(Workbench& bench, int pane, LineRange range, const RotateReques
           const auto reg = static_cast<TurretRegister>(letter <= 'K' ? kRegI + (letter - 'I')
                                                                      : kRegX + (letter - 'X'));
           if (FindWord(words, letter) != std::string::npos) {
-            ts[reg] = AddressValue(bench, std::string(1, letter), words, true);
+            ts[reg] = AddressValue(bench, std::string_view(&letter, 1), words, true);
           } else if (incremental && letter >= 'X') {
             ts[reg] = 0;
           }
@@ -142,7 +143,10 @@ void RotateRange(Workbench& bench, int pane, LineRange range, const RotateReques
           PutWord(bench, words, plane.centre_p, cp);
           PutWord(bench, words, plane.centre_q, cq);
         }
-        out.push_back(words + block->comment);
+        std::string& text = out.emplace_back();
+        text.reserve(words.size() + block.comment.size());
+        text += words;
+        text += block.comment;
       });
   SelectLines(bench, pane, range.first, range.first + std::max(done.processed, 1) - 1);
 }

@@ -61,6 +61,27 @@ double ValueOfText(std::string_view text) {
   return r.failed() ? 0.0 : r.value;
 }
 
+// The line that comes of `words` with [from, end) replaced by `value`, and `comment`.
+std::string SplicedLine(std::string_view words, size_t from, size_t end, std::string_view value,
+                        std::string_view comment) {
+  std::string line;
+  line.reserve(words.size() - (end - from) + value.size() + comment.size());
+  line.append(words.substr(0, from));
+  line.append(value);
+  line.append(words.substr(end));
+  line.append(comment);
+  return line;
+}
+
+// `words` and `comment` as one new line.
+std::string WithComment(std::string_view words, std::string_view comment) {
+  std::string line;
+  line.reserve(words.size() + comment.size());
+  line.append(words);
+  line.append(comment);
+  return line;
+}
+
 // The end of the bracket that opens at `open`, past its "]"; the text's end when unclosed.
 size_t BracketEnd(const std::string& text, size_t open) {
   int depth = 0;
@@ -107,29 +128,34 @@ void ChangeValue(Workbench& bench, int pane, LineRange range, char letter, int m
   const std::string letters = mode == kChangeEqualEveryLetter
                                   ? std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
                                   : std::string(1, letter);
+  PreparedBlock block;
+  std::string words;
   RewriteLines(bench, pane, range, "Change Value",
                [&](const std::string& line, WalkStep&) -> std::optional<std::string> {
-                 auto block = PrepareBlock(line, chars);
-                 if (!block) return std::nullopt;
-                 std::string words =
-                     mode == kChangeAnyExpression ? block->words : StripBlanks(block->words);
+                 if (!PrepareBlockInto(line, chars, block)) return std::nullopt;
+                 if (mode == kChangeAnyExpression) {
+                   words = block.words;
+                 } else {
+                   StripBlanksInto(block.words, words);
+                 }
                  bool changed = false;
                  for (const char l : letters) {
                    const size_t at = FindWord(words, l);
                    if (at == std::string::npos) continue;
                    const size_t end = RunEnd(words, at + 1, IsChangeValueChar);
                    if (!IsPlainValue(words, at + 1, end, var_prefix)) continue;
-                   const std::string text = words.substr(at + 1, end - at - 1);
+                   const std::string_view text =
+                       std::string_view(words).substr(at + 1, end - at - 1);
                    const double old_value = mode == kChangeAnyExpression
                                                 ? ValueOfText(text)
                                                 : ReadAddressValue(bench.word_formats, l, text, 1);
                    if (!ChangeWanted(mode, old_value, find)) continue;
-                   words = words.substr(0, at + 1) +
-                           FormatAddressValue(bench.word_formats, l, 1, value) + words.substr(end);
+                   words.replace(at + 1, end - at - 1,
+                                 FormatAddressValue(bench.word_formats, l, 1, value));
                    changed = true;
                  }
                  if (!changed) return std::nullopt;
-                 return words + block->comment;
+                 return WithComment(words, block.comment);
                });
 }
 
@@ -141,11 +167,11 @@ void ShiftAddress(Workbench& bench, int pane, LineRange range, char letter, doub
   if (!IsAddressLetter(letter) || amount == 0) return;
   const CommentChars chars = CommentCharsOf(bench.settings);
   const char var_prefix = VarPrefix(bench);
+  PreparedBlock block;
   RewriteLines(bench, pane, range, "Offset NC",
                [&](const std::string& line, WalkStep&) -> std::optional<std::string> {
-                 auto block = PrepareBlock(line, chars);
-                 if (!block) return std::nullopt;
-                 const std::string& words = block->words;
+                 if (!PrepareBlockInto(line, chars, block)) return std::nullopt;
+                 const std::string_view words = block.words;
                  const size_t at = FindWord(words, letter);
                  if (at == std::string::npos) return std::nullopt;
                  size_t end = RunEnd(words, at + 1, IsShiftValueChar);
@@ -154,9 +180,10 @@ void ShiftAddress(Workbench& bench, int pane, LineRange range, char letter, doub
                  if (!IsPlainValue(words, at + 1, end, var_prefix)) return std::nullopt;
                  const double old_value = ReadAddressValue(bench.word_formats, letter,
                                                            words.substr(at + 1, end - at - 1), 1);
-                 return words.substr(0, at + 1) +
-                        FormatAddressValue(bench.word_formats, letter, 1, old_value + amount) +
-                        words.substr(end) + block->comment;
+                 return SplicedLine(
+                     words, at + 1, end,
+                     FormatAddressValue(bench.word_formats, letter, 1, old_value + amount),
+                     block.comment);
                });
 }
 
@@ -168,20 +195,23 @@ void ScaleAddress(Workbench& bench, int pane, LineRange range, char letter, doub
   if (!IsAddressLetter(letter) || factor == 0) return;
   const CommentChars chars = CommentCharsOf(bench.settings);
   const char var_prefix = VarPrefix(bench);
+  PreparedBlock block;
+  std::string stripped;
   RewriteLines(bench, pane, range, "Scale NC",
                [&](const std::string& line, WalkStep&) -> std::optional<std::string> {
-                 auto block = PrepareBlock(line, chars);
-                 if (!block) return std::nullopt;
-                 const std::string words = StripBlanks(block->words);
+                 if (!PrepareBlockInto(line, chars, block)) return std::nullopt;
+                 StripBlanksInto(block.words, stripped);
+                 const std::string_view words = stripped;
                  const size_t at = FindWord(words, letter);
                  if (at == std::string::npos) return std::nullopt;
                  const size_t end = RunEnd(words, at + 1, IsChangeValueChar);
                  if (!IsPlainValue(words, at + 1, end, var_prefix)) return std::nullopt;
                  const double old_value = ReadAddressValue(bench.word_formats, letter,
                                                            words.substr(at + 1, end - at - 1), 1);
-                 return words.substr(0, at + 1) +
-                        FormatAddressValue(bench.word_formats, letter, 1, factor * old_value) +
-                        words.substr(end) + block->comment;
+                 return SplicedLine(
+                     words, at + 1, end,
+                     FormatAddressValue(bench.word_formats, letter, 1, factor * old_value),
+                     block.comment);
                });
 }
 
@@ -290,11 +320,11 @@ void ApplyLetterChanges(std::string& words, LetterChange* changes, int count) {
 
 void SwitchAxes(Workbench& bench, int pane, LineRange range, const AxisSwitch& choice) {
   const CommentChars chars = CommentCharsOf(bench.settings);
+  PreparedBlock block;
   RewriteLines(bench, pane, range, "Switch Axis",
                [&](const std::string& line, WalkStep&) -> std::optional<std::string> {
-                 auto block = PrepareBlock(line, chars);
-                 if (!block) return std::nullopt;
-                 std::string words = block->words;
+                 if (!PrepareBlockInto(line, chars, block)) return std::nullopt;
+                 std::string& words = block.words;
                  LetterChange changes[3];
                  int count = 0;
                  for (int axis = 0; axis < 3; ++axis) {
@@ -305,7 +335,7 @@ void SwitchAxes(Workbench& bench, int pane, LineRange range, const AxisSwitch& c
                  }
                  if (count == 0) return std::nullopt;
                  ApplyLetterChanges(words, changes, count);
-                 return words + block->comment;
+                 return WithComment(words, block.comment);
                });
 }
 
@@ -318,18 +348,18 @@ void SwitchAddresses(Workbench& bench, int pane, LineRange range, char a, char b
                      bool reverse_b) {
   if (a == b) return;
   const CommentChars chars = CommentCharsOf(bench.settings);
+  PreparedBlock block;
   RewriteLines(bench, pane, range, "Switch NC",
                [&](const std::string& line, WalkStep&) -> std::optional<std::string> {
-                 auto block = PrepareBlock(line, chars);
-                 if (!block) return std::nullopt;
-                 std::string words = block->words;
+                 if (!PrepareBlockInto(line, chars, block)) return std::nullopt;
+                 std::string& words = block.words;
                  const size_t at_a = FindWord(words, a);
                  const size_t at_b = FindWord(words, b);
                  if (at_a == std::string::npos || at_b == std::string::npos) return std::nullopt;
                  // The value that was b's is now labelled a, and the other way round.
                  LetterChange changes[2] = {{at_a, b, reverse_b}, {at_b, a, reverse_a}};
                  ApplyLetterChanges(words, changes, 2);
-                 return words + block->comment;
+                 return WithComment(words, block.comment);
                });
 }
 
