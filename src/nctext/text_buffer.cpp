@@ -276,8 +276,9 @@ void TextBuffer::ReplaceSelection(const std::string& text) {
 
 void TextBuffer::ReplaceLines(int first, int last, std::vector<std::string> lines) {
   if (read_only_) return;
+  // One pass over each line's bytes: find_first_of would look each one up in "\r\n".
   const bool has_break = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-    return line.find_first_of("\r\n") != std::string::npos;
+    return std::any_of(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; });
   });
   if (has_break) {
     EditControl::ReplaceLines(first, last, std::move(lines));
