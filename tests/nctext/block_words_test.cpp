@@ -41,6 +41,21 @@ TEST_F(AddressValueTest, FirstOccurrenceAndImpliedDecimal) {
   EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X++5", false), 0);
 }
 
+// Blanks after a value end it only when another word follows them; a digit, sign or point
+// after them goes on with the value, a bracket makes it an expression.
+TEST_F(AddressValueTest, BlanksAfterTheValue) {
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "N1 X1.5 Y2", false), 1.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X1.5   ", false), 1.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X1.5 (CUT)", false), 1.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X15000  Y2", true), 1.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X1 2 Y3", false), 12);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X1.5 -2 Y3", false), -0.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X1  .5 Y3", false), 1.5);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X-  [1+2] Y5", false), -3);
+  EXPECT_DOUBLE_EQ(AddressValue(bench, "X", "X 1.5 Y2", false), 1.5);
+  EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(AddressValueTest, WholeUnitFormatsAreNotDivided) {
   bench.word_formats.Get(1, 'F') = ReadLetterFormat('F', "0000.,1,0,0");
   EXPECT_DOUBLE_EQ(AddressValue(bench, "F", "F250", true), 250);

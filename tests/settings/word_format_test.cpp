@@ -193,6 +193,10 @@ TEST(WriteFixed, SameTextAsPrintf) {
                                 0.375, 0.000005,   0.000015, 0.000025, 1.00005,      1.00015, -1e-7,
                                 1e-7,  123.456785, 0.1,      -0.7,     999999.99995, 1e12,    3e15,
                                 1e-30, 5e-324,     1e300};
+  // About the largest values written from the rounded product, and halves of a millionth.
+  for (const double v : {999999999.5, 1e9, -999999999.9999995, 123456789.0000005, 0.0000005}) {
+    values.push_back(v);
+  }
   std::mt19937_64 random(17);
   std::uniform_real_distribution<double> part_program(-5000, 5000);
   for (int i = 0; i < 20000; ++i) {

@@ -160,6 +160,54 @@ TEST_F(BreakArcsTest, CancelStopsTheCommandAndKeepsWhatWasDone) {
   EXPECT_EQ(lines[5], "G03 X-7.0711 Y7.0711 I-7.0711 J-7.0711");
 }
 
+// The words the first piece keeps: of each geometry letter, F and G, the words from the first
+// on are taken, up to one standing next to another letter; the kept G words follow the rest.
+TEST_F(BreakArcsTest, FirstPieceKeepsTheOtherWordsOfTheBlock) {
+  const std::string many_m = [] {
+    std::string m;
+    for (int i = 0; i < 33400; ++i) m += "M8 ";
+    return m;
+  }();
+  const std::vector<std::string> arcs{
+      "N5 G03 X-10. Y0 I-10. J0 F100. F200. M8 G90 G03",
+      "N6 G03 X - 1 0 . Y 0 I -10. J0 F 1 0 0 M 8",
+      "N9 G03 X-10. Y0 I-10. J0 aF100. F200.",
+      "N10 gG90 G03 X-10. Y0 I-10. J0 F100.",
+      "N11 G03 X-10. Y0 I-10. J0 \xe9"
+      "F100. \xb5M8",
+      "N12 G03 X-10. Y0 I-10. J0 " + many_m + "F100.",
+      "N13 G03 X-10. Y0 I-10. J0 (F500 X2 G02) F100.",
+      "N14 G03 X-10. Y0 I-10. J0 R10. F100.",
+      "N16 G17 G03 X-10. Y0 I-10. J0 G90 G02",
+  };
+  Text program{"G90 G17 G00 X10. Y0"};
+  for (const std::string& arc : arcs) {
+    program.push_back(arc);
+    program.push_back("G00 X10. Y0");
+  }
+  Program(program);
+  Caret(1);
+  BreakArcs(bench);
+  const std::string ccw_end = "G03X-10.0Y.0I.0J-10.0";
+  std::string m8s;
+  for (int i = 0; i < 33400; ++i) m8s += "M8";
+  const Text want{"N5M8G90G03X.0Y10.0I-10.0J.0F100.", "N6M8G03X.0Y10.0I-10.0J.0F100",
+                  // F next to a letter: neither F word is the feed.
+                  "N9aF100.F200.G03X.0Y10.0I-10.0J.0",
+                  // G next to a letter: every G word stays where it was.
+                  "N10gG90G03G03X.0Y10.0I-10.0J.0F100.", "N11\xe9\xb5M8G03X.0Y10.0I-10.0J.0F100.",
+                  "N12" + m8s + "G03X.0Y10.0I-10.0J.0F100.", "N13G03X.0Y10.0I-10.0J.0F100.",
+                  "N14G03X.0Y10.0I-10.0J.0F100.", "N16G17G90G02X.0Y-10.0I-10.0J.0"};
+  const Text lines = Lines();
+  ASSERT_EQ(lines.size(), 1 + arcs.size() * 3);
+  for (size_t a = 0; a < arcs.size(); ++a) {
+    EXPECT_EQ(lines[1 + a * 3], want[a]) << arcs[a].substr(0, 40);
+  }
+  EXPECT_EQ(lines[2], ccw_end);
+  EXPECT_EQ(lines[1 + 6 * 3 + 1], ccw_end + "(F500 X2 G02)");
+  EXPECT_EQ(lines[1 + 8 * 3 + 1], "G02X-10.0Y.0I.0J10.0");
+}
+
 TEST_F(BreakArcsTest, ArcsItCannotCutSafelyStayWhole) {
   const Text program{"G90 G00 X7.0711 Y7.0711",
                      "G03 X-7.0711 Y7.0711 I-7.0711 J[-7.0711]",
