@@ -85,7 +85,7 @@ struct ArcScratch {
   std::string kept_g;  // G words of the first piece other than G02 and G03
   std::string feed;    // the block's feed word
   bool has_feed = false;
-  std::string piece;   // the piece being written
+  std::string piece;  // the piece being written
 };
 
 // Appends `word` (a letter and its value) without its blanks.
@@ -146,8 +146,8 @@ void AppendOtherWords(std::string& text, std::string_view words, const ArcLetter
 bool LeftWhole(const Workbench& bench, std::string_view words, const ArcLetters& letters) {
   const TurretState& ts = bench.interp.Turret(bench.interp.run.turret);
   const char var_prefix = bench.settings.var_prefix.empty() ? '#' : bench.settings.var_prefix[0];
-  if (words.find('[') != std::string_view::npos || words.find(var_prefix) != std::string_view::npos ||
-      HoldsMacroKeyword(words)) {
+  if (words.find('[') != std::string_view::npos ||
+      words.find(var_prefix) != std::string_view::npos || HoldsMacroKeyword(words)) {
     return true;
   }
   if (FindWord(words, letters.across) != std::string::npos || ts.G(91)) return true;
