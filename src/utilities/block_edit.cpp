@@ -1,6 +1,7 @@
 #include "utilities/block_edit.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "nctext/line_batch.h"
 #include "nctext/status_services.h"
@@ -50,6 +51,24 @@ size_t FindWord(std::string_view words, char letter) {
   const bool after_letter = at > 0 && IsLetter(words[at - 1]);
   const bool before_letter = at + 1 < words.size() && IsLetter(words[at + 1]);
   return after_letter || before_letter ? std::string::npos : at;
+}
+
+LetterWords::LetterWords(std::string_view words) {
+  at_.fill(std::string_view::npos);
+  constexpr std::uint32_t kAll = (std::uint32_t{1} << 26) - 1;
+  std::uint32_t seen = 0;
+  const size_t size = words.size();
+  for (size_t i = 0; i < size && seen != kAll; ++i) {
+    const char c = words[i];
+    if (c < 'A' || c > 'Z') continue;
+    const std::uint32_t bit = std::uint32_t{1} << (c - 'A');
+    if ((seen & bit) != 0) continue;
+    // Only a letter's first place counts, as for FindWord.
+    seen |= bit;
+    const bool after_letter = i > 0 && IsLetter(words[i - 1]);
+    const bool before_letter = i + 1 < size && IsLetter(words[i + 1]);
+    if (!after_letter && !before_letter) at_[static_cast<size_t>(c - 'A')] = i;
+  }
 }
 
 size_t RunEnd(std::string_view text, size_t from, bool (*in_run)(char)) {

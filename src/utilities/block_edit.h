@@ -3,6 +3,7 @@
 // the first word of a letter that is really a word (not a letter inside IF, GOTO, THEN ...),
 // and the walk over a range of lines with batching, progress and Escape.
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,6 +36,19 @@ bool PassedOver(const std::string& line, const MachineSettings& settings);
 // The first occurrence of `letter` in `words`; npos when there is none, or when it stands
 // next to another letter (part of a macro keyword): then the block has no such word to change.
 size_t FindWord(std::string_view words, char letter);
+
+// FindWord for every letter A to Z at once, from one walk over the block: for a rewrite that
+// asks about many letters of the same words.
+class LetterWords {
+ public:
+  explicit LetterWords(std::string_view words);
+  // FindWord(words, letter) for a letter A to Z.
+  size_t Find(char letter) const { return at_[static_cast<size_t>(letter - 'A')]; }
+  bool Has(char letter) const { return Find(letter) != std::string_view::npos; }
+
+ private:
+  std::array<size_t, 26> at_;
+};
 
 // End of the run of characters after `from` for which `in_run` holds.
 size_t RunEnd(std::string_view text, size_t from, bool (*in_run)(char));

@@ -143,23 +143,24 @@ void AppendOtherWords(std::string& text, std::string_view words, const ArcLetter
 // An arc this utility must leave whole: its values are expressions or variables, it moves
 // the third axis too (a helix), it is written incrementally, or a mill arc lies in another
 // plane than X-Y.
-bool LeftWhole(const Workbench& bench, std::string_view words, const ArcLetters& letters) {
+bool LeftWhole(const Workbench& bench, std::string_view words, const LetterWords& found,
+               const ArcLetters& letters) {
   const TurretState& ts = bench.interp.Turret(bench.interp.run.turret);
   const char var_prefix = bench.settings.var_prefix.empty() ? '#' : bench.settings.var_prefix[0];
   if (words.find('[') != std::string_view::npos ||
       words.find(var_prefix) != std::string_view::npos || HoldsMacroKeyword(words)) {
     return true;
   }
-  if (FindWord(words, letters.across) != std::string::npos || ts.G(91)) return true;
+  if (found.Has(letters.across) || ts.G(91)) return true;
   return IsMill(bench) && (ts.G(18) || ts.G(19));
 }
 
 // A block under G02 or G03 that moves: it holds a coordinate or a centre word of the plane.
 // A block of other words (M30, a feed alone) is no arc, however the modal code stands.
-bool MovesOnArc(std::string_view words, const ArcLetters& letters) {
+bool MovesOnArc(const LetterWords& found, const ArcLetters& letters) {
   for (const char letter : {letters.first, letters.second, letters.centre_first,
                             letters.centre_second, 'U', 'W', 'R'}) {
-    if (FindWord(words, letter) != std::string::npos) return true;
+    if (found.Has(letter)) return true;
   }
   return false;
 }
@@ -193,8 +194,8 @@ namespace {
 
 // The pieces of one arc block appended to `pieces`; false, and nothing appended, when the
 // block stays whole.
-bool BreakArcInto(Workbench& bench, std::string_view block, const PlaneArc& arc,
-                  std::vector<std::string>& pieces, ArcScratch& scratch) {
+bool BreakArcInto(Workbench& bench, std::string_view block, const LetterWords& found,
+                  const PlaneArc& arc, std::vector<std::string>& pieces, ArcScratch& scratch) {
   const ArcLetters letters = LettersOf(bench);
   const double r = std::hypot(arc.i, arc.k);
   if (r == 0) {
@@ -213,7 +214,7 @@ bool BreakArcInto(Workbench& bench, std::string_view block, const PlaneArc& arc,
     Warn(bench, kEndOffCircle + PlainNumberText(end_gap) + " in" + "\r\n" + std::string(block));
     return false;
   }
-  if (LeftWhole(bench, block, letters)) return false;
+  if (LeftWhole(bench, block, found, letters)) return false;
   const double start = AngleOf(cx, cz, arc.start_x, arc.start_z);
   const double end = AngleOf(cx, cz, arc.end_x, arc.end_z);
   const Cuts cuts = CutAngles(arc.direction, start, end);
@@ -257,7 +258,7 @@ bool BreakArcInto(Workbench& bench, std::string_view block, const PlaneArc& arc,
 std::string BreakOneArc(Workbench& bench, const std::string& block, const PlaneArc& arc) {
   std::vector<std::string> pieces;
   ArcScratch scratch;
-  if (!BreakArcInto(bench, block, arc, pieces, scratch)) return block;
+  if (!BreakArcInto(bench, block, LetterWords(block), arc, pieces, scratch)) return block;
   std::string text;
   for (const std::string& piece : pieces) {
     if (!text.empty()) text += "\r\n";
@@ -292,8 +293,12 @@ void BreakArcs(Workbench& bench, int pane, LineRange range) {
                       ts[kRegPrevY] = ts[kRegY];
                       ts[kRegPrevZ] = ts[kRegZ];
                       const bool read = ReadWords(bench, turret, prepared.words);
-                      if (!read || (!ts.G(2) && !ts.G(3)) || bench.stop_requested ||
-                          !MovesOnArc(prepared.words, letters)) {
+                      if (!read || (!ts.G(2) && !ts.G(3)) || bench.stop_requested) {
+                        out.push_back(line);
+                        return;
+                      }
+                      const LetterWords found(prepared.words);
+                      if (!MovesOnArc(found, letters)) {
                         out.push_back(line);
                         return;
                       }
@@ -306,7 +311,7 @@ void BreakArcs(Workbench& bench, int pane, LineRange range) {
                         arc = {arc.direction, ts[kRegPrevX], ts[kRegPrevZ], ts[kRegX],
                                ts[kRegZ],     ts[kRegI],     ts[kRegK]};
                       }
-                      if (!BreakArcInto(bench, prepared.words, arc, out, scratch)) {
+                      if (!BreakArcInto(bench, prepared.words, found, arc, out, scratch)) {
                         out.push_back(line);
                         return;
                       }

@@ -67,10 +67,11 @@ void PutWord(const Workbench& bench, std::string& words, char letter, double val
 }
 
 // A word of the plane whose value is an expression or a variable: the block is left whole.
-bool HoldsFormula(const Workbench& bench, std::string_view words, const RotationPlane& plane) {
+bool HoldsFormula(const Workbench& bench, std::string_view words, const LetterWords& found,
+                  const RotationPlane& plane) {
   const char var_prefix = bench.settings.var_prefix.empty() ? '#' : bench.settings.var_prefix[0];
   for (const char letter : {plane.p, plane.q, plane.centre_p, plane.centre_q}) {
-    const size_t at = FindWord(words, letter);
+    const size_t at = found.Find(letter);
     if (at == std::string::npos) continue;
     const size_t end = RunEnd(words, at + 1, [](char c) { return IsNumberChar(c) || c == ' '; });
     if (!IsPlainValue(words, at + 1, end, var_prefix)) return true;
@@ -101,11 +102,16 @@ void RotateRange(Workbench& bench, int pane, LineRange range, const RotateReques
   const MappedRange done = MapRangeLines(
       bench, pane, range, kRotateNcPrompt,
       [&](const std::string& line, std::vector<std::string>& out) {
-        if (!PrepareBlockInto(line, chars, block) || HoldsFormula(bench, block.words, plane)) {
+        if (!PrepareBlockInto(line, chars, block)) {
           out.push_back(line);
           return;
         }
         std::string& words = block.words;
+        const LetterWords found(words);  // until the words are rewritten below
+        if (HoldsFormula(bench, words, found, plane)) {
+          out.push_back(line);
+          return;
+        }
         if (words.find('G') != std::string::npos) ApplyGWords(bench, turret, words);
         // The record keeps the program's own (unturned) values, so a word missing from a
         // block stands for the point as the program meant it.
@@ -113,16 +119,14 @@ void RotateRange(Workbench& bench, int pane, LineRange range, const RotateReques
         for (const char letter : {'X', 'Y', 'Z', 'I', 'J', 'K'}) {
           const auto reg = static_cast<TurretRegister>(letter <= 'K' ? kRegI + (letter - 'I')
                                                                      : kRegX + (letter - 'X'));
-          if (FindWord(words, letter) != std::string::npos) {
+          if (found.Has(letter)) {
             ts[reg] = AddressValue(bench, std::string_view(&letter, 1), words, true);
           } else if (incremental && letter >= 'X') {
             ts[reg] = 0;
           }
         }
-        const bool in_plane = FindWord(words, plane.p) != std::string::npos ||
-                              FindWord(words, plane.q) != std::string::npos ||
-                              FindWord(words, plane.centre_p) != std::string::npos ||
-                              FindWord(words, plane.centre_q) != std::string::npos;
+        const bool in_plane = found.Has(plane.p) || found.Has(plane.q) ||
+                              found.Has(plane.centre_p) || found.Has(plane.centre_q);
         const bool line_move = ts.G(0) || ts.G(1);
         const bool arc_move = ts.G(2) || ts.G(3);
         if (!in_plane || (!line_move && !arc_move)) {
