@@ -135,7 +135,13 @@ void RepaintBackplot(PlotState& plot, const MachineSettings& settings) {
   if (!plot.canvas) return;
   // Nothing else draws while the list is painted, so the pen and the joints carry over.
   DrawRun run;
-  plot.backplot.ForEach([&](const ListedItem& item) { Draw(plot, settings, item, &run); });
+  plot.backplot.ForEachWithoutAngles([&](ListedItem& item) {
+    if (item.kind == ListedKind::kArc) {
+      DrawListedArc(plot, settings, item, &run);
+    } else {
+      Draw(plot, settings, item, &run);
+    }
+  });
 }
 
 void ClearBackplot(PlotState& plot) {

@@ -171,23 +171,29 @@ bool ClearOfHalf(double v, double slack) {
   return 0.5 - std::fabs(v - static_cast<double>(Nearest(v))) > slack;
 }
 
+// The pixel of the point of a circle of the flat view whose cosine and sine are `c` and `s`,
+// when values within 1e-14 of them cannot move it to another pixel; false otherwise.
+bool ClearPixelOnCircle(const ViewState& view, double cx, double cy, double r, double c, double s,
+                        WidePixel& pixel) {
+  const double x = (cx + r * c) * view.scale_x + view.off_x;
+  const double y = (cy + r * s) * view.scale_y + view.off_y;
+  // Far more than the cosine's error times the radius, and the roundings on the way.
+  const double slack_x = 1e-9 * (1 + std::fabs(r * view.scale_x) + std::fabs(cx * view.scale_x) +
+                                 std::fabs(static_cast<double>(view.off_x)));
+  const double slack_y = 1e-9 * (1 + std::fabs(r * view.scale_y) + std::fabs(cy * view.scale_y) +
+                                 std::fabs(static_cast<double>(view.off_y)));
+  if (!ClearOfHalf(x, slack_x) || !ClearOfHalf(y, slack_y)) return false;
+  pixel = {Nearest(x), Nearest(y)};
+  return true;
+}
+
 // The pixel of the point at `degrees` on a circle of the flat view: what ViewToPixels makes of
 // the point from the library's cosine and sine, found with the quick ones wherever their
 // difference cannot move it to another pixel.
 WidePixel PixelOnCircle(const ViewState& view, double cx, double cy, double r, double degrees) {
   double c = 0, s = 0;
-  if (QuickCosSin(degrees, c, s)) {
-    const double x = (cx + r * c) * view.scale_x + view.off_x;
-    const double y = (cy + r * s) * view.scale_y + view.off_y;
-    // Far more than the cosine's error times the radius, and the roundings on the way.
-    const double slack_x =
-        1e-9 * (1 + std::fabs(r * view.scale_x) + std::fabs(cx * view.scale_x) +
-                std::fabs(static_cast<double>(view.off_x)));
-    const double slack_y =
-        1e-9 * (1 + std::fabs(r * view.scale_y) + std::fabs(cy * view.scale_y) +
-                std::fabs(static_cast<double>(view.off_y)));
-    if (ClearOfHalf(x, slack_x) && ClearOfHalf(y, slack_y)) return {Nearest(x), Nearest(y)};
-  }
+  WidePixel pixel;
+  if (QuickCosSin(degrees, c, s) && ClearPixelOnCircle(view, cx, cy, r, c, s, pixel)) return pixel;
   return ViewToPixels(view, {cx + r * std::cos(degrees * kRadiansPerDegree),
                              cy + r * std::sin(degrees * kRadiansPerDegree)});
 }
@@ -236,6 +242,34 @@ void EdgeOnArc(PlotState& plot, const MachineSettings& settings, int slot, int t
                 OnArc(arc.plane, arc.radius, arc.centre, arc.second));
 }
 
+// The graphics system's elliptic arc on the circle of `r` about (cx, cy) of the flat view, from
+// the pixel `start` counter-clockwise to `end`. False, with nothing drawn, where the circle's box
+// reaches beyond the safe pixels: the arc goes as a polyline then.
+bool EllipticArc(PlotState& plot, const ViewState& view, double cx, double cy, double r,
+                 WidePixel start, WidePixel end) {
+  if (BeyondPixelLimit(start) || BeyondPixelLimit(end)) return true;
+  const WidePixel centre = ViewToPixels(view, {cx, cy});
+  const double r_px = r * view.scale_x;
+  const double left = static_cast<double>(centre.x) - r_px,
+               top = static_cast<double>(centre.y) - r_px;
+  const double right = static_cast<double>(centre.x) + r_px;
+  const double bottom = static_cast<double>(centre.y) + r_px;
+  if (std::max({std::fabs(left), std::fabs(top), std::fabs(right), std::fabs(bottom)}) >
+      kSafePixels) {
+    return false;
+  }
+  const PixelPoint s{static_cast<int>(start.x), static_cast<int>(start.y)};
+  const PixelPoint e{static_cast<int>(end.x), static_cast<int>(end.y)};
+  plot.canvas->Arc(Round(left), Round(top), Round(right), Round(bottom), s, e);
+  return true;
+}
+
+// Whether the flat view's circle is too large to hand to the graphics system.
+bool ClippedCircle(const PlotState& plot, const MachineSettings& settings, const ViewState& view,
+                   double r) {
+  return settings.clip_draw && !plot.printing && 2 * (r * view.scale_x) > settings.max_clip / 4.0;
+}
+
 // An X-Y arc in the flat views, with the graphics system's elliptic arc. The mirror and the
 // vertical orientation are reflections: the centre and the angles are reflected and the two
 // angles exchanged, so the arc still covers the sweep from the second angle to the first.
@@ -267,27 +301,110 @@ void FlatArc(PlotState& plot, const MachineSettings& settings, int slot, int tur
   }
   const ViewState& view = plot.Slot(slot);
   const double r = arc.radius;
-  const WidePixel centre = ViewToPixels(view, {cx, cy});
-  const double r_px = r * view.scale_x;
-  if (settings.clip_draw && !plot.printing && 2 * r_px > settings.max_clip / 4.0) {
+  if (ClippedCircle(plot, settings, view, r)) {
     ArcPolyline(plot, settings, slot, turret, arc);
     return;
   }
   const WidePixel start = PixelOnCircle(view, cx, cy, r, a2);
   const WidePixel end = arc.full ? start : PixelOnCircle(view, cx, cy, r, a1);
-  if (BeyondPixelLimit(start) || BeyondPixelLimit(end)) return;
-  const double left = static_cast<double>(centre.x) - r_px,
-               top = static_cast<double>(centre.y) - r_px;
-  const double right = static_cast<double>(centre.x) + r_px;
-  const double bottom = static_cast<double>(centre.y) + r_px;
-  if (std::max({std::fabs(left), std::fabs(top), std::fabs(right), std::fabs(bottom)}) >
-      kSafePixels) {
+  if (!EllipticArc(plot, view, cx, cy, r, start, end)) {
     ArcPolyline(plot, settings, slot, turret, arc);
-    return;
   }
-  const PixelPoint s{static_cast<int>(start.x), static_cast<int>(start.y)};
-  const PixelPoint e{static_cast<int>(end.x), static_cast<int>(end.y)};
-  plot.canvas->Arc(Round(left), Round(top), Round(right), Round(bottom), s, arc.full ? s : e);
+}
+
+// A direction in the arc's plane as its cosine and sine.
+struct Direction {
+  double c = 1;
+  double s = 0;
+};
+
+// An X-Y arc of the list known by the directions of its ends from the centre, for the flat
+// views: `first` and `second` as the drawing angles would give them.
+struct ArcByEnds {
+  Direction first;
+  Direction second;
+  double radius = 0;
+  Point centre;
+};
+
+// The direction from the centre to p as the drawing angle's arctangent takes it: a zero
+// difference counts as a tiny one of the sign the other difference has.
+bool DirectionTo(const Point& centre, const Point& p, Direction& d) {
+  double dx = p.x - centre.x, dy = p.y - centre.y;
+  if (dx == 0 && dy == 0) return false;
+  if (dx == 0) dx = 1e-7;
+  if (dy == 0) dy = 1e-7;
+  const double length = std::sqrt(dx * dx + dy * dy);
+  d = {dx / length, dy / length};
+  return true;
+}
+
+// The arc from its ends when the sweep from the second angle to the first lies clear of the
+// full circle's and the chord's limits (under 1.5 degrees, or within a degree short of a whole
+// turn): there a small error in the angles could change what is drawn.
+bool ArcFromEnds(const ListedItem& arc, ArcByEnds& ends) {
+  Direction start, end;
+  if (!DirectionTo(arc.centre, arc.from, start) || !DirectionTo(arc.centre, arc.to, end)) {
+    return false;
+  }
+  ends.first = arc.clockwise ? start : end;
+  ends.second = arc.clockwise ? end : start;
+  ends.radius = arc.radius;
+  ends.centre = arc.centre;
+  // Counter-clockwise from the second end to the first: tan(2.05) and tan(1.05 degrees).
+  const Direction& a = ends.second;
+  const Direction& b = ends.first;
+  const double cross = a.c * b.s - a.s * b.c;
+  const double dot = a.c * b.c + a.s * b.s;
+  return dot <= 0 || cross >= 0.0358 * dot || cross <= -0.0183 * dot;
+}
+
+// FlatArc for an arc known by its ends, not a full circle and with no chord: false, with
+// nothing drawn, where an end's pixel is too close to call or the arc would go as a polyline.
+bool FlatArcFromEnds(PlotState& plot, const MachineSettings& settings, int slot, int turret,
+                     const ArcByEnds& arc) {
+  double cx = arc.centre.x, cy = arc.centre.y;
+  Direction a1 = arc.first, a2 = arc.second;
+  if (Mirrored(settings, turret)) {
+    if (settings.system_type == SystemType::kLathe) {
+      cy = -cy;
+      a1.s = -a1.s;
+      a2.s = -a2.s;
+    } else {
+      cx = -cx;
+      a1.c = -a1.c;
+      a2.c = -a2.c;
+    }
+    std::swap(a1, a2);
+  }
+  if (settings.vertical_lathe) {
+    std::swap(cx, cy);
+    std::swap(a1.c, a1.s);
+    std::swap(a2.c, a2.s);
+    std::swap(a1, a2);
+  }
+  const ViewState& view = plot.Slot(slot);
+  const double r = arc.radius;
+  if (ClippedCircle(plot, settings, view, r)) return false;
+  WidePixel start, end;
+  if (!ClearPixelOnCircle(view, cx, cy, r, a2.c, a2.s, start) ||
+      !ClearPixelOnCircle(view, cx, cy, r, a1.c, a1.s, end)) {
+    return false;
+  }
+  return EllipticArc(plot, view, cx, cy, r, start, end);
+}
+
+ArcSpec SpecOf(int plane, double first_angle, double second_angle, double radius,
+               const Point& centre) {
+  ArcSpec arc;
+  arc.plane = plane >= 1 && plane <= 3 ? plane : 1;
+  arc.first = first_angle;
+  arc.second = second_angle;
+  arc.radius = radius;
+  arc.centre = centre;
+  arc.full = second_angle - first_angle > 359 || std::fabs(first_angle - second_angle) < 0.0001;
+  if (arc.full) arc.first = arc.second = 0;
+  return arc;
 }
 
 void ArcInSlot(PlotState& plot, const MachineSettings& settings, int slot, int turret,
@@ -345,17 +462,43 @@ void DrawArc(PlotState& plot, const MachineSettings& settings, int turret, std::
              const Point& centre, DrawRun* run) {
   if (!plot.canvas) return;
   if (run != nullptr) run->end_set = false;
-  ArcSpec arc;
-  arc.plane = plane >= 1 && plane <= 3 ? plane : 1;
-  arc.first = first_angle;
-  arc.second = second_angle;
-  arc.radius = radius;
-  arc.centre = centre;
-  arc.full = second_angle - first_angle > 359 || std::fabs(first_angle - second_angle) < 0.0001;
-  if (arc.full) arc.first = arc.second = 0;
+  const ArcSpec arc = SpecOf(plane, first_angle, second_angle, radius, centre);
   RunPen(plot, colour, style, run);
   for (int slot = 1; slot <= kViewSlots; ++slot) {
     if (plot.ViewOn(slot)) ArcInSlot(plot, settings, slot, turret, arc);
+  }
+}
+
+void DrawListedArc(PlotState& plot, const MachineSettings& settings, ListedItem& arc,
+                   DrawRun* run) {
+  if (!plot.canvas) return;
+  const int turret = arc.tag.turret;
+  // A whole circle's drawing angles both come out as its start's, which the full circle drops.
+  if (arc.to == arc.from) {
+    DrawArc(plot, settings, turret, arc.colour, arc.style, arc.plane, 0, 0, arc.radius,
+            arc.centre, run);
+    return;
+  }
+  ArcByEnds ends;
+  if (arc.plane != 1 || !ArcFromEnds(arc, ends)) {
+    SetArcAngles(arc);
+    DrawArc(plot, settings, turret, arc.colour, arc.style, arc.plane, arc.first, arc.second,
+            arc.radius, arc.centre, run);
+    return;
+  }
+  if (run != nullptr) run->end_set = false;
+  RunPen(plot, arc.colour, arc.style, run);
+  bool angles_set = false;
+  ArcSpec exact;
+  for (int slot = 1; slot <= kViewSlots; ++slot) {
+    if (!plot.ViewOn(slot)) continue;
+    if (!Rotated(settings, slot) && FlatArcFromEnds(plot, settings, slot, turret, ends)) continue;
+    if (!angles_set) {
+      SetArcAngles(arc);
+      exact = SpecOf(arc.plane, arc.first, arc.second, arc.radius, arc.centre);
+      angles_set = true;
+    }
+    ArcInSlot(plot, settings, slot, turret, exact);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "cad/geometry_types.h"
+#include "plot/display_list.h"
 #include "plot/view_state.h"
 #include "plot/view_transform.h"
 #include "settings/machine_settings.h"
@@ -42,6 +43,11 @@ void DrawSegment(PlotState& plot, const MachineSettings& settings, int turret, s
 void DrawArc(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
              int style, int plane, double first_angle, double second_angle, double radius,
              const Point& centre, DrawRun* run = nullptr);
+
+// A kept arc drawn from its ends, centre and sense as DrawArc draws it from its drawing angles,
+// which are worked out (into the item) only where the ends alone cannot settle the picture.
+void DrawListedArc(PlotState& plot, const MachineSettings& settings, ListedItem& arc,
+                   DrawRun* run = nullptr);
 
 void DrawCircle(PlotState& plot, const MachineSettings& settings, int turret, std::int32_t colour,
                 int style, int plane, double radius, const Point& centre);

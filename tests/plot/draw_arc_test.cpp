@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "plot/display_list.h"
 #include "plot/zoom.h"
 #include "plot_fixture.h"
 
@@ -169,6 +170,121 @@ TEST_F(DrawArcTest, EndRadialsAreThePixelsOfTheLibrarysEndPoints) {
     }
   }
   EXPECT_GT(halves, 0);  // some ends did land half way
+}
+
+
+// An arc read back from the list without its drawing angles is drawn from its ends exactly as
+// from the angles: in every view and orientation, for sweeps at the full circle's and the
+// chord's limits, and for ends landing half way between two pixels (20 pixels a unit, so a
+// stored end at an odd multiple of 0.025 does). The angles are worked out only where needed.
+TEST_F(DrawArcTest, KeptArcsDrawFromTheirEndsAsFromTheirAngles) {
+  view().plot_height = 15;
+  RecomputeScales(plot(), settings(), plot().current);
+  ASSERT_EQ(view().scale_x, 20);
+  constexpr double kDegree = 3.14159265358979323846 / 180;
+  DisplayList list;
+  const MoveTag tag;
+  const Point centres[] = {{0, 0, 0}, {0.025, 0.025, 0}, {-3.2187, 2.5, 1}, {1000.0003, -7, 0}};
+  // Ends on the axes, on 3-4-5 triangles (both landing on half pixels from the second centre)
+  // and at odd angles; sweeps about the limits of 1.5 degrees and a degree short of a turn.
+  const double starts[] = {0, 90, 180, 270, 36.869897645844, 306.869897645844, 17.3, 359.7};
+  const double sweeps[] = {0,   0.7, 1.49, 1.5,  1.51,   2.04, 2.06,  45,     90,
+                           180, 300, 358.9, 358.96, 359, 359.04, 359.5, 359.999};
+  for (const Point& c : centres) {
+    for (const double r : {0.5, 2.0, 7.3331}) {
+      for (const double start : starts) {
+        for (const double sweep : sweeps) {
+          for (const bool clockwise : {false, true}) {
+            const double end = start + (clockwise ? -sweep : sweep);
+            const auto at = [&](double degrees) {
+              return Point{std::round((c.x + r * std::cos(degrees * kDegree)) * 1e4) / 1e4,
+                           std::round((c.y + r * std::sin(degrees * kDegree)) * 1e4) / 1e4,
+                           c.z};
+            };
+            const Point from = at(start);
+            const Point to = sweep == 0 ? from : at(end);
+            list.AddArc(tag, 0, 0, 1, clockwise, r, c, from, to, false);
+            list.AddArc(tag, 0, 0, 2, clockwise, r, {c.x, 0, c.y}, {from.x, 0, from.y},
+                        {to.x, 0, to.y}, false);
+          }
+        }
+      }
+    }
+  }
+  const auto same = [](const RecordingCanvas::Primitive& p, const RecordingCanvas::Primitive& q) {
+    return p.kind == q.kind && p.points == q.points && p.left == q.left && p.top == q.top &&
+           p.right == q.right && p.bottom == q.bottom;
+  };
+  struct Setting {
+    const char* name;
+    SystemType system;
+    bool mirror, vertical, clip;
+    int slot;
+  };
+  const Setting cases[] = {{"mill", SystemType::kMill, false, false, false, kTopSlot},
+                           {"mirrored mill", SystemType::kMill, true, false, false, kTopSlot},
+                           {"mirrored lathe", SystemType::kLathe, true, false, false, kTopSlot},
+                           {"vertical lathe", SystemType::kLathe, false, true, false, kTopSlot},
+                           {"clipped mill", SystemType::kMill, false, false, true, kTopSlot},
+                           {"isometric mill", SystemType::kMill, false, false, false,
+                            kIsometricSlot}};
+  for (const Setting& s : cases) {
+    SCOPED_TRACE(s.name);
+    settings().system_type = s.system;
+    settings().mirror[0] = s.mirror;
+    settings().vertical_lathe = s.vertical;
+    settings().clip_draw = s.clip;
+    settings().max_clip = 1000;
+    ASSERT_TRUE(SelectViewSlot(plot(), settings(), s.slot) || plot().current == s.slot);
+    size_t compared = 0, clear_arcs = 0, from_ends = 0, halves = 0;
+    list.ForEachWithoutAngles([&](ListedItem& item) {
+      ListedItem exact = item;
+      SetArcAngles(exact);
+      canvas.Forget();
+      DrawArc(plot(), settings(), 1, 0, 0, exact.plane, exact.first, exact.second, exact.radius,
+              exact.centre);
+      const auto expected = canvas.primitives;
+      canvas.Forget();
+      item.first = item.second = -1000;
+      DrawListedArc(plot(), settings(), item);
+      ASSERT_EQ(canvas.primitives.size(), expected.size()) << compared;
+      for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_TRUE(same(canvas.primitives[i], expected[i])) << "arc " << compared << " #" << i;
+      }
+      // Clear of the limits by far more than any rounding, and off the half-pixel centre.
+      bool clear = false;
+      if (item.plane == 1 && item.to != item.from && item.centre.x != 0.025) {
+        const double a = std::atan2(item.from.y - item.centre.y, item.from.x - item.centre.x);
+        const double b = std::atan2(item.to.y - item.centre.y, item.to.x - item.centre.x);
+        double ccw = (item.clockwise ? a - b : b - a) / kDegree;
+        if (ccw < 0) ccw += 360;
+        clear = ccw > 3 && ccw < 358;
+      }
+      if (item.to == item.from) {
+        ++compared;
+        return;  // a whole circle needs no angles anywhere
+      }
+      if (clear) {
+        ++clear_arcs;
+        if (item.first == -1000) ++from_ends;
+      } else if (item.first == -1000 && item.plane != 1) {
+        ADD_FAILURE() << "an arc on edge drawn without its angles";
+      }
+      const double x = item.from.x * view().scale_x + view().off_x;
+      if (std::fabs(x - std::floor(x) - 0.5) < 1e-9) ++halves;
+      ++compared;
+    });
+    EXPECT_EQ(compared, 2 * 4 * 3 * 8 * 17 * 2u);
+    EXPECT_GT(clear_arcs, 500u);
+    if (s.slot == kIsometricSlot) {
+      EXPECT_EQ(from_ends, 0u);  // turned views walk chords from the angles
+    } else {
+      EXPECT_GT(halves, 0u);
+      // Every X-Y arc clear of the limits needs no angles, but for the polylines of the
+      // circles too large for the graphics system (7.3331 units, 293 pixels across).
+      EXPECT_EQ(from_ends, s.clip ? clear_arcs * 2 / 3 : clear_arcs);
+    }
+  }
 }
 
 }  // namespace
