@@ -22,7 +22,12 @@ constexpr size_t kEscapePollLines = 1024;
 // long program costs a logarithm per insertion instead of moving every line below.
 class PaddedLines {
  public:
-  explicit PaddedLines(size_t count) : tree_(count + 1, 0), pad_(count, 0) {
+  // A pane holds far fewer lines than a vector can; the bound only spares the compiler the
+  // thought of a count that wraps round.
+  explicit PaddedLines(size_t count) {
+    count = std::min(count, pad_.max_size() - 1);
+    tree_.assign(count + 1, 0);
+    pad_.assign(count, 0);
     for (size_t i = 1; i <= count; ++i) {
       tree_[i] += 1;
       const size_t parent = i + (i & (~i + 1));
