@@ -10,6 +10,7 @@
 #include "interp/program_flow.h"
 #include "nctext/pane_services.h"
 #include "nctext/status_services.h"
+#include "nctext/vector_state.h"
 #include "plot/backplot.h"
 #include "plot/plot_window.h"
 #include "plot/tool_picture.h"
@@ -125,7 +126,10 @@ LineOutcome RunOneLine(Workbench& bench, RunMode mode, bool resumed) {
     }
   }
   ++run.lines_run;
-  if (run.on_progress && run.lines_run % kProgressLines == 0) run.on_progress();
+  if (run.on_progress && run.lines_run % kProgressLines == 0) {
+    run.on_progress();
+    ClearVectorUpperHalves();  // the window painted and ran its events
+  }
 
   if (ProgramEnded(interp, twin) && s.use[kUseSubprograms]) {
     if (interp.time.accounting) {
@@ -271,6 +275,7 @@ void RunLines(Workbench& bench, RunMode mode, bool pass_breakpoint) {
   run.line_count = PaneLineCount(bench, pane);
   run.mode = static_cast<int>(mode);
   run.running = true;
+  ClearVectorUpperHalves();
 
   LineOutcome outcome = LineOutcome::kEnd;
   if (!bench.stop_requested && run.current_line <= run.last_line) {

@@ -5,6 +5,7 @@
 #include "nctext/edit_control.h"
 #include "nctext/pane_bench.h"
 #include "nctext/status_services.h"
+#include "nctext/vector_state.h"
 
 namespace vormak {
 
@@ -22,6 +23,7 @@ EditControl* WritablePane(PaneBench& bench, int pane) {
 PaneLineBatch::PaneLineBatch(PaneBench& bench, int pane)
     : bench_(bench), pane_(pane), control_(WritablePane(bench, pane)) {
   if (control_) control_->BeginUndoGroup();
+  ClearVectorUpperHalves();  // a utility's walk starts from the window's menu
 }
 
 PaneLineBatch::~PaneLineBatch() {
@@ -71,6 +73,7 @@ void PaneLineBatch::Flush() {
   std::vector<std::string> lines;
   lines.swap(pending_);
   control_->ReplaceLines(first_, last, std::move(lines));
+  ClearVectorUpperHalves();
 }
 
 LineProgress::LineProgress(PaneBench& bench, std::string caption, LineRange range)
@@ -95,6 +98,7 @@ void LineProgress::Show(int line) {
   std::snprintf(text, sizeof text, " %s %lld%%", caption_.c_str(), done * 100 / total);
   bench_.host().SetPromptPanel(text);
   shown_ = true;
+  ClearVectorUpperHalves();
 }
 
 }  // namespace vormak

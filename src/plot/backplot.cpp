@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "nctext/vector_state.h"
 #include "plot/draw_primitives.h"
 #include "plot/view_transform.h"
 
@@ -133,6 +134,7 @@ void PlotMarker(PlotState& plot, const MachineSettings& settings, const MoveTag&
 
 void RepaintBackplot(PlotState& plot, const MachineSettings& settings) {
   if (!plot.canvas) return;
+  ClearVectorUpperHalves();
   // Nothing else draws while the list is painted, so the pen and the joints carry over.
   DrawRun run;
   plot.backplot.ForEachWithoutAngles([&](ListedItem& item) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nctext/vector_state.h"
 #include "ui/qt_pen.h"
 
 namespace vormak {
@@ -38,6 +39,7 @@ void RasterCanvas::Resize(int width, int height) {
   image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
   image_.fill(Qt::black);
   Begin();
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Begin() {
@@ -54,6 +56,7 @@ void RasterCanvas::DrawPicture(const QImage& picture) {
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->drawImage(0, 0, picture);
   ApplyPen();
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::SetPen(const Pen& pen) {
@@ -86,6 +89,7 @@ void RasterCanvas::Clear(unsigned background_rgb) {
   painter_->setCompositionMode(QPainter::CompositionMode_Source);
   painter_->fillRect(image_.rect(), ColourOf(background_rgb));
   ApplyPen();
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Line(PixelPoint from, PixelPoint to) {
@@ -95,6 +99,7 @@ void RasterCanvas::Line(PixelPoint from, PixelPoint to) {
     return;
   }
   painter_->drawLine(from.x, from.y, to.x, to.y);
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Arc(int left, int top, int right, int bottom, PixelPoint start, PixelPoint end) {
@@ -111,6 +116,7 @@ void RasterCanvas::Arc(int left, int top, int right, int bottom, PixelPoint star
   while (span <= 0) span += 360;
   painter_->drawArc(box, static_cast<int>(std::lround(from * 16)),
                     static_cast<int>(std::lround(span * 16)));
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Ellipse(int left, int top, int right, int bottom, bool filled,
@@ -118,6 +124,7 @@ void RasterCanvas::Ellipse(int left, int top, int right, int bottom, bool filled
   SetBrush(filled, fill_rgb);
   painter_->drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)));
   painter_->setBrush(Qt::NoBrush);
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Polygon(const std::vector<PixelPoint>& points, bool filled, unsigned fill_rgb) {
@@ -126,10 +133,12 @@ void RasterCanvas::Polygon(const std::vector<PixelPoint>& points, bool filled, u
   SetBrush(filled, fill_rgb);
   painter_->drawPolygon(polygon);
   painter_->setBrush(Qt::NoBrush);
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Rectangle(int left, int top, int right, int bottom) {
   painter_->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::Text(PixelPoint at, const std::string& text, int height) {
@@ -139,6 +148,7 @@ void RasterCanvas::Text(PixelPoint at, const std::string& text, int height) {
   // The corner given is the text's top left.
   painter_->drawText(QRect(at.x, at.y, image_.width(), height * 2), Qt::AlignLeft | Qt::AlignTop,
                      QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  ClearVectorUpperHalves();
 }
 
 void RasterCanvas::SetPixel(PixelPoint at, unsigned rgb) {
@@ -149,6 +159,7 @@ void RasterCanvas::SetPixel(PixelPoint at, unsigned rgb) {
   painter_->setCompositionMode(QPainter::CompositionMode_Source);
   painter_->drawPoint(at.x, at.y);
   ApplyPen();
+  ClearVectorUpperHalves();
 }
 
 unsigned RasterCanvas::GetPixel(PixelPoint at) const {

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "support/vector_state_probe.h"
 #include "ui/raster_canvas.h"
 
 namespace vormak {
@@ -88,6 +89,34 @@ class RasterCanvasTest : public QObject {
     canvas.Resize(50, 40);
     QCOMPARE(canvas.Width(), 50);
     QCOMPARE(canvas.CurrentPen().rgb, 0u);
+  }
+
+  // Qt's fills and painter calls leave the AVX upper halves marked in use, which slows every
+  // double the engine then works with; each canvas call hands the engine a clean state.
+  void PainterCallsLeaveTheVectorStateClean() {
+    if (!test::UpperHalvesInUse()) QSKIP("this processor cannot say");
+    RasterCanvas canvas(300, 200);
+    const auto clean = [] { return !*test::UpperHalvesInUse(); };
+    QVERIFY(clean());
+    canvas.Clear(0x102030);
+    QVERIFY(clean());
+    canvas.SetPen({0xFF0000, PenStyle::kSolid, PenMode::kCopy, 3});  // wide: through the painter
+    canvas.Line({0, 0}, {299, 199});
+    QVERIFY(clean());
+    canvas.Arc(50, 50, 150, 150, {150, 100}, {50, 100});
+    QVERIFY(clean());
+    canvas.Rectangle(5, 5, 100, 60);
+    QVERIFY(clean());
+    canvas.Ellipse(10, 10, 90, 90, true, 0x00FF00);
+    QVERIFY(clean());
+    canvas.Polygon({{20, 20}, {60, 20}, {60, 80}}, true, 0x0000FF);
+    QVERIFY(clean());
+    canvas.Text({10, 10}, "X1.5 Y-2.", 12);
+    QVERIFY(clean());
+    canvas.SetPixel({3, 3}, 0xFFFFFF);
+    QVERIFY(clean());
+    canvas.Resize(400, 300);
+    QVERIFY(clean());
   }
 };
 
