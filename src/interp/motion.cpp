@@ -273,8 +273,6 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
     return false;
   }
   const Point dc = Drawn(s, a.centre);
-  const double start_angle = PlaneAngle(dc, Drawn(s, start), a.plane);
-  const double end_angle = PlaneAngle(dc, Drawn(s, end), a.plane);
   const int direction = t.G(2) ? 2 : 3;  // as programmed: the Macro Out echo and the trace
   const int drawn_direction = clockwise ? 2 : 3;
   if (bench.interp.motion.solid_view) {
@@ -295,7 +293,10 @@ bool ArcMove(Workbench& bench, int turret, TurretState& t, const Point& start, c
                                                        drawn_direction};
   ArcAccountingHook(bench, turret, start, end, a.centre, a.radius, programmed_start,
                     programmed_end, drawn_direction, direction, a.plane, feed);
-  RecordArc(bench, c.colour, c.style, a, dc, start_angle, end_angle, clockwise);
+  if (bench.interp.motion.record_toolpath) {
+    RecordArc(bench, c.colour, c.style, a, dc, PlaneAngle(dc, Drawn(s, start), a.plane),
+              PlaneAngle(dc, Drawn(s, end), a.plane), clockwise);
+  }
   // The tool follows the arc itself, not the chord: the picture is done here.
   if (s.use[kUseTools]) ToolPictureHook(bench, turret, start, end, a.centre, direction);
   return false;

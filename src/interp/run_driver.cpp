@@ -37,13 +37,8 @@ int SourcePane(const Workbench& bench) {
 }
 
 bool OnBreakpoint(const Workbench& bench, int line) {
-  for (int k = 1; k <= 5; ++k) {
-    if (PaneBookmarkLine(bench, bench.active_pane, k) == line) return true;
-    if (Twin(bench) &&
-        (PaneBookmarkLine(bench, 1, k) == line || PaneBookmarkLine(bench, 2, k) == line))
-      return true;
-  }
-  return false;
+  if (PaneBreakpointAt(bench, bench.active_pane, line)) return true;
+  return Twin(bench) && (PaneBreakpointAt(bench, 1, line) || PaneBreakpointAt(bench, 2, line));
 }
 
 bool ProgramEnded(const InterpState& interp, bool twin) {

@@ -55,10 +55,10 @@ std::string_view PlainNumberAfter(std::string_view block, size_t at,
 // A plain decimal (digits and at most one "."), read exactly without the general reader
 // when it can be: a whole number below 2^53 and a power of ten a double holds exactly give
 // the correctly rounded value from one division, the same value from_chars gives.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                  1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+
 bool QuickDecimal(std::string_view text, double& value) {
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                            1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                            1e14, 1e15, 1e16, 1e17, 1e18};
   std::uint64_t whole = 0;
   int digits = 0;
   int decimals = 0;
@@ -77,11 +77,52 @@ bool QuickDecimal(std::string_view text, double& value) {
   return true;
 }
 
+// The usual word in one pass: an optional "-", digits and at most one "." running straight to
+// the next letter or the block's end, read as PlainNumberAfter and QuickDecimal read it. False
+// for anything else (blanks, "+", brackets, operators, long or empty numbers): the caller then
+// takes the general road, so results never differ.
+bool QuickWord(std::string_view block, size_t at, double& value, bool& point) {
+  const char* p = block.data() + at + 1;
+  const char* const end = block.data() + block.size();
+  const bool negative = p != end && *p == '-';
+  if (negative) ++p;
+  std::uint64_t whole = 0;
+  int digits = 0;
+  int decimals = 0;
+  point = false;
+  for (; p != end; ++p) {
+    const char c = *p;
+    if (c >= '0' && c <= '9') {
+      if (++digits > 18) return false;
+      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+      decimals += point ? 1 : 0;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else if (c == ' ' || c == '[' || IsValueRunChar(c)) {
+      return false;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0 || whole > (std::uint64_t{1} << 53)) return false;
+  value = static_cast<double>(whole) / kPowersOfTen[decimals];
+  if (negative) value = -value;
+  return true;
+}
+
 // AddressValue of the word at `at`. AddressValue reads the letter's first occurrence; one
 // inside an earlier bracket expression is not this word, so the text starts at the word then.
 double FullAddressValue(Workbench& bench, std::string_view block, size_t at, bool implied) {
   const std::string_view from = block.find(block[at]) == at ? block : block.substr(at);
   return AddressValue(bench, std::string_view(&block[at], 1), from, implied);
+}
+
+// A value written without a point counts in ten-thousandths, unless the letter's format says
+// whole units.
+double ImpliedDecimal(Workbench& bench, char letter, double value) {
+  const LetterFormat& f = bench.word_formats.Get(1, letter);
+  const bool whole_units = f.decimal_digits == 0 && f.decimal_point && f.integer_digits > 0;
+  return whole_units ? value : value / 10000;
 }
 
 }  // namespace
@@ -135,10 +176,15 @@ double LetterValue(Workbench& bench, char address, std::string_view block, bool 
 
 double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool implied) {
   const char letter = block[at];
+  double value = 0;
+  bool point = false;
+  if (QuickWord(block, at, value, point)) {
+    if (implied && !point && TakesImpliedDecimal(letter)) return ImpliedDecimal(bench, letter, value);
+    return value;
+  }
   char buffer[kQuickNumberLength];
   const std::string_view text = PlainNumberAfter(block, at, buffer);
   if (text.empty()) return FullAddressValue(bench, block, at, implied);
-  double value = 0;
   const char* first = text.data();
   const char* last = first + text.size();
   // from_chars takes no leading "-" before a ".", so the sign is read apart.
@@ -152,9 +198,7 @@ double LetterValueAt(Workbench& bench, std::string_view block, size_t at, bool i
   }
   if (negative) value = -value;
   if (implied && TakesImpliedDecimal(letter) && text.find('.') == std::string_view::npos) {
-    const LetterFormat& f = bench.word_formats.Get(1, letter);
-    const bool whole_units = f.decimal_digits == 0 && f.decimal_point && f.integer_digits > 0;
-    if (!whole_units) return value / 10000;
+    return ImpliedDecimal(bench, letter, value);
   }
   return value;
 }

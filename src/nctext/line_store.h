@@ -32,6 +32,8 @@ class LineStore {
   // trailing break gives a last empty line.
   void AssignText(std::string text);
 
+  // The lines' own bytes, breaks left out, without walking them.
+  std::size_t LineBytes() const { return text_.size() - dead_ - size(); }
   // Bytes held for the lines, dead ones included (for the memory figures).
   std::size_t BlockBytes() const { return text_.capacity() + offsets_.capacity() * 4; }
 

@@ -216,4 +216,13 @@ int PaneBookmarkLine(const PaneBench& bench, int pane, int k) {
   return e ? e->BookmarkLine(k) : 0;
 }
 
+bool PaneBreakpointAt(const PaneBench& bench, int pane, int line) {
+  const EditControl* e = Get(bench, kTurrets, pane);
+  if (!e) return false;
+  for (int k = 1; k <= 5; ++k) {
+    if (e->BookmarkLine(k) == line) return true;
+  }
+  return false;
+}
+
 }  // namespace vormak

@@ -53,5 +53,7 @@ void FocusPane(PaneBench& bench, int pane);
 int PaneTopLine(const PaneBench& bench, int pane);
 void SetPaneTopLine(PaneBench& bench, int pane, int n);
 int PaneBookmarkLine(const PaneBench& bench, int pane, int k);
+// Whether one of the bookmarks 1 to 5 of the pane marks `line` (the run's breakpoints).
+bool PaneBreakpointAt(const PaneBench& bench, int pane, int line);
 
 }  // namespace vormak

@@ -373,9 +373,8 @@ void TextBuffer::SetText(const std::string& text) {
 }
 
 long long TextBuffer::TextSize() const {
-  long long size = 0;
-  for (size_t i = 0; i < lines_.size(); ++i) size += static_cast<long long>(lines_[i].size()) + 2;
-  return size - 2;
+  // Each line but the last ends in CR LF.
+  return static_cast<long long>(lines_.LineBytes()) + 2 * static_cast<long long>(lines_.size()) - 2;
 }
 
 void TextBuffer::LoadFile(const std::string& path) {

@@ -38,6 +38,9 @@ TEST(LineStoreTest, RandomSplicesMatchAPlainVector) {
     store.Splice(first, remove, lines.data(), lines.size(), removed.data());
     ASSERT_EQ(removed, expected_removed) << "step " << step;
     ASSERT_EQ(store.size(), model.size()) << "step " << step;
+    std::size_t bytes = 0;
+    for (const std::string& line : model) bytes += line.size();
+    ASSERT_EQ(store.LineBytes(), bytes) << "step " << step;
   }
   EXPECT_EQ(Contents(store), model);
 }
@@ -63,6 +66,9 @@ TEST(LineStoreTest, ALoadedTextIsCutAtEveryKindOfLineBreak) {
   };
   using Lines = std::vector<std::string>;
   EXPECT_EQ(lines("N1 G0\r\nN2 X1\rN3 Y2\nN4"), (Lines{"N1 G0", "N2 X1", "N3 Y2", "N4"}));
+  LineStore loaded;
+  loaded.AssignText("N1 G0\r\nN2 X1\rN3 Y2\nN4\r\n");
+  EXPECT_EQ(loaded.LineBytes(), 5 + 5 + 5 + 2u);
   EXPECT_EQ(lines("%\r\n"), (Lines{"%", ""}));
   EXPECT_EQ(lines(""), (Lines{""}));
   EXPECT_EQ(lines("\r\r\n\n"), (Lines{"", "", "", ""}));
@@ -83,6 +89,7 @@ TEST(LineStoreTest, ALineRewrittenOverAndOverDoesNotGrowTheStore) {
   EXPECT_EQ(store[3], "N4");
   // A million bytes were written in all; what is held stays near what is alive.
   EXPECT_LT(store.BlockBytes(), std::size_t{300000});
+  EXPECT_EQ(store.LineBytes(), 2 + 508 + 2 + 2u);  // packed along the way
   std::string inserted[] = {"N5"};
   store.Splice(4, 0, inserted, 1, nullptr);
   ASSERT_EQ(store.size(), 5u);
