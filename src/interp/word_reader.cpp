@@ -77,10 +77,10 @@ bool QuickDecimal(std::string_view text, double& value) {
   return true;
 }
 
-// The usual word in one pass: an optional "-", digits and at most one "." running straight to
-// the next letter or the block's end, read as PlainNumberAfter and QuickDecimal read it. False
-// for anything else (blanks, "+", brackets, operators, long or empty numbers): the caller then
-// takes the general road, so results never differ.
+// The usual word in one pass: an optional "-", digits and at most one "." running to the next
+// letter or the block's end, read as PlainNumberAfter and QuickDecimal read it. False for
+// anything else (blanks inside the value, "+", brackets, operators, long or empty numbers):
+// the caller then takes the general road, so results never differ.
 bool QuickWord(std::string_view block, size_t at, double& value, bool& point) {
   const char* p = block.data() + at + 1;
   const char* const end = block.data() + block.size();
@@ -98,7 +98,13 @@ bool QuickWord(std::string_view block, size_t at, double& value, bool& point) {
       decimals += point ? 1 : 0;
     } else if (c == '.' && !point) {
       point = true;
-    } else if (c == ' ' || c == '[' || IsValueRunChar(c)) {
+    } else if (c == ' ') {
+      // Blanks end the word unless more of its value follows them.
+      const char* next = p;
+      while (next != end && *next == ' ') ++next;
+      if (next != end && (*next == '[' || IsValueRunChar(*next))) return false;
+      break;
+    } else if (c == '[' || IsValueRunChar(c)) {
       return false;
     } else {
       break;

@@ -433,7 +433,8 @@ TEST(WordReader, AgreesWithAddressValue) {
                             "X--1", "X1.2.3", "X+5", "X+.5", "X+-5", "X++5", "X+ 5", "X -5", "X",
                             "Y-0", "X123456789012345678901234567", "X12500", "X-0012Y1",
                             "X1*2", "X1/2", "X2[", "X7-", "X9007199254740993", "X.5.",
-                            "X0.1234567890123456789", "X3 ", "X4(", "X-12.5#1"}) {
+                            "X0.1234567890123456789", "X3 ", "X4(", "X-12.5#1", "X1.5 Y2", "X1.5  -2", "X2 [1]",
+                            "X2 .5", "X2 ", "X-3 *2"}) {
     for (bool implied : {false, true}) {
       EXPECT_DOUBLE_EQ(WordReader(block).Value(bench, 'X', implied),
                        AddressValue(bench, "X", block, implied))

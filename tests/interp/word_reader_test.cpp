@@ -8,6 +8,7 @@
 #include <string>
 
 #include "interp/word_reader.h"
+#include "nctext/block_words.h"
 #include "support/fake_host.h"
 #include "workbench/workbench.h"
 
@@ -38,6 +39,34 @@ TEST(WordReaderTest, PlainNumbersReadToTheSameBitsAsTheGeneralReader) {
       n += static_cast<char>('0' + random() % 10);
     }
     check(n);
+  }
+}
+
+// Random blocks of the characters that decide where a word's value ends: every letter's value
+// is AddressValue's, to the bit, with and without implied decimals. (Brackets stay out: a
+// letter inside one is no word for the reader, while AddressValue takes the first letter.)
+TEST(WordReaderTest, RandomBlocksReadAsTheGeneralReaderReadsThem) {
+  FakeHost host;
+  Workbench bench(host);
+  std::mt19937 random(2024);
+  static constexpr char kChars[] = "XYZFG0123456789012345678901234567890123456789 .-+*/#";
+  for (int k = 0; k < 20000; ++k) {
+    std::string block;
+    const int length = 1 + static_cast<int>(random() % 16);
+    for (int i = 0; i < length; ++i) block += kChars[random() % (sizeof kChars - 1)];
+    const WordReader words(block);
+    for (const char letter : {'X', 'Y', 'F'}) {
+      for (const bool implied : {false, true}) {
+        const double expected = AddressValue(bench, std::string(1, letter), block, implied);
+        const double got = words.Value(bench, letter, implied);
+        if (std::isnan(expected)) {
+          EXPECT_TRUE(std::isnan(got)) << block;
+          continue;
+        }
+        ASSERT_EQ(got, expected) << block << " " << letter << implied;
+        ASSERT_EQ(std::signbit(got), std::signbit(expected)) << block << " " << letter << implied;
+      }
+    }
   }
 }
 
