@@ -58,7 +58,7 @@ std::FILE* OpenOnce(const std::string& path, int& error) {
 int LineReader::Get() {
   if (at_ == size_) {
     if (eof_) return EOF;
-    size_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    size_ = std::fread(buffer_.get(), 1, kBufferSize, file_);
     at_ = 0;
     if (size_ == 0) {
       eof_ = true;

@@ -4,6 +4,7 @@
 // and the comma-separated fields of a record.
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,9 @@ class LineReader {
   int Get();
   std::FILE* file_;
   size_t keep_;
-  std::vector<char> buffer_ = std::vector<char>(1 << 16);
+  static constexpr size_t kBufferSize = size_t{1} << 16;
+  // Left uninitialised: only what fread filled is ever read.
+  std::unique_ptr<char[]> buffer_{new char[kBufferSize]};
   size_t at_ = 0;
   size_t size_ = 0;
   bool eof_ = false;
