@@ -153,8 +153,12 @@ void IniFile::InsertLine(size_t at, std::string text) {
     for (auto& entry : index_->sections) {
       if (entry.second.append_at >= at) ++entry.second.append_at;
     }
-    for (auto& entry : index_->keys) {
-      if (entry.second >= at) ++entry.second;
+    // Every key stands on a line of the file: a line added at the end moves none of them,
+    // and a whole machine file written key by key adds nearly every line there.
+    if (at < lines_.size()) {
+      for (auto& entry : index_->keys) {
+        if (entry.second >= at) ++entry.second;
+      }
     }
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), ending_});

@@ -82,6 +82,23 @@ TEST(IniFile, LookupsStayRightAfterLinesAreAdded) {
   EXPECT_EQ(IniFile(file.Text()).Find("b", "c"), "6");
 }
 
+// Keys added at the end of the file, then lines added above them: every key is still found on
+// its own line and rewritten there, and the last line without a break gets one.
+TEST(IniFile, KeysAddedAtTheEndMoveWithLinesAddedAboveThem) {
+  IniFile file("[A]\na=1\n[B]\nb=2");
+  file.Set("B", "c", "3");
+  file.Set("B", "d", "4");
+  EXPECT_EQ(file.Find("b", "d"), "4");
+  file.Set("A", "n", "5");
+  file.Set("B", "d", "6");
+  file.Set("B", "e", "7");
+  file.Set("A", "a", "8");
+  EXPECT_EQ(file.Text(), "[A]\na=8\nn=5\n[B]\nb=2\nc=3\nd=6\ne=7\n");
+  EXPECT_EQ(file.Find("B", "b"), "2");
+  EXPECT_EQ(file.Find("B", "c"), "3");
+  EXPECT_EQ(file.Find("A", "n"), "5");
+}
+
 TEST(IniFile, MissingSectionGoesToTheEndOfTheFile) {
   IniFile file("[MachineINI]\nMachine1=mill");
   file.Set("Recent", "Recent1", "/nc/part1.nc");
