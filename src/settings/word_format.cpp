@@ -114,10 +114,13 @@ std::string RoundToDecimals(const std::string& text, double magnitude, int decim
 }  // namespace
 
 WordFormats::WordFormats() {
+  // Every letter starts from the same stored default: read it once, not 52 times per workbench.
+  static const LetterFormat kDefault = ReadLetterFormat('A', kDefaultLetterFormat);
   for (auto& set : sets) {
     for (int i = 0; i < kLetterCount; ++i) {
-      set[static_cast<size_t>(i)] =
-          ReadLetterFormat(static_cast<char>('A' + i), kDefaultLetterFormat);
+      LetterFormat& format = set[static_cast<size_t>(i)];
+      format = kDefault;
+      format.letter = static_cast<char>('A' + i);
     }
   }
 }

@@ -117,6 +117,17 @@ TEST(FormatAddressValue, WorkedExamples) {
   }
 }
 
+TEST(WordFormats, EveryLetterOfBothSetsStartsAsTheStoredDefault) {
+  const WordFormats defaults;
+  for (int set : {1, 2}) {
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+      EXPECT_EQ(defaults.Get(set, letter), ReadLetterFormat(letter, kDefaultLetterFormat))
+          << set << " " << letter;
+      EXPECT_EQ(defaults.Get(set, letter).letter, letter);
+    }
+  }
+}
+
 TEST(FormatAddressValue, ZeroAndCodes) {
   const WordFormats defaults;
   EXPECT_EQ(FormatAddressValue(defaults, 'G', 1, 1), "1.");
