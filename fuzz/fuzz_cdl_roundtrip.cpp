@@ -1,7 +1,5 @@
 // Whatever a CDL file held, the drawing saved as CDL and read back saves to the same file: a
 // drawing read, saved and opened again has lost nothing of what was read the first time.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +33,7 @@ std::string ReadAndSave(const std::string& from, const std::string& to) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string base = "/tmp/vormak-fuzz-cdl-" + std::to_string(getpid());
+  const std::string base = vormak::ScratchFile("cdl");
   // Saved under one name both times: the drawing's name is part of what is written.
   const std::string input = base + "-in.cdl", saved_as = base + ".cdl";
   std::FILE* file = std::fopen(input.c_str(), "wb");

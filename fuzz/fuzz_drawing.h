@@ -2,8 +2,6 @@
 // Feeds one fuzz input to a drawing reader as the file it reads, and checks that whatever it
 // made stays inside the element table's rules.
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +14,7 @@
 namespace vormak {
 
 inline int FuzzDrawingReader(const uint8_t* data, size_t size, DrawingFileType type) {
-  const std::string path = "/tmp/vormak-fuzz-drawing-" + std::to_string(getpid());
+  const std::string path = ScratchFile("drawing");
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return 0;
   std::fwrite(data, 1, size, file);

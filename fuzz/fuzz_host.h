@@ -1,6 +1,8 @@
 #pragma once
 // A host for the fuzz targets: every message is swallowed, warnings answer as told.
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,6 +23,14 @@ class FuzzHost : public QuietHost {
   }
   void Information(const std::string&, const std::string&) override { ++messages; }
 };
+
+// A file name of this process for the files a target hands to a reader or has a writer save,
+// in memory-backed /dev/shm where there is one: a file rewritten and renamed on every run
+// would otherwise have the file system flush it to disk each time.
+inline std::string ScratchFile(const std::string& stem) {
+  static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+  return folder + "/vormak-fuzz-" + stem + "-" + std::to_string(getpid());
+}
 
 // Takes one byte off the front of the input (0 when it is empty).
 inline uint8_t TakeByte(const uint8_t*& data, size_t& size) {
