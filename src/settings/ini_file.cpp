@@ -20,9 +20,13 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+char Lower(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
 std::string Folded(std::string_view name) {
   std::string out(name);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : out) c = Lower(c);
   return out;
 }
 
@@ -101,7 +105,12 @@ std::optional<IniFile::KeyLine> IniFile::ParseKeyLine(std::string_view line) {
 }
 
 std::string IniFile::KeyName(std::string_view section, std::string_view key) {
-  return Folded(section) + '\n' + Folded(key);
+  std::string name;
+  name.reserve(section.size() + 1 + key.size());
+  for (const char c : section) name.push_back(Lower(c));
+  name.push_back('\n');
+  for (const char c : key) name.push_back(Lower(c));
+  return name;
 }
 
 IniFile::Index& IniFile::Lookup() const {
@@ -171,27 +180,36 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     if (c == '\r' || c == '\n') c = ' ';
   }
   const std::string_view value = clean;
-  const auto found = Lookup().sections.find(Folded(section));
-  if (found == Lookup().sections.end()) {
+  const auto key_line_text = [&] {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append(1, '=').append(value);
+    return line;
+  };
+  Index& index = Lookup();
+  const auto found = index.sections.find(Folded(section));
+  if (found == index.sections.end()) {
     if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
     InsertLine(lines_.size(), "[" + std::string(section) + "]");
-    InsertLine(lines_.size(), std::string(key) + "=" + std::string(value));
+    InsertLine(lines_.size(), key_line_text());
     index_.reset();  // the section before it ends where it did: simplest to look again
     return;
   }
-  if (const auto index = KeyIndex(section, key)) {
-    std::string& text = lines_[*index].text;
-    const size_t bom = LineText(*index).data() - text.data();
-    const size_t start = bom + ParseKeyLine(LineText(*index))->value_start;
+  std::string name = KeyName(section, key);
+  if (const auto key_line = index.keys.find(name); key_line != index.keys.end()) {
+    const size_t at = key_line->second;
+    std::string& text = lines_[at].text;
+    const size_t bom = LineText(at).data() - text.data();
+    const size_t start = bom + ParseKeyLine(LineText(at))->value_start;
     if (Trim(std::string_view(text).substr(start)) == value) return;  // nothing to change
-    text = text.substr(0, start) + std::string(value);
+    text.replace(start, std::string::npos, value);
     return;
   }
   // After the section's last key or other content, before blank lines and comments that
   // lead into the next section.
   const size_t at = found->second.append_at;
-  InsertLine(at, std::string(key) + "=" + std::string(value));
-  Lookup().keys.emplace(KeyName(section, key), at);
+  InsertLine(at, key_line_text());
+  index.keys.emplace(std::move(name), at);
 }
 
 }  // namespace vormak
