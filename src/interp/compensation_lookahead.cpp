@@ -83,9 +83,11 @@ void ReadMotionWords(Workbench& bench, TurretState& ts, std::string_view block) 
   for (size_t at = FindWordLetter(block, 'G'); at != std::string_view::npos;
        at = FindWordLetter(block, 'G', at + 1)) {
     const double value = LetterValueAt(bench, block, at, false);
+    // Only the whole codes below matter here; a fraction or a number past any code (which
+    // would not even fit an int) is passed over.
+    if (!(value >= 0 && value <= 99) || value != std::trunc(value)) continue;
     const int g = static_cast<int>(value);
-    if (g != value) continue;
-    if (g >= 0 && g <= 3) {
+    if (g <= 3) {
       for (int other = 0; other <= 3; ++other) ts.SetG(other, other == g);
     } else if (g == 90 || g == 91) {
       ts.SetG(g, true);

@@ -84,9 +84,11 @@ void AppendPlainNumber(std::string& text, double value) {
   char digits[400];
   const char* first = digits;
   const char* last = WriteFixed(value, 4, digits, digits + sizeof digits);
-  // The 15-character field may shorten the decimals of a huge value, never its whole part.
-  const auto dot = static_cast<size_t>(last - first) - 5;
-  last = first + std::min(static_cast<size_t>(last - first), std::max<size_t>(15, dot + 2));
+  // The 15-character field may shorten the decimals of a huge value, never its whole part and
+  // never below one. What is kept is rounded, not cut: a number read back from the text then
+  // writes the same text again, so a drawing saved twice says the same both times.
+  const auto length = static_cast<int>(last - first);
+  if (length > 15) last = WriteFixed(value, std::max(1, 4 - (length - 15)), digits, digits + sizeof digits);
   while (last[-1] == '0') --last;
   const bool bare_point = last[-1] == '.';
   const bool negative = *first == '-';

@@ -122,6 +122,15 @@ TEST_F(CompensationTest, ADwellInThePathIsPassedOver) {
   EXPECT_NEAR(comp[0].end.y, 0.25, kTol);
 }
 
+// The look-ahead reads the next block's G words too: a fraction or a number far past any code
+// (more than an int holds) is no motion word there, and the corner comes out as without it.
+TEST_F(CompensationTest, LookAheadPassesOverGNumbersPastAnyCode) {
+  const auto comp = Plot("G00X0Y0\nG41G01X10Y0F10\nG1.5 G 558888888888 X10Y10\n", 0.25);
+  ASSERT_GE(comp.size(), 1u);
+  EXPECT_NEAR(comp[0].end.x, 9.75, kTol);
+  EXPECT_NEAR(comp[0].end.y, 0.25, kTol);
+}
+
 TEST_F(CompensationTest, CollinearMovesAreAnErrorAndCancelStops) {
   Plot("G42G01X5Y0F10\nX10Y0\nX10Y5\n", 0.25);
   EXPECT_TRUE(host.Showed(kCompensationError));

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -194,6 +195,22 @@ TEST(PlainNumberText, Examples) {
   EXPECT_EQ(PlainNumberText(0), ".0");
   EXPECT_EQ(PlainNumberText(-3), "-3.0");
   EXPECT_EQ(PlainNumberText(1e15), "1000000000000000.0");
+  // Decimals past the 15-character field are rounded away, not cut.
+  EXPECT_EQ(PlainNumberText(12345678901.23456), "12345678901.235");
+  EXPECT_EQ(PlainNumberText(-12345678901.9996), "-12345678902.0");
+  EXPECT_EQ(PlainNumberText(111111111111111.09375), "111111111111111.1");
+}
+
+// A number written, read back and written again gives the same text, however large.
+TEST(PlainNumberText, ReadBackWritesTheSameText) {
+  std::mt19937_64 random(5);
+  std::uniform_real_distribution<double> exponent(-3, 18);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = std::pow(10.0, exponent(random)) * (random() % 2 ? 1 : -1);
+    const std::string text = PlainNumberText(value);
+    const double back = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(PlainNumberText(back), text) << value;
+  }
 }
 
 // The fixed-point writer must give printf's own text: the halves of the last decimal (even
