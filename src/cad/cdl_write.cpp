@@ -97,6 +97,12 @@ void WriteElement(RecordText& record, const CadElement& e) {
       record.Field(".1").Whole(0).Whole(e.view).Whole(colour).Whole(e.layer).End();
       break;
     case ElementKind::kWitness:
+      // Ends that write as the same point make a witness line the drawing opens without: it
+      // is left out here too, so what is saved is what opens.
+      if (PlainNumberText(d[0]) == PlainNumberText(d[3]) &&
+          PlainNumberText(d[1]) == PlainNumberText(d[4])) {
+        break;
+      }
       record.Keyword("WITNESS  ").Number(d[0]).Number(d[1]).Number(d[3]).Number(d[4]);
       record.Whole(e.view).Whole(colour).Whole(e.layer).End();
       break;

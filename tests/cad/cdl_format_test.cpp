@@ -32,6 +32,20 @@ TEST_F(CdlTest, WritesEveryRecordByteForByte) {
                                        "LINE   .0,.0,.0,1.0,1.0,.0,10,1,0,1\r\n");
 }
 
+// A witness line shorter than the file's last decimal writes as zero length, which opens as
+// nothing: it is not written at all, so saving the opened drawing again gives the same file.
+TEST_F(CdlTest, AWitnessLineTooShortToWriteIsLeftOut) {
+  Add(ElementKind::kWitness, {2e-150, 0, 0, 0, 0, 0})->view = 1;
+  Add(ElementKind::kWitness, {0.1, 0, 0, 0, 0, 0})->view = 1;
+  const std::string text = CdlText(bench, false);
+  EXPECT_EQ(text.find("WITNESS  .0,.0,.0,.0"), std::string::npos);
+  EXPECT_NE(text.find("WITNESS  .1,.0,.0,.0"), std::string::npos);
+  const std::string file = folder.File("short.cdl");
+  ASSERT_TRUE(WriteCdl(bench, file, false));
+  ASSERT_TRUE(ReadDrawing(bench, file, DrawingFileType::kCdl, ReadMode::kLoad));
+  EXPECT_EQ(CdlText(bench, false), text);
+}
+
 TEST_F(CdlTest, EveryKindAndPlaneComesBack) {
   AddEveryKind();
   const auto written = Elements();
