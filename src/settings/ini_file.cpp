@@ -1,6 +1,6 @@
 #include "settings/ini_file.h"
 
-#include <cctype>
+#include <array>
 
 #include "settings/file_access.h"
 
@@ -20,9 +20,18 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-char Lower(char c) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
+// Names fold in ASCII only: the same file matches its keys the same way whatever the locale
+// the program was started in. A table, as a machine file's few hundred keys are folded on
+// every read and write.
+constexpr std::array<char, 256> kLower = [] {
+  std::array<char, 256> table{};
+  for (int i = 0; i < 256; ++i) {
+    table[i] = static_cast<char>(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+  }
+  return table;
+}();
+
+char Lower(char c) { return kLower[static_cast<unsigned char>(c)]; }
 
 std::string Folded(std::string_view name) {
   std::string out(name);
@@ -105,11 +114,11 @@ std::optional<IniFile::KeyLine> IniFile::ParseKeyLine(std::string_view line) {
 }
 
 std::string IniFile::KeyName(std::string_view section, std::string_view key) {
-  std::string name;
-  name.reserve(section.size() + 1 + key.size());
-  for (const char c : section) name.push_back(Lower(c));
-  name.push_back('\n');
-  for (const char c : key) name.push_back(Lower(c));
+  std::string name(section.size() + 1 + key.size(), '\n');
+  char* out = name.data();
+  for (const char c : section) *out++ = Lower(c);
+  ++out;  // the '\n' between the two
+  for (const char c : key) *out++ = Lower(c);
   return name;
 }
 
