@@ -72,6 +72,10 @@ void WriteElement(RecordText& record, const CadElement& e) {
       record.Whole(colour).Whole(e.layer).Whole(e.style).Whole(1).End();
       break;
     case ElementKind::kArc: {
+      // A radius that writes as nothing (or less) opens as no arc at all: such an arc is left
+      // out here too, so what is saved is what opens.
+      const std::string radius = PlainNumberText(d[3]);
+      if (radius[0] == '-' || radius.find_first_of("123456789") == std::string::npos) break;
       const int plane = ArcPlane(e);
       const Point local = LocalCentreOfPlane(plane, {d[0], d[1], d[2]});
       record.Keyword("ARC    ").Number(local.x).Number(local.y).Number(local.z);

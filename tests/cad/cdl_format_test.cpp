@@ -46,6 +46,20 @@ TEST_F(CdlTest, AWitnessLineTooShortToWriteIsLeftOut) {
   EXPECT_EQ(CdlText(bench, false), text);
 }
 
+// The same for an arc whose radius is below the last decimal: it would write as radius .0,
+// which opens as no arc.
+TEST_F(CdlTest, AnArcTooSmallToWriteIsLeftOut) {
+  Add(ElementKind::kArc, {1, 2, 0, 2e-6, 0, 360});
+  Add(ElementKind::kArc, {1, 2, 0, 0.5, 0, 90});
+  const std::string text = CdlText(bench, false);
+  EXPECT_EQ(text.find("ARC    1.0,2.0,.0,.0,"), std::string::npos);
+  EXPECT_NE(text.find("ARC    1.0,2.0,.0,.5,.0,90.0"), std::string::npos);
+  const std::string file = folder.File("small.cdl");
+  ASSERT_TRUE(WriteCdl(bench, file, false));
+  ASSERT_TRUE(ReadDrawing(bench, file, DrawingFileType::kCdl, ReadMode::kLoad));
+  EXPECT_EQ(CdlText(bench, false), text);
+}
+
 TEST_F(CdlTest, EveryKindAndPlaneComesBack) {
   AddEveryKind();
   const auto written = Elements();
