@@ -62,6 +62,11 @@ std::string QuotedText(const std::string& text) {
   return quote + text + quote;
 }
 
+// What a number reads back as from the file: "-.0" and ".0" are the same point there.
+double AsRead(double value) {
+  return FieldNumber(PlainNumberText(value));
+}
+
 void WriteElement(RecordText& record, const CadElement& e) {
   const auto& d = e.d;
   const int colour = CdlColourIndex(e.colour);
@@ -74,8 +79,7 @@ void WriteElement(RecordText& record, const CadElement& e) {
     case ElementKind::kArc: {
       // A radius that writes as nothing (or less) opens as no arc at all: such an arc is left
       // out here too, so what is saved is what opens.
-      const std::string radius = PlainNumberText(d[3]);
-      if (radius[0] == '-' || radius.find_first_of("123456789") == std::string::npos) break;
+      if (!(AsRead(d[3]) > 0)) break;
       const int plane = ArcPlane(e);
       const Point local = LocalCentreOfPlane(plane, {d[0], d[1], d[2]});
       record.Keyword("ARC    ").Number(local.x).Number(local.y).Number(local.z);
@@ -103,10 +107,7 @@ void WriteElement(RecordText& record, const CadElement& e) {
     case ElementKind::kWitness:
       // Ends that write as the same point make a witness line the drawing opens without: it
       // is left out here too, so what is saved is what opens.
-      if (PlainNumberText(d[0]) == PlainNumberText(d[3]) &&
-          PlainNumberText(d[1]) == PlainNumberText(d[4])) {
-        break;
-      }
+      if (AsRead(d[0]) == AsRead(d[3]) && AsRead(d[1]) == AsRead(d[4])) break;
       record.Keyword("WITNESS  ").Number(d[0]).Number(d[1]).Number(d[3]).Number(d[4]);
       record.Whole(e.view).Whole(colour).Whole(e.layer).End();
       break;

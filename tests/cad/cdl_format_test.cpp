@@ -37,8 +37,10 @@ TEST_F(CdlTest, WritesEveryRecordByteForByte) {
 TEST_F(CdlTest, AWitnessLineTooShortToWriteIsLeftOut) {
   Add(ElementKind::kWitness, {2e-150, 0, 0, 0, 0, 0})->view = 1;
   Add(ElementKind::kWitness, {0.1, 0, 0, 0, 0, 0})->view = 1;
+  Add(ElementKind::kWitness, {0, -1e-9, 0, 0, 0, 0})->view = 1;  // "-.0" reads as ".0"
   const std::string text = CdlText(bench, false);
   EXPECT_EQ(text.find("WITNESS  .0,.0,.0,.0"), std::string::npos);
+  EXPECT_EQ(text.find("WITNESS  .0,-.0,.0,.0"), std::string::npos);
   EXPECT_NE(text.find("WITNESS  .1,.0,.0,.0"), std::string::npos);
   const std::string file = folder.File("short.cdl");
   ASSERT_TRUE(WriteCdl(bench, file, false));
