@@ -88,7 +88,9 @@ void AppendPlainNumber(std::string& text, double value) {
   // never below one. What is kept is rounded, not cut: a number read back from the text then
   // writes the same text again, so a drawing saved twice says the same both times.
   const auto length = static_cast<int>(last - first);
-  if (length > 15) last = WriteFixed(value, std::max(1, 4 - (length - 15)), digits, digits + sizeof digits);
+  if (length > 15) {
+    last = WriteFixed(value, std::max(1, 4 - (length - 15)), digits, digits + sizeof digits);
+  }
   while (last[-1] == '0') --last;
   const bool bare_point = last[-1] == '.';
   const bool negative = *first == '-';
