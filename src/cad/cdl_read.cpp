@@ -1,6 +1,5 @@
 // ReadCdl: CDL records into the element table, and tool-file headers into the current
 // turret's tool-nose record.
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -130,7 +129,7 @@ void CdlReader::Arc(const CdlFields& f) {
   CdlArc local;
   local.centre = {f[1], f[2], f[3]};
   local.start = f[5];
-  local.end = std::fabs(f[6]) < 0.0001 ? 0 : f[6];
+  local.end = CdlEndAngle(f[6]);
   const CdlArc arc = ArcFromView(views_.Code(ArcViewNumber(f.Whole(7))), local);
   Make(ElementKind::kArc, Colour(f.Whole(8)),
        {arc.centre.x, arc.centre.y, arc.centre.z, f[4], arc.start, arc.end}, f.Whole(10),

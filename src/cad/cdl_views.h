@@ -4,6 +4,7 @@
 // matrix; the matrix is recognised by the entries that make each way what it is.
 
 #include <array>
+#include <cmath>
 
 #include "cad/geometry_types.h"
 
@@ -33,6 +34,11 @@ struct CdlArc {
   double end = 0;
   int plane = 1;
 };
+
+// An ARC record's end angle: one below 0.0001 in magnitude is 0.
+inline double CdlEndAngle(double end) {
+  return std::fabs(end) < 0.0001 ? 0 : end;
+}
 
 // Maps a record's arc by the view code into drawing coordinates and its plane; angles come
 // out in 0..360 with start and end exchanged where the mapping turns the arc over.

@@ -67,6 +67,18 @@ double AsRead(double value) {
   return FieldNumber(PlainNumberText(value));
 }
 
+// An arc's angles as they open from the view it is written in: VIEW 1, 2 and 3 of the header
+// are the top, front and side ways. A drawing may hold an arc whose angles open otherwise (from
+// a mirrored top view the end can lie below the start, which opening in the top view takes a
+// turn further); written as it opens, the arc saves the same after the file is opened again.
+CdlArc AnglesAsOpened(int plane, double start, double end) {
+  constexpr int kCodeOfPlane[] = {1, 2, 5};
+  CdlArc local;
+  local.start = AsRead(start);
+  local.end = CdlEndAngle(AsRead(end));
+  return ArcFromView(kCodeOfPlane[plane - 1], local);
+}
+
 void WriteElement(RecordText& record, const CadElement& e) {
   const auto& d = e.d;
   const int colour = CdlColourIndex(e.colour);
@@ -83,7 +95,8 @@ void WriteElement(RecordText& record, const CadElement& e) {
       const int plane = ArcPlane(e);
       const Point local = LocalCentreOfPlane(plane, {d[0], d[1], d[2]});
       record.Keyword("ARC    ").Number(local.x).Number(local.y).Number(local.z);
-      record.Number(d[3]).Number(d[4]).Number(d[5]).Whole(plane);
+      const CdlArc angles = AnglesAsOpened(plane, d[4], d[5]);
+      record.Number(d[3]).Number(angles.start).Number(angles.end).Whole(plane);
       record.Whole(colour).Whole(e.layer).Whole(e.style).Whole(1).End();
       break;
     }

@@ -120,6 +120,28 @@ TEST_F(CdlTest, ViewRecordsRebindNumbers) {
   ExpectGeometry(e[3], ElementKind::kArc, {1, 2, 3, 2, 0, 360});
 }
 
+// A mirrored top view turns an arc over without taking an end below its start a turn further;
+// the top view the arc is saved in does. Saved as the drawing holds it, such an arc would open
+// a turn further and save differently the next time, so it is saved as it will open.
+TEST_F(CdlTest, ArcsFromMirroredViewsSaveAsTheyOpen) {
+  const std::string file =
+      folder.Write("mirrored.cdl",
+                   "VIEW   7,-1.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,-1.0\r\n"
+                   "ARC    .0,.0,.0,5.0,-10.0,-300.0,4,12,1,0,1\r\n"    // 300 to 10
+                   "ARC    .0,.0,.0,5.0,.0,-345.95,4,12,1,0,1\r\n"      // 345.95 to -0
+                   "ARC    .0,.0,.0,5.0,170.0,-120.0,7,12,1,0,1\r\n");  // 300 to 10
+  ASSERT_TRUE(ReadCdl(bench, file, ReadMode::kLoad));
+  const std::string text = CdlText(bench, false);
+  EXPECT_EQ(text, std::string(kViewHeader) +
+                      "ARC    .0,-.0,-.0,5.0,300.0,370.0,1,12,1,0,1\r\n"
+                      "ARC    .0,-.0,-.0,5.0,345.95,360.0,1,12,1,0,1\r\n"
+                      "ARC    -.0,.0,.0,5.0,300.0,370.0,1,12,1,0,1\r\n");
+  const std::string saved = folder.File("saved.cdl");
+  ASSERT_TRUE(WriteCdl(bench, saved, false));
+  ASSERT_TRUE(ReadDrawing(bench, saved, DrawingFileType::kCdl, ReadMode::kLoad));
+  EXPECT_EQ(CdlText(bench, false), text);
+}
+
 TEST_F(CdlTest, TextQuotingKeepsFieldsAndKeywordsApart) {
   const std::string file =
       folder.Write("t.cdl",
